@@ -1,0 +1,20 @@
+#include "shell/fmain.hpp"
+
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+#include <QStyleFactory>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Sorvanta"));
+    QApplication::setDesktopFileName(QStringLiteral("sorvanta"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/sorvanta.svg")));
+    // Colour buttons carry their state in their back colour; Fusion paints
+    // a button's palette colour on every platform, native styles do not.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    sorvanta::ui::Fmain window;
+    window.show();
+    return app.exec();
+}

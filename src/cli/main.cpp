@@ -1,0 +1,109 @@
+// sorvanta-cli: runs a saved scheme headless and prints the list the window's
+// copy button would put on the clipboard.
+#include "engine4/pipeline.hpp"
+#include "scheme/scheme.hpp"
+
+#include <CLI/CLI.hpp>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+
+namespace {
+
+constexpr int kExitRefused = 1;
+constexpr int kExitBadInput = 2;
+
+int Die(const std::string& message) {
+    std::cerr << "sorvanta-cli: " << message << "\n";
+    return kExitBadInput;
+}
+
+bool ReadAll(const std::string& path, std::string& out, std::string& error) {
+    if (path == "-") {
+        std::ostringstream buffer;
+        buffer << std::cin.rdbuf();
+        out = buffer.str();
+        return true;
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        error = "cannot read " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    out.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    if (file.bad()) {
+        error = "cannot read " + path;
+        return false;
+    }
+    return true;
+}
+
+struct ShrinkOptions {
+    std::string path;
+    bool invert = false;
+    bool count = false;
+};
+
+int RunShrink(const ShrinkOptions& options) {
+    std::string text;
+    std::string error;
+    if (!ReadAll(options.path, text, error))
+        return Die(error);
+
+    sorvanta::scheme::Scheme scheme;
+    try {
+        scheme = sorvanta::scheme::ParseScheme(text);
+    } catch (const sorvanta::scheme::SchemeError& e) {
+        const std::string name = options.path == "-" ? "(stdin)" : options.path;
+        return Die(name + ": " + e.what());
+    }
+    if (scheme.mode != sorvanta::scheme::Mode::Four)
+        return Die(std::string("mode \"") +
+                   (scheme.mode == sorvanta::scheme::Mode::Two ? "two" : "three") +
+                   "\" cannot be run by this version yet");
+
+    using namespace sorvanta::four;
+    FourStarState state;
+    RunShrinkPipeline(scheme.four, state);
+    const std::vector<int> rows = CollectRows(state.candidates, options.invert ? 1 : 0);
+    if (options.count)
+        std::cout << rows.size() << "\n";
+    else
+        std::cout << JoinNumbers(rows) << "\n";
+    return std::cout.good() ? 0 : kExitRefused;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"Sorvanta: shrink digit-lottery bets by conditions, headless."};
+    app.require_subcommand(1);
+    ShrinkOptions options;
+    CLI::App* shrink = app.add_subcommand("shrink", "Run a scheme and print the resulting list");
+    shrink->add_option("SCHEME", options.path, "Scheme file (JSON), or - for standard input")
+        ->required();
+    shrink->add_flag("--invert", options.invert, "Print the inverted list (反选)");
+    shrink->add_flag("--count", options.count, "Print only the count");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        std::cout << app.help();
+        return 0;
+    } catch (const CLI::CallForAllHelp&) {
+        std::cout << app.help("", CLI::AppFormatMode::All);
+        return 0;
+    } catch (const CLI::ParseError& e) {
+        std::string message = e.what();
+        if (const auto nl = message.find('\n'); nl != std::string::npos)
+            message.resize(nl);
+        return Die(message);
+    }
+    if (shrink->parsed())
+        return RunShrink(options);
+    return Die("no command given; try: sorvanta-cli shrink SCHEME.json");
+}

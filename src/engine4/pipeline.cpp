@@ -1,0 +1,88 @@
+#include "engine4/pipeline.hpp"
+
+#include "common/number_text.hpp"
+#include "common/text.hpp"
+
+namespace sorvanta::four {
+
+void RunShrinkPipeline(const FourStarInput& input, FourStarState& state,
+                       const ProgressFn& progress) {
+    auto report = [&](double share) {
+        if (progress)
+            progress(share);
+    };
+    report(0.001);
+    InitCandidateSet(state);
+
+    // The condition groups run here in their fixed order, each writing only
+    // its own fail-mark column:
+    //   top conditions (1); position kill (2); digit kills (3);
+    //   banker groups (4); shape ratios (5); special shapes (6);
+    report(0.5);
+    //   pattern groups and their merge (7..10); runs and repeats (11);
+    //   smallest and largest digit (12); two- and three-star splices (13, 14);
+    //   base set (50).
+
+    ApplyTally(state, input.total_tolerance);
+    report(0.8);
+}
+
+void ApplyTally(FourStarState& state, const RangeText& totalTolerance) {
+    const int lower = ReadLeadingNumber(totalTolerance.lower);
+    const int upper = ReadLeadingNumber(totalTolerance.upper);
+    CandidateSet& set = state.candidates;
+    for (int n = 0; n < CandidateSet::kCandidates; ++n) {
+        std::int16_t* row = set.Row(n);
+        if (state.BaseSetActive && row[CandidateSet::kBaseSetMember] == 0) {
+            row[CandidateSet::kExcluded] = 1;
+            continue;
+        }
+        int fails = 0;
+        for (int c = CandidateSet::kFirstMark; c <= CandidateSet::kLastMark; ++c)
+            fails += row[c];
+        row[CandidateSet::kExcluded] = (fails > upper || fails < lower) ? 1 : 0;
+    }
+}
+
+std::vector<int> CollectRows(const CandidateSet& set, int excluded) {
+    std::vector<int> rows;
+    rows.reserve(CandidateSet::kCandidates);
+    for (int n = 0; n < CandidateSet::kCandidates; ++n)
+        if (set.at(n, CandidateSet::kExcluded) == excluded)
+            rows.push_back(n);
+    return rows;
+}
+
+std::string JoinNumbers(const std::vector<int>& rows) {
+    std::string text;
+    if (rows.empty())
+        return text;
+    text.reserve(rows.size() * 5);
+    for (int n : rows) {
+        if (!text.empty())
+            text.push_back(' ');
+        AppendFixedWidth(text, n, 4);
+    }
+    return text;
+}
+
+std::vector<std::string> FourPerLine(const std::vector<int>& rows) {
+    std::vector<std::string> lines;
+    lines.reserve(rows.size() / 4 + 1);
+    std::string line;
+    int inLine = 0;
+    for (int n : rows) {
+        AppendFixedWidth(line, n, 4);
+        line.push_back(' ');
+        if (++inLine == 4) {
+            lines.push_back(std::move(line));
+            line.clear();
+            inLine = 0;
+        }
+    }
+    if (!line.empty())
+        lines.push_back(std::move(line));
+    return lines;
+}
+
+} // namespace sorvanta::four

@@ -1,0 +1,253 @@
+#include "panels/four_star_panel.hpp"
+
+#include "engine4/pipeline.hpp"
+#include "shell/colour_button.hpp"
+#include "shell/control_registry.hpp"
+#include "shell/text_boxes.hpp"
+#include "shell/twips.hpp"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace sorvanta::ui {
+
+namespace {
+
+// The pages lie on top of each other; which one shows is decided by
+// visibility and stacking alone, as the page buttons set them.
+class PageStack : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void resizeEvent(QResizeEvent*) override {
+        for (QObject* child : children())
+            if (auto* w = qobject_cast<QWidget*>(child))
+                w->setGeometry(rect());
+    }
+};
+
+QComboBox* makeToleranceBox(QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setMinimumContentsLength(2);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setEditText(QStringLiteral("0"));
+    return box;
+}
+
+const char* const kPageCaptions[8] = {"杀直选号码", "杀垃圾复式", "杀2码/必出2码", "杀3码/必出3码",
+                                      "定位杀号",   "交集",       "二星拼接四星",  "三星拼接四星"};
+
+} // namespace
+
+FourStarPanel::FourStarPanel(ControlRegistry& controls, QButtonGroup* commands,
+                             QWidget* focusSink, QWidget* parent)
+    : QFrame(parent), controls_(controls), focusSink_(focusSink) {
+    setFrameShape(QFrame::StyledPanel);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(6);
+
+    auto* left = new QVBoxLayout;
+    left->setSpacing(4);
+    // The condition groups of the upper panel take this space.
+    conditionArea_ = new QWidget(this);
+    conditionArea_->setObjectName(QStringLiteral("conditionArea"));
+    left->addWidget(conditionArea_, 1);
+    left->addWidget(buildPageArea());
+    layout->addLayout(left, 1);
+    layout->addWidget(buildResultArea(commands));
+}
+
+QWidget* FourStarPanel::buildPageArea() {
+    auto* area = new QWidget(this);
+    area->setObjectName(QStringLiteral("pageArea"));
+    auto* v = new QVBoxLayout(area);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(2);
+
+    auto* buttons = new QGridLayout;
+    buttons->setSpacing(2);
+    auto addPageButton = [&](int index, const QString& caption, int row, int column) {
+        auto* b = new ColourButton(caption, area, Colour::Off);
+        controls_.add(QStringLiteral("C_sst_0"), index, b);
+        pageButtons.insert(index, b);
+        connect(b, &QPushButton::clicked, this, [this, index] { switchPage(index); });
+        buttons->addWidget(b, row, column);
+    };
+    addPageButton(99, QStringLiteral("四星主界面"), 0, 0);
+    for (int i = 0; i < 8; ++i)
+        addPageButton(i, QString::fromUtf8(kPageCaptions[i]), (i + 1) / 5, (i + 1) % 5);
+    v->addLayout(buttons);
+
+    auto* stack = new PageStack(area);
+    stack->setObjectName(QStringLiteral("pageStack"));
+    stack->setFixedHeight(twips(4200));
+    for (int i = 0; i < 8; ++i) {
+        auto* frame = new QGroupBox(QString::fromUtf8(kPageCaptions[i]), stack);
+        controls_.add(QStringLiteral("Frame_ding"), i, frame);
+        frame->setAutoFillBackground(true);
+        frame->setVisible(i == 0);
+        pages.insert(i, frame);
+    }
+    v->addWidget(stack);
+    return area;
+}
+
+QWidget* FourStarPanel::buildResultArea(QButtonGroup* commands) {
+    auto* area = new QWidget(this);
+    area->setObjectName(QStringLiteral("resultArea"));
+    area->setFixedWidth(twips(3450));
+    auto* v = new QVBoxLayout(area);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(4);
+
+    Li_out = new QListWidget(area);
+    Li_out->setObjectName(QStringLiteral("Li_out"));
+    Li_out->setUniformItemSizes(true);
+    Li_out->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    Li_out->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    v->addWidget(Li_out, 1);
+
+    auto* countRow = new QHBoxLayout;
+    countRow->addWidget(new QLabel(QStringLiteral("最后注数："), area));
+    dadi_zhushu = new QLabel(QStringLiteral("0"), area);
+    dadi_zhushu->setObjectName(QStringLiteral("dadi_zhushu"));
+    QFont bold = dadi_zhushu->font();
+    bold.setBold(true);
+    dadi_zhushu->setFont(bold);
+    dadi_zhushu->setStyleSheet(QStringLiteral("color: #c00000;"));
+    countRow->addWidget(dadi_zhushu, 1);
+    v->addLayout(countRow);
+
+    auto* toleranceRow = new QHBoxLayout;
+    toleranceRow->addWidget(new QLabel(QStringLiteral("总容错"), area));
+    totalLower = makeToleranceBox(area);
+    totalUpper = makeToleranceBox(area);
+    controls_.add(QStringLiteral("Com_rc"), 4, totalLower);
+    controls_.add(QStringLiteral("Com_rc"), 5, totalUpper);
+    toleranceRow->addWidget(totalLower);
+    toleranceRow->addWidget(new QLabel(QStringLiteral("至"), area));
+    toleranceRow->addWidget(totalUpper);
+    toleranceRow->addStretch(1);
+    v->addLayout(toleranceRow);
+
+    auto* grid = new QGridLayout;
+    grid->setSpacing(3);
+    auto addCommand = [&](int index, const QString& caption, int row, int column, int span) {
+        QPushButton* b = index == 4 ? new ColourButton(caption, area, Colour::LightGreen)
+                                    : new QPushButton(caption, area);
+        b->setAutoDefault(false);
+        controls_.add(QStringLiteral("C_guolv_ks"), index, b);
+        commands->addButton(b, index);
+        grid->addWidget(b, row, column, 1, span);
+        return b;
+    };
+    QPushButton* start = addCommand(0, QStringLiteral("开始缩水"), 0, 0, 2);
+    start->setMinimumHeight(twips(540));
+    QFont big = start->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() + 1);
+    start->setFont(big);
+    addCommand(1, QStringLiteral("复制号码"), 1, 0, 1);
+    addCommand(2, QStringLiteral("转为组选"), 1, 1, 1);
+    addCommand(4, QStringLiteral("反选"), 2, 0, 1);
+    addCommand(3, QStringLiteral("清空条件"), 2, 1, 1);
+    invertButton = controls_.at<ColourButton>(QStringLiteral("C_guolv_ks"), 4);
+    v->addLayout(grid);
+
+    L_duijiang_news = new QLabel(QStringLiteral("【中奖查询】"), area);
+    L_duijiang_news->setObjectName(QStringLiteral("L_duijiang_news"));
+    winCheckBox = new LineBox(QString(), area);
+    controls_.add(QStringLiteral("T_duijiang"), 1, winCheckBox);
+    winCheckBox->setMaxLength(32);
+    auto* winRow = new QHBoxLayout;
+    winRow->addWidget(L_duijiang_news);
+    winRow->addWidget(winCheckBox, 1);
+    v->addLayout(winRow);
+    return area;
+}
+
+void FourStarPanel::fillTotalToleranceLists() {
+    QStringList items;
+    for (int i = 0; i <= 12; ++i)
+        items << QString::number(i);
+    for (QComboBox* box : {totalLower, totalUpper}) {
+        const QString text = box->currentText();
+        box->clear();
+        box->addItems(items);
+        box->setCurrentIndex(-1);
+        box->setEditText(text);
+    }
+}
+
+four::FourStarInput FourStarPanel::readInput() const {
+    four::FourStarInput input;
+    input.total_tolerance = {totalLower->currentText().toStdString(),
+                             totalUpper->currentText().toStdString()};
+    return input;
+}
+
+void FourStarPanel::writeInput(const four::FourStarInput& input) {
+    totalLower->setEditText(QString::fromStdString(input.total_tolerance.lower));
+    totalUpper->setEditText(QString::fromStdString(input.total_tolerance.upper));
+}
+
+void FourStarPanel::switchPage(int index) {
+    if (focusSink_)
+        focusSink_->setFocus();
+    auto page = [&](int i) { return pages.value(i); };
+    if (index == 99) {
+        for (int i = 0; i < 8; ++i)
+            pageButtons[i]->setBackColor(Colour::Off);
+        page(6)->hide();
+        page(7)->hide();
+        pageButtons[99]->setBackColor(Colour::LightGreen);
+        page(0)->show();
+        page(0)->raise();
+    } else if (index >= 0 && index <= 5) {
+        pageButtons[99]->setBackColor(Colour::Off);
+        for (int i = 0; i < 8; ++i) {
+            page(i)->hide();
+            pageButtons[i]->setBackColor(Colour::Off);
+        }
+        page(index)->show();
+        pageButtons[index]->setBackColor(Colour::LightGreen);
+        page(index)->raise();
+    } else if (index == 6 || index == 7) {
+        pageButtons[99]->setBackColor(Colour::Off);
+        for (int i = 0; i < 8; ++i)
+            pageButtons[i]->setBackColor(Colour::Off);
+        pageButtons[index]->setBackColor(Colour::LightGreen);
+        page(index)->show();
+        page(index)->raise();
+    }
+}
+
+void FourStarPanel::showRows(const std::vector<int>& rows) {
+    Li_out->setUpdatesEnabled(false);
+    Li_out->hide();
+    Li_out->clear();
+    QCoreApplication::processEvents();
+    QStringList lines;
+    const std::vector<std::string> entries = four::FourPerLine(rows);
+    lines.reserve(static_cast<qsizetype>(entries.size()));
+    for (const std::string& entry : entries)
+        lines << QString::fromLatin1(entry.data(), static_cast<qsizetype>(entry.size()));
+    Li_out->addItems(lines);
+    Li_out->show();
+    Li_out->setUpdatesEnabled(true);
+    dadi_zhushu->setText(QString::number(rows.size()));
+}
+
+} // namespace sorvanta::ui

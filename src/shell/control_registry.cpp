@@ -1,0 +1,29 @@
+#include "shell/control_registry.hpp"
+
+namespace sorvanta::ui {
+
+void ControlRegistry::add(const QString& array, int index, QWidget* widget) {
+    widget->setObjectName(QStringLiteral("%1_%2").arg(array).arg(index));
+    arrays_[array][index] = widget;
+}
+
+QWidget* ControlRegistry::widget(const QString& array, int index) const {
+    auto a = arrays_.constFind(array);
+    if (a == arrays_.constEnd())
+        return nullptr;
+    auto w = a->constFind(index);
+    return w == a->constEnd() ? nullptr : w->data();
+}
+
+QMap<int, QWidget*> ControlRegistry::array(const QString& array) const {
+    QMap<int, QWidget*> out;
+    auto a = arrays_.constFind(array);
+    if (a == arrays_.constEnd())
+        return out;
+    for (auto it = a->constBegin(); it != a->constEnd(); ++it)
+        if (it.value())
+            out.insert(it.key(), it.value().data());
+    return out;
+}
+
+} // namespace sorvanta::ui

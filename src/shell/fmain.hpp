@@ -1,0 +1,83 @@
+#pragma once
+
+#include "engine4/candidate_set.hpp"
+#include "shell/control_registry.hpp"
+
+#include <QFrame>
+#include <QMap>
+#include <QWidget>
+
+#include <functional>
+
+class QButtonGroup;
+class QGroupBox;
+class QPushButton;
+class QTimer;
+
+namespace sorvanta::ui {
+
+class ColourButton;
+class FourStarPanel;
+class VerificationStrip;
+
+// The one working window: three mode panels that overlap, the verification
+// strip beside them, the progress frame, and the routing of every command
+// press. The controls are the state; beside them the window keeps only the
+// four-star table of the last run.
+class Fmain : public QWidget {
+    Q_OBJECT
+public:
+    explicit Fmain(QWidget* parent = nullptr);
+    ~Fmain() override;
+
+    ControlRegistry& controls() { return controls_; }
+    FourStarPanel* fourStar() const { return fourStar_; }
+    VerificationStrip* strip() const { return strip_; }
+    const four::FourStarState& fourStarState() const { return state_; }
+
+    // Widths in twips: the mode's panel, then the strip, then a margin.
+    static int panelWidth(int mode);
+    static int windowWidthTwips(int mode);
+
+    void switchMode(int mode);          // C_ding element pressed
+    int currentMode() const;            // the mode whose button is green
+    void RunFourStarCommand(int index); // C_guolv_ks dispatcher
+    void set_button_color(const QString& name, int ks, int js, int colour);
+
+    // How the window ends the program after the close was confirmed; tests
+    // replace it so the test process lives on.
+    void setQuitHandler(std::function<void()> quit) { quit_ = std::move(quit); }
+    QString ExitPageUrl;
+
+signals:
+    // Emitted at each fixed point of a four-star run, after the bar is set.
+    void progressShown(double share);
+    void startupFinished();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void RunCommandGuarded(QPushButton* button, int index, const std::function<void(int)>& run);
+    void startup();
+    void runShrink();
+    void InvertResult();
+    void ShowSurvivors();
+    void setProgress(double share);
+
+    ControlRegistry controls_;
+    four::FourStarState state_;
+    QMap<int, ColourButton*> C_ding_;
+    QMap<int, QFrame*> Pic_di_;
+    FourStarPanel* fourStar_ = nullptr;
+    VerificationStrip* strip_ = nullptr;
+    QGroupBox* Frame_jindu_ = nullptr;
+    QFrame* T_jindutiao_[2] = {nullptr, nullptr};
+    QPushButton* Cf_ = nullptr;
+    QTimer* Timer_load_ = nullptr;
+    QButtonGroup* C_guolv_ks_ = nullptr;
+    bool commandRunning_ = false;
+    std::function<void()> quit_;
+};
+
+} // namespace sorvanta::ui
