@@ -137,7 +137,9 @@ std::int32_t ReadLeadingNumber(std::string_view text) {
         negative = text[i] == '-';
         ++i;
     }
-    auto isDigit = [&](std::size_t k) { return k < text.size() && text[k] >= '0' && text[k] <= '9'; };
+    auto isDigit = [&](std::size_t k) {
+        return k < text.size() && text[k] >= '0' && text[k] <= '9';
+    };
     const std::size_t intStart = i;
     constexpr std::int64_t cap = std::int64_t{1} << 40;
     std::int64_t whole = 0;

@@ -4,7 +4,9 @@
 
 namespace sorvanta::four {
 
-CandidateSet::CandidateSet() : cells_(static_cast<std::size_t>(kRows) * kColumns, 0) { Reset(); }
+CandidateSet::CandidateSet() : cells_(static_cast<std::size_t>(kRows) * kColumns, 0) {
+    Reset();
+}
 
 void CandidateSet::Reset() {
     std::fill(cells_.begin(), cells_.end(), std::int16_t{0});

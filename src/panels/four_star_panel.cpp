@@ -50,8 +50,8 @@ const char* const kPageCaptions[8] = {"杀直选号码", "杀垃圾复式", "杀
 
 } // namespace
 
-FourStarPanel::FourStarPanel(ControlRegistry& controls, QButtonGroup* commands,
-                             QWidget* focusSink, QWidget* parent)
+FourStarPanel::FourStarPanel(ControlRegistry& controls, QButtonGroup* commands, QWidget* focusSink,
+                             QWidget* parent)
     : QFrame(parent), controls_(controls), focusSink_(focusSink) {
     setFrameShape(QFrame::StyledPanel);
     auto* layout = new QHBoxLayout(this);
@@ -206,7 +206,9 @@ void FourStarPanel::writeInput(const four::FourStarInput& input) {
 void FourStarPanel::switchPage(int index) {
     if (focusSink_)
         focusSink_->setFocus();
-    auto page = [&](int i) { return pages.value(i); };
+    auto page = [&](int i) {
+        return pages.value(i);
+    };
     if (index == 99) {
         for (int i = 0; i < 8; ++i)
             pageButtons[i]->setBackColor(Colour::Off);

@@ -19,16 +19,15 @@ class TextBox;
 class VerificationStrip : public QFrame {
     Q_OBJECT
 public:
-    VerificationStrip(ControlRegistry& controls, QButtonGroup* commands,
-                      QWidget* parent = nullptr);
+    VerificationStrip(ControlRegistry& controls, QButtonGroup* commands, QWidget* parent = nullptr);
 
     // What a mode switch resets: both boxes emptied, both counts "0", the
     // position selectors preset to the mode's last N positions.
     void set_mode_positions(int mode);
 
-    TextBox* verifyBox;   // T_cs_ip 5
-    TextBox* extractBox;  // T_cs_ip 6
-    LineBox* drawCount;   // T_cs_ip 4
+    TextBox* verifyBox;  // T_cs_ip 5
+    TextBox* extractBox; // T_cs_ip 6
+    LineBox* drawCount;  // T_cs_ip 4
     QLabel* L_zs[2];
     QLabel* resultLabels[4];
     QMap<int, ColourButton*> C_wz;

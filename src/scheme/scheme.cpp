@@ -85,7 +85,8 @@ Scheme ParseScheme(std::string_view text) {
         std::string what = e.what();
         // nlohmann prefixes "[json.exception.parse_error.101] parse error at ..."
         const auto at = what.find("] ");
-        throw SchemeError("invalid JSON: " + (at == std::string::npos ? what : what.substr(at + 2)));
+        throw SchemeError("invalid JSON: " +
+                          (at == std::string::npos ? what : what.substr(at + 2)));
     }
     if (!root.is_object())
         Fail("(root)", std::string("expected an object, found ") + KindName(root));

@@ -2,7 +2,9 @@
 
 namespace sorvanta::ui {
 
-QColor toQColor(int v) { return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF); }
+QColor toQColor(int v) {
+    return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
+}
 
 ColourButton::ColourButton(const QString& caption, QWidget* parent, int backColor)
     : QPushButton(caption, parent), backColor_(backColor - 1) {

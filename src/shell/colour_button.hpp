@@ -7,11 +7,11 @@ namespace sorvanta::ui {
 
 // Colour values as the program stores them: 0x00BBGGRR, red in the low byte.
 namespace Colour {
-constexpr int On = 65280;          // green: chosen, kept
-constexpr int Off = 14737632;      // light grey: not chosen
-constexpr int Yellow = 65535;      // excluded (shape and pattern buttons)
+constexpr int On = 65280;           // green: chosen, kept
+constexpr int Off = 14737632;       // light grey: not chosen
+constexpr int Yellow = 65535;       // excluded (shape and pattern buttons)
 constexpr int LightGreen = 8454016; // plain result / current page
-constexpr int Red = 255;           // inverted result
+constexpr int Red = 255;            // inverted result
 constexpr int White = 16777215;
 } // namespace Colour
 

@@ -115,7 +115,9 @@ Fmain::Fmain(QWidget* parent) : QWidget(parent) {
     strip_->setGeometry(twipsRect(panelWidth(2) + kMargin, kStripY, kStripWidth, kStripHeight));
     Frame_jindu_->move(twips(windowWidthTwips(2) - kProgressWidth - kMargin), twips(3300));
 
-    quit_ = [] { QCoreApplication::exit(0); };
+    quit_ = [] {
+        QCoreApplication::exit(0);
+    };
 
     Timer_load_ = new QTimer(this);
     Timer_load_->setObjectName(QStringLiteral("Timer_load"));
@@ -163,8 +165,7 @@ void Fmain::set_button_color(const QString& name, int ks, int js, int colour) {
     sorvanta::ui::set_button_color(controls_, name, ks, js, colour);
 }
 
-void Fmain::RunCommandGuarded(QPushButton* button, int index,
-                              const std::function<void(int)>& run) {
+void Fmain::RunCommandGuarded(QPushButton* button, int index, const std::function<void(int)>& run) {
     // A command that lets the message loop run must not see a second command
     // act on its half-built state: while one runs, other presses are ignored.
     if (commandRunning_ || !button)

@@ -9,7 +9,9 @@
 
 namespace sorvanta::ui {
 
-int EffectiveTimeout(int timeoutMs) { return timeoutMs < 1000 ? 10000 : timeoutMs; }
+int EffectiveTimeout(int timeoutMs) {
+    return timeoutMs < 1000 ? 10000 : timeoutMs;
+}
 
 QString XMLHttpRequest(const QString& mode, const QString& address, const QString& data,
                        int timeoutMs) {

@@ -24,9 +24,15 @@ MessageBox::Answer MessageBox::question(QWidget* parent, const QString& title,
     return show(parent, Question, title, text);
 }
 
-void MessageBox::setTestMode(bool on) { testMode = on; }
-void MessageBox::setNextAnswer(Answer answer) { queuedAnswers.append(answer); }
-const QList<MessageBox::Shown>& MessageBox::shown() { return shownBoxes; }
+void MessageBox::setTestMode(bool on) {
+    testMode = on;
+}
+void MessageBox::setNextAnswer(Answer answer) {
+    queuedAnswers.append(answer);
+}
+const QList<MessageBox::Shown>& MessageBox::shown() {
+    return shownBoxes;
+}
 void MessageBox::clearShown() {
     shownBoxes.clear();
     queuedAnswers.clear();

@@ -20,8 +20,8 @@
 
 namespace sorvanta::ui {
 
-void set_button_color(const ControlRegistry& controls, const QString& ctl_name,
-                      int ctl_index_ks, int ctl_index_js, int ctl_yanse) {
+void set_button_color(const ControlRegistry& controls, const QString& ctl_name, int ctl_index_ks,
+                      int ctl_index_js, int ctl_yanse) {
     const auto elements = controls.array(ctl_name);
     for (auto it = elements.lowerBound(ctl_index_ks);
          it != elements.end() && it.key() <= ctl_index_js; ++it)
@@ -153,7 +153,9 @@ Fts::Fts(QWidget* parent) : QDialog(parent) {
     connect(Timer1, &QTimer::timeout, this, &QDialog::accept);
 }
 
-int Fts::shownCount() { return ftsShown; }
+int Fts::shownCount() {
+    return ftsShown;
+}
 
 void Fts::showEvent(QShowEvent* event) {
     ++ftsShown;
@@ -170,8 +172,7 @@ void op_url(const QString& address, QWidget* parent) {
                                 QStringLiteral("出现错误，未能打开下载页面"));
 }
 
-void pic_line(PictureBox* box, double x1, double y1, double x2, double y2, int width,
-              int colour) {
+void pic_line(PictureBox* box, double x1, double y1, double x2, double y2, int width, int colour) {
     if (!box)
         return;
     box->setDrawWidth(width);

@@ -16,8 +16,8 @@ class ControlRegistry;
 class PictureBox;
 
 // ---- button state ----------------------------------------------------------
-void set_button_color(const ControlRegistry& controls, const QString& ctl_name,
-                      int ctl_index_ks, int ctl_index_js, int ctl_yanse);
+void set_button_color(const ControlRegistry& controls, const QString& ctl_name, int ctl_index_ks,
+                      int ctl_index_js, int ctl_yanse);
 // mode 1: colour 1; mode 2: colour 2; mode 3: toggle (anything but colour 1
 // becomes colour 1, colour 1 becomes colour 2); other modes: nothing.
 void SetButtonColor_diandong(ColourButton* button, int mode, int color_1, int color_2);
@@ -50,8 +50,7 @@ protected:
 
 // ---- shell and drawing ------------------------------------------------------
 void op_url(const QString& address, QWidget* parent = nullptr);
-void pic_line(PictureBox* box, double x1, double y1, double x2, double y2, int width,
-              int colour);
+void pic_line(PictureBox* box, double x1, double y1, double x2, double y2, int width, int colour);
 void pic_wrid(PictureBox* box, double x, double y, const QString& text, double fontSize,
               int colour);
 

@@ -44,8 +44,8 @@ void PictureBox::print(double x, double y, const QString& text) {
     p.setFont(f);
     p.setPen(toQColor(foreColor_));
     const QPointF at = toPixels(x, y);
-    p.drawText(QRectF(at, QSizeF(canvas_.width(), canvas_.height())),
-               Qt::AlignLeft | Qt::AlignTop, text);
+    p.drawText(QRectF(at, QSizeF(canvas_.width(), canvas_.height())), Qt::AlignLeft | Qt::AlignTop,
+               text);
     update();
 }
 

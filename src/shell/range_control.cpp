@@ -23,8 +23,8 @@ QComboBox* makeBox(QWidget* parent, const QString& name) {
 
 RangeControl::RangeControl(int longest, QWidget* parent)
     : QWidget(parent), long_(longest), lower_(makeBox(this, QStringLiteral("Comrc_0"))),
-      upper_(makeBox(this, QStringLiteral("Comrc_1"))),
-      to_(new QLabel(QStringLiteral("至"), this)), rebuildTimer_(new QTimer(this)) {
+      upper_(makeBox(this, QStringLiteral("Comrc_1"))), to_(new QLabel(QStringLiteral("至"), this)),
+      rebuildTimer_(new QTimer(this)) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
@@ -75,9 +75,13 @@ void RangeControl::setText(const RangeText& range) {
     upper_->setEditText(QString::fromStdString(range.upper));
 }
 
-bool RangeControl::rebuildPending() const { return rebuildTimer_->isActive(); }
+bool RangeControl::rebuildPending() const {
+    return rebuildTimer_->isActive();
+}
 
-void RangeControl::scheduleRebuild() { rebuildTimer_->start(); }
+void RangeControl::scheduleRebuild() {
+    rebuildTimer_->start();
+}
 
 void RangeControl::rebuild() {
     rebuildTimer_->stop();

@@ -4,9 +4,17 @@
 
 namespace sorvanta::ui {
 
-int twips(int t) { return static_cast<int>(std::lround(t / 15.0)); }
-QRect twipsRect(int x, int y, int w, int h) { return {twips(x), twips(y), twips(w), twips(h)}; }
-QSize twipsSize(int w, int h) { return {twips(w), twips(h)}; }
-int toTwips(int pixels) { return pixels * 15; }
+int twips(int t) {
+    return static_cast<int>(std::lround(t / 15.0));
+}
+QRect twipsRect(int x, int y, int w, int h) {
+    return {twips(x), twips(y), twips(w), twips(h)};
+}
+QSize twipsSize(int w, int h) {
+    return {twips(w), twips(h)};
+}
+int toTwips(int pixels) {
+    return pixels * 15;
+}
 
 } // namespace sorvanta::ui
