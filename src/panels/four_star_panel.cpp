@@ -54,6 +54,8 @@ FourStarPanel::FourStarPanel(ControlRegistry& controls, QButtonGroup* commands, 
                              QWidget* parent)
     : QFrame(parent), controls_(controls), focusSink_(focusSink) {
     setFrameShape(QFrame::StyledPanel);
+    // The three mode panels overlap; only the front one may be seen.
+    setAutoFillBackground(true);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(6);

@@ -77,6 +77,7 @@ Fmain::Fmain(QWidget* parent) : QWidget(parent) {
     for (int i = 0; i < 2; ++i) {
         auto* panel = new QFrame(this);
         panel->setFrameShape(QFrame::StyledPanel);
+        panel->setAutoFillBackground(true);
         controls_.add(QStringLiteral("Pic_di"), i, panel);
         panel->setGeometry(twipsRect(kPanelX, kPanelY, panelWidth(i), kPanelHeight));
         Pic_di_.insert(i, panel);
