@@ -1,6 +1,7 @@
 #include "shell/fmain.hpp"
 
 #include "engine4/pipeline.hpp"
+#include "history/win_check.hpp"
 #include "panels/four_star_panel.hpp"
 #include "panels/verification_strip.hpp"
 #include "shell/colour_button.hpp"
@@ -87,6 +88,10 @@ Fmain::Fmain(QWidget* parent) : QWidget(parent) {
     fourStar_->setGeometry(twipsRect(kPanelX, kPanelY, panelWidth(2), kPanelHeight));
     Pic_di_.insert(2, fourStar_);
     fourStar_->raise();
+    connect(fourStar_->winCheckBox, &QLineEdit::textChanged, this, [this](const QString& text) {
+        fourStar_->L_duijiang_news->setText(
+            QString::fromStdString(history::CheckWin(text.toStdString(), state_.SurvivorText, 4)));
+    });
 
     strip_ = new VerificationStrip(controls_, C_guolv_ks_, this);
     strip_->setObjectName(QStringLiteral("verificationStrip"));

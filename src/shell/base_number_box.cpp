@@ -1,0 +1,118 @@
+#include "shell/base_number_box.hpp"
+
+#include "common/text.hpp"
+#include "shell/message_box.hpp"
+#include "shell/mycode.hpp"
+#include "shell/text_boxes.hpp"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace sorvanta::ui {
+
+BaseNumberBox::BaseNumberBox(const QString& pattern, QWidget* parent)
+    : QWidget(parent), pattern_(pattern) {
+    Lwz = new QLabel(this);
+    Lwz->setObjectName(QStringLiteral("Lwz"));
+    Lwz->setAlignment(Qt::AlignCenter);
+    T_dd = new TextBox(QString(), this);
+    T_dd->setObjectName(QStringLiteral("T_dd"));
+    T_dd->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Lzhushu = new QLabel(QStringLiteral("0"), this);
+    Lzhushu->setObjectName(QStringLiteral("Lzhushu"));
+    C_zt = new QPushButton(QStringLiteral("粘"), this);
+    C_zt->setObjectName(QStringLiteral("C_zt"));
+    C_cls = new QPushButton(QStringLiteral("清"), this);
+    C_cls->setObjectName(QStringLiteral("C_cls"));
+    for (QPushButton* b : {C_zt, C_cls}) {
+        b->setAutoDefault(false);
+        b->setFixedWidth(b->fontMetrics().horizontalAdvance(b->text()) + 14);
+    }
+
+    auto* v = new QVBoxLayout(this);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(2);
+    v->addWidget(Lwz);
+    v->addWidget(T_dd, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->setSpacing(2);
+    bottom->addWidget(C_zt);
+    bottom->addWidget(C_cls);
+    bottom->addWidget(Lzhushu, 1);
+    v->addLayout(bottom);
+
+    Timersx = new QTimer(this);
+    Timersx->setObjectName(QStringLiteral("Timersx"));
+    Timersx->setSingleShot(true);
+    Timersx->setInterval(10);
+    connect(Timersx, &QTimer::timeout, this, &BaseNumberBox::layoutNow);
+    connect(C_cls, &QPushButton::clicked, this, &BaseNumberBox::a_cls_all);
+    connect(C_zt, &QPushButton::clicked, this, &BaseNumberBox::paste);
+    Timersx->start();
+}
+
+void BaseNumberBox::set_a_mydata_wz(const QString& pattern) {
+    pattern_ = pattern;
+    Timersx->start();
+}
+
+void BaseNumberBox::layoutNow() {
+    Timersx->stop();
+    Lwz->setText(pattern_);
+}
+
+int BaseNumberBox::numberWidth() const {
+    const QString shown = Lwz->text().isEmpty() ? pattern_ : Lwz->text();
+    const int covered = static_cast<int>(shown.size() - shown.count(u'*'));
+    return (covered == 2 || covered == 3) ? covered : 2;
+}
+
+void BaseNumberBox::a_cls_all() {
+    T_dd->clear();
+    Lzhushu->setText(QStringLiteral("0"));
+}
+
+QString BaseNumberBox::text() const {
+    return T_dd->toPlainText();
+}
+
+void BaseNumberBox::setText(const QString& text) {
+    T_dd->setPlainText(text);
+}
+
+void BaseNumberBox::paste() {
+    const std::string filtered =
+        sorvanta::only_str(get_ztb().toStdString(), std::string("0123456789 "));
+    const auto n = static_cast<std::size_t>(numberWidth());
+    std::string accepted;
+    int count = 0;
+    bool overflow = false;
+    sorvanta::ForEachPiece(filtered, [&](std::string_view piece) {
+        if (overflow || piece.size() != n)
+            return;
+        if (count == kMaxNumbers) {
+            overflow = true;
+            return;
+        }
+        if (!accepted.empty())
+            accepted.push_back(' ');
+        accepted.append(piece);
+        ++count;
+    });
+    if (overflow) {
+        // The box keeps the numbers it had: a paste that cannot be taken
+        // must not cost the player the list already there.
+        MessageBox::warning(this, QStringLiteral("错误"), QStringLiteral("大底输入错误"));
+        return;
+    }
+    a_cls_all();
+    if (count > 0) {
+        Lzhushu->setText(QString::number(count));
+        Send_to_text(QString::fromStdString(accepted), T_dd);
+    }
+}
+
+} // namespace sorvanta::ui
