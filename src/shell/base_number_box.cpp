@@ -1,6 +1,6 @@
 #include "shell/base_number_box.hpp"
 
-#include "common/text.hpp"
+#include "engine4/base_number_table.hpp"
 #include "shell/message_box.hpp"
 #include "shell/mycode.hpp"
 #include "shell/text_boxes.hpp"
@@ -65,9 +65,10 @@ void BaseNumberBox::layoutNow() {
 }
 
 int BaseNumberBox::numberWidth() const {
+    // Until the first layout the label is still empty; the pattern it is
+    // about to show is what the box means.
     const QString shown = Lwz->text().isEmpty() ? pattern_ : Lwz->text();
-    const int covered = static_cast<int>(shown.size() - shown.count(u'*'));
-    return (covered == 2 || covered == 3) ? covered : 2;
+    return four::BaseNumberWidth(shown.toStdString());
 }
 
 void BaseNumberBox::a_cls_all() {
@@ -83,35 +84,23 @@ void BaseNumberBox::setText(const QString& text) {
     T_dd->setPlainText(text);
 }
 
+four::BaseNumberTable BaseNumberBox::a_get_data(int /*unused*/) const {
+    return four::ReadBaseNumberTable(text().toStdString(), numberWidth());
+}
+
 void BaseNumberBox::paste() {
-    const std::string filtered =
-        sorvanta::only_str(get_ztb().toStdString(), std::string("0123456789 "));
-    const auto n = static_cast<std::size_t>(numberWidth());
-    std::string accepted;
-    int count = 0;
-    bool overflow = false;
-    sorvanta::ForEachPiece(filtered, [&](std::string_view piece) {
-        if (overflow || piece.size() != n)
-            return;
-        if (count == kMaxNumbers) {
-            overflow = true;
-            return;
-        }
-        if (!accepted.empty())
-            accepted.push_back(' ');
-        accepted.append(piece);
-        ++count;
-    });
-    if (overflow) {
+    const four::BaseNumberPaste pasted =
+        four::PasteBaseNumbers(get_ztb().toStdString(), numberWidth());
+    if (pasted.overflow) {
         // The box keeps the numbers it had: a paste that cannot be taken
         // must not cost the player the list already there.
         MessageBox::warning(this, QStringLiteral("错误"), QStringLiteral("大底输入错误"));
         return;
     }
     a_cls_all();
-    if (count > 0) {
-        Lzhushu->setText(QString::number(count));
-        Send_to_text(QString::fromStdString(accepted), T_dd);
+    if (pasted.count > 0) {
+        Lzhushu->setText(QString::number(pasted.count));
+        Send_to_text(QString::fromStdString(pasted.text), T_dd);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine4/base_number_table.hpp"
+
 #include <QString>
 #include <QWidget>
 
@@ -17,8 +19,6 @@ class TextBox;
 class BaseNumberBox : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kMaxNumbers = 100000;
-
     explicit BaseNumberBox(const QString& pattern = QStringLiteral("千百**"),
                            QWidget* parent = nullptr);
 
@@ -27,6 +27,8 @@ public:
 
     void a_cls_all();
     void paste(); // the "粘" button
+    // The box's numbers as a digit table; entry (10,10,10) says it is in use.
+    four::BaseNumberTable a_get_data(int unused = 0) const;
 
     // The width of the numbers the box takes: the covered positions of the
     // label's pattern, 2 or 3 (2 when the pattern says otherwise).
