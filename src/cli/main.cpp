@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -18,7 +19,21 @@ constexpr int kExitRefused = 1;
 constexpr int kExitBadInput = 2;
 
 int Die(const std::string& message) {
-    std::cerr << "sorvanta-cli: " << message << "\n";
+    // The message is one line whatever it quotes: a field name taken from the
+    // scheme may hold a line break of its own.
+    std::string line;
+    line.reserve(message.size());
+    for (char c : message) {
+        if (c == '\n')
+            line += "\\n";
+        else if (c == '\r')
+            line += "\\r";
+        else if (static_cast<unsigned char>(c) < 0x20)
+            line += ' ';
+        else
+            line += c;
+    }
+    std::cerr << "sorvanta-cli: " << line << "\n";
     return kExitBadInput;
 }
 
@@ -29,12 +44,24 @@ bool ReadAll(const std::string& path, std::string& out, std::string& error) {
         out = buffer.str();
         return true;
     }
+    // A directory opens like a file here and only fails on the first read,
+    // where the library throws instead of reporting.
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        error = "cannot read " + path + ": " + std::strerror(EISDIR);
+        return false;
+    }
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         error = "cannot read " + path + ": " + std::strerror(errno);
         return false;
     }
-    out.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    try {
+        out.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    } catch (const std::exception&) {
+        error = "cannot read " + path;
+        return false;
+    }
     if (file.bad()) {
         error = "cannot read " + path;
         return false;

@@ -2,6 +2,15 @@
 
 #include "common/number_text.hpp"
 #include "common/text.hpp"
+#include "engine4/banker_groups.hpp"
+#include "engine4/base_set.hpp"
+#include "engine4/candidate_digits.hpp"
+#include "engine4/digit_kills.hpp"
+#include "engine4/position_kill.hpp"
+#include "engine4/shape_patterns.hpp"
+#include "engine4/shape_ratios.hpp"
+#include "engine4/special_shapes.hpp"
+#include "engine4/top_conditions.hpp"
 
 namespace sorvanta::four {
 
@@ -13,15 +22,26 @@ void RunShrinkPipeline(const FourStarInput& input, FourStarState& state,
     };
     report(0.001);
     InitCandidateSet(state);
+    CandidateSet& set = state.candidates;
+    const CandidateDigits digits(set);
 
-    // The condition groups run here in their fixed order, each writing only
-    // its own fail-mark column:
-    //   top conditions (1); position kill (2); digit kills (3);
-    //   banker groups (4); shape ratios (5); special shapes (6);
+    // The condition groups run in their fixed order, each writing only its
+    // own fail-mark column.
+    ApplyTopConditions(input, digits, set);
+    ApplyPositionKill(input, digits, set);
+    ApplyDigitKills(input, digits, set);
+    ApplyBankerGroups(input, digits, set);
+    ApplyShapeRatios(input, digits, set);
+    ApplySpecialShapes(input, digits, set);
     report(0.5);
-    //   pattern groups and their merge (7..10); runs and repeats (11);
-    //   smallest and largest digit (12); two- and three-star splices (13, 14);
-    //   base set (50).
+    ApplyBigSmallPatterns(input, digits, set);
+    ApplyOddEvenPatterns(input, digits, set);
+    ApplyPrimeCompositePatterns(input, digits, set);
+    ApplyRoute012Patterns(input, digits, set);
+    MergeShapePatterns(input, set);
+    //   runs and repeats (11); smallest and largest digit (12);
+    //   two- and three-star splices (13, 14).
+    ApplyBaseSet(input, state);
 
     ApplyTally(state, input.total_tolerance);
     report(0.8);

@@ -17,6 +17,8 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace sorvanta::ui {
 
 namespace {
@@ -35,7 +37,7 @@ protected:
     }
 };
 
-QComboBox* makeToleranceBox(QWidget* parent) {
+QComboBox* toleranceBox(QWidget* parent) {
     auto* box = new QComboBox(parent);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
@@ -66,9 +68,22 @@ FourStarPanel::FourStarPanel(ControlRegistry& controls, QButtonGroup* commands, 
     conditionArea_ = new QWidget(this);
     conditionArea_->setObjectName(QStringLiteral("conditionArea"));
     left->addWidget(conditionArea_, 1);
-    left->addWidget(buildPageArea());
+    QWidget* pageArea = buildPageArea();
+    left->addWidget(pageArea);
     layout->addLayout(left, 1);
+    // Some 400 condition controls share the left side: a point smaller
+    // keeps every caption whole.
+    QFont compact = font();
+    compact.setPointSizeF(std::max(7.5, compact.pointSizeF() - 1));
+    conditionArea_->setFont(compact);
+    pageArea->setFont(compact);
     layout->addWidget(buildResultArea(commands));
+    buildTopConditionPages();
+    buildConditionArea();
+}
+
+QComboBox* FourStarPanel::makeToleranceBox(QWidget* parent) const {
+    return toleranceBox(parent);
 }
 
 QWidget* FourStarPanel::buildPageArea() {
@@ -78,23 +93,23 @@ QWidget* FourStarPanel::buildPageArea() {
     v->setContentsMargins(0, 0, 0, 0);
     v->setSpacing(2);
 
-    auto* buttons = new QGridLayout;
+    auto* buttons = new QHBoxLayout;
     buttons->setSpacing(2);
-    auto addPageButton = [&](int index, const QString& caption, int row, int column) {
+    auto addPageButton = [&](int index, const QString& caption) {
         auto* b = new ColourButton(caption, area, Colour::Off);
         controls_.add(QStringLiteral("C_sst_0"), index, b);
         pageButtons.insert(index, b);
         connect(b, &QPushButton::clicked, this, [this, index] { switchPage(index); });
-        buttons->addWidget(b, row, column);
+        buttons->addWidget(b);
     };
-    addPageButton(99, QStringLiteral("四星主界面"), 0, 0);
+    addPageButton(99, QStringLiteral("四星主界面"));
     for (int i = 0; i < 8; ++i)
-        addPageButton(i, QString::fromUtf8(kPageCaptions[i]), (i + 1) / 5, (i + 1) % 5);
+        addPageButton(i, QString::fromUtf8(kPageCaptions[i]));
     v->addLayout(buttons);
 
     auto* stack = new PageStack(area);
     stack->setObjectName(QStringLiteral("pageStack"));
-    stack->setFixedHeight(twips(4200));
+    stack->setFixedHeight(twips(2700));
     for (int i = 0; i < 8; ++i) {
         auto* frame = new QGroupBox(QString::fromUtf8(kPageCaptions[i]), stack);
         controls_.add(QStringLiteral("Frame_ding"), i, frame);
@@ -109,7 +124,7 @@ QWidget* FourStarPanel::buildPageArea() {
 QWidget* FourStarPanel::buildResultArea(QButtonGroup* commands) {
     auto* area = new QWidget(this);
     area->setObjectName(QStringLiteral("resultArea"));
-    area->setFixedWidth(twips(3450));
+    area->setFixedWidth(twips(3000));
     auto* v = new QVBoxLayout(area);
     v->setContentsMargins(0, 0, 0, 0);
     v->setSpacing(4);
@@ -134,8 +149,8 @@ QWidget* FourStarPanel::buildResultArea(QButtonGroup* commands) {
 
     auto* toleranceRow = new QHBoxLayout;
     toleranceRow->addWidget(new QLabel(QStringLiteral("总容错"), area));
-    totalLower = makeToleranceBox(area);
-    totalUpper = makeToleranceBox(area);
+    totalLower = toleranceBox(area);
+    totalUpper = toleranceBox(area);
     controls_.add(QStringLiteral("Com_rc"), 4, totalLower);
     controls_.add(QStringLiteral("Com_rc"), 5, totalUpper);
     toleranceRow->addWidget(totalLower);
@@ -191,18 +206,6 @@ void FourStarPanel::fillTotalToleranceLists() {
         box->setCurrentIndex(-1);
         box->setEditText(text);
     }
-}
-
-four::FourStarInput FourStarPanel::readInput() const {
-    four::FourStarInput input;
-    input.total_tolerance = {totalLower->currentText().toStdString(),
-                             totalUpper->currentText().toStdString()};
-    return input;
-}
-
-void FourStarPanel::writeInput(const four::FourStarInput& input) {
-    totalLower->setEditText(QString::fromStdString(input.total_tolerance.lower));
-    totalUpper->setEditText(QString::fromStdString(input.total_tolerance.upper));
 }
 
 void FourStarPanel::switchPage(int index) {

@@ -5,10 +5,14 @@
 #include <QFrame>
 #include <QMap>
 
+#include <array>
 #include <vector>
 
+class QAbstractButton;
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -19,6 +23,8 @@ namespace sorvanta::ui {
 class ColourButton;
 class ControlRegistry;
 class LineBox;
+class RangeControl;
+class TextBox;
 
 // The four-star panel (Pic_di 2): its condition pages, the result list and
 // the commands that act on the four-star result. It knows which control
@@ -38,6 +44,11 @@ public:
     // The result list and count (ShowSurvivors' steps 1 to 4).
     void showRows(const std::vector<int>& rows);
     void fillTotalToleranceLists();
+    // Com_rc 0..3 (position-kill and banker-row tolerance) offer 0 to 4.
+    void fillConditionToleranceLists();
+
+    // A press on come-out count button 5·r + k of the banker rows.
+    void ChooseComeOutCount(int index);
 
     QListWidget* Li_out;
     QLabel* dadi_zhushu;
@@ -50,9 +61,46 @@ public:
     QMap<int, ColourButton*> pageButtons; // C_sst_0
     QMap<int, QGroupBox*> pages;          // Frame_ding 0..7
 
+    // Condition controls; each array's group has the element indexes as ids.
+    std::array<TextBox*, 7> T_ding{};
+    QMap<int, RangeControl*> ucf_rc;                // 0..4 live on this panel's conditions
+    std::array<QComboBox*, 4> conditionTolerance{}; // Com_rc 0..3
+    LineBox* sumBox = nullptr;                      // T_cs_ip 0
+    TextBox* baseSetBox = nullptr;                  // T_cs_ip 3
+    QCheckBox* Check_dm_jchong = nullptr;
+    QButtonGroup* Check_hewei_sha1 = nullptr; // position kill, 10·row + digit
+    QButtonGroup* Check_hewei_sha = nullptr;  // sum tails
+    QButtonGroup* Check_kuadu_sha = nullptr;  // spans
+    QButtonGroup* Check_tsm_sha = nullptr;    // kill-all digits
+    QButtonGroup* Check_ac_sha = nullptr;     // AC values, element e is e + 1
+    QButtonGroup* C_danzu = nullptr;          // banker digits, 10·row + digit
+    QButtonGroup* C_danzu_gs = nullptr;       // come-out counts, 5·row + count
+    // Shape buttons; a click toggles green (0..14) or yellow (from 15) and
+    // grey. Run and repeat buttons (150..158) join this group too.
+    QButtonGroup* C_bi = nullptr;
+
+    // The caption of C_bi element i (0..149); the empty text outside.
+    static QString shapeCaption(int index);
+
 private:
     QWidget* buildResultArea(QButtonGroup* commands);
     QWidget* buildPageArea();
+    void buildTopConditionPages();
+    void buildConditionArea();
+    QGroupBox* buildPositionKill(QWidget* parent);
+    QGroupBox* buildDigitKills();
+    QGroupBox* buildBankerGroups();
+    QGroupBox* buildShapeRatios();
+    QGroupBox* buildSpecialShapes();
+    QGroupBox* buildShapePatterns();
+    QGroupBox* buildRoutePatterns();
+    QGroupBox* buildBaseSet();
+    QButtonGroup* makeArray(const QString& name);
+    QCheckBox* addCheck(QButtonGroup* array, int index, const QString& caption, QWidget* parent);
+    ColourButton* addToggle(QButtonGroup* array, int index, const QString& caption,
+                            QWidget* parent);
+    RangeControl* addRange(int index, int longest, QWidget* parent);
+    QComboBox* makeToleranceBox(QWidget* parent) const;
 
     ControlRegistry& controls_;
     QWidget* conditionArea_ = nullptr;

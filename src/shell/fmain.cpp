@@ -141,6 +141,7 @@ void Fmain::startup() {
     fourStar_->switchPage(0);
     switchMode(2);
     fourStar_->fillTotalToleranceLists();
+    fourStar_->fillConditionToleranceLists();
     four::InitCandidateSet(state_);
     emit startupFinished();
 }

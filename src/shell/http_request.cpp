@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <limits>
+
 namespace sorvanta::ui {
 
 int EffectiveTimeout(int timeoutMs) {
@@ -41,7 +43,8 @@ QString XMLHttpRequest(const QString& mode, const QString& address, const QStrin
     // Four stages at most, each within the time-out.
     QObject::connect(&guard, &QTimer::timeout, reply, &QNetworkReply::abort);
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    guard.start(timeout * 4);
+    guard.start(
+        static_cast<int>(qMin<qint64>(qint64{timeout} * 4, std::numeric_limits<int>::max())));
     if (!reply->isFinished())
         loop.exec(QEventLoop::ExcludeUserInputEvents);
 

@@ -4,15 +4,23 @@
 #   NAME.out     the exact expected standard output (optional)
 #   NAME.status  the expected exit status (optional, default 0)
 #   NAME.err     a text that standard error must contain (optional)
+#   NAME.path    a path, relative to the fixture folder, given to the tool
+#                instead of NAME.json (optional; for files that cannot be read)
 get_filename_component(dir ${FIXTURE} DIRECTORY)
 get_filename_component(name ${FIXTURE} NAME_WE)
 set(base ${dir}/${name})
+
+set(scheme ${FIXTURE})
+if(EXISTS ${base}.path)
+    file(STRINGS ${base}.path scheme LIMIT_COUNT 1)
+    set(scheme ${dir}/${scheme})
+endif()
 
 set(args "")
 if(EXISTS ${base}.args)
     file(STRINGS ${base}.args args)
 endif()
-execute_process(COMMAND ${CLI} shrink ${FIXTURE} ${args}
+execute_process(COMMAND ${CLI} shrink ${scheme} ${args}
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 
 set(expected_status 0)

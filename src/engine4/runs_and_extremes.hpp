@@ -1,0 +1,28 @@
+#pragma once
+
+#include "engine4/candidate_set.hpp"
+#include "engine4/four_star_input.hpp"
+
+#include <string_view>
+
+namespace sorvanta::four {
+
+// A candidate's run class, "不连" "2连" "3连" "4连": the longest run of
+// consecutive digits among its distinct digits, where 9 and 0 are
+// neighbours. Only the longest run counts (1234 is "4连", not also "3连").
+std::string_view RunClassOf(int candidate);
+
+// A candidate's repeat class, "AAAA" "AAAB" "AABB" "AABC" "ABCD".
+std::string_view RepeatClassOf(int candidate);
+
+// Column 11: marks every candidate whose run class or repeat class is among
+// the excluded captions (C_bi 150..158). Captions of neither kind are
+// ignored; with none chosen nothing is written.
+void ApplyRunAndRepeatClasses(const CaptionSet& excluded, CandidateSet& set);
+
+// Column 12: marks every candidate whose smallest digit is not among
+// `smallest` (when any is chosen) or whose largest digit is not among
+// `largest` (when any is chosen). With both empty nothing is written.
+void ApplyMinMaxDigits(const DigitSet& smallest, const DigitSet& largest, CandidateSet& set);
+
+} // namespace sorvanta::four

@@ -1,0 +1,158 @@
+#include "engine4/shape_patterns.hpp"
+
+#include "engine4/group_support.hpp"
+
+#include <array>
+#include <string_view>
+
+namespace sorvanta::four {
+
+namespace {
+
+constexpr int kFirstColumn = 7;
+constexpr int kLastColumn = 10;
+
+struct KindTable {
+    int column;
+    int radix;
+    std::array<std::uint8_t, 10> classOf;  // class of each digit
+    std::array<std::string_view, 3> glyph; // caption character of each class
+    CaptionSet FourStarInput::*chosen;
+};
+
+const KindTable& TableOf(PatternKind kind) {
+    static const std::array<KindTable, 4> tables = {{
+        {7, 2, {1, 1, 1, 1, 1, 0, 0, 0, 0, 0}, {"大", "小", ""}, &FourStarInput::pattern_big_small},
+        {8, 2, {1, 0, 1, 0, 1, 0, 1, 0, 1, 0}, {"奇", "偶", ""}, &FourStarInput::pattern_odd_even},
+        {9,
+         2,
+         {1, 0, 0, 0, 1, 0, 1, 0, 1, 1},
+         {"质", "合", ""},
+         &FourStarInput::pattern_prime_composite},
+        {10, 3, {0, 1, 2, 0, 1, 2, 0, 1, 2, 0}, {"0", "1", "2"}, &FourStarInput::pattern_route012},
+    }};
+    return tables[static_cast<std::size_t>(kind)];
+}
+
+int CodeOf(const KindTable& table, const CandidateDigits::Digits& d) {
+    int code = 0;
+    for (std::uint8_t digit : d)
+        code = code * table.radix + table.classOf[digit];
+    return code;
+}
+
+// The code of a caption, or -1 for a text that is no caption of the kind.
+int CodeOf(const KindTable& table, std::string_view caption) {
+    int code = 0;
+    for (int p = 0; p < 4; ++p) {
+        int cls = -1;
+        for (int k = 0; k < table.radix && cls < 0; ++k) {
+            const std::string_view glyph = table.glyph[static_cast<std::size_t>(k)];
+            if (caption.substr(0, glyph.size()) == glyph) {
+                cls = k;
+                caption.remove_prefix(glyph.size());
+            }
+        }
+        if (cls < 0)
+            return -1;
+        code = code * table.radix + cls;
+    }
+    return caption.empty() ? code : -1;
+}
+
+void ApplyPatterns(PatternKind kind, const FourStarInput& input, const CandidateDigits& digits,
+                   CandidateSet& set) {
+    const KindTable& table = TableOf(kind);
+    const CaptionSet& chosen = input.*table.chosen;
+    if (chosen.empty())
+        return;
+    set.at(CandidateSet::kNotesRow, table.column) = 1;
+    std::array<std::uint8_t, 81> excluded{};
+    for (const std::string& caption : chosen)
+        if (const int code = CodeOf(table, caption); code >= 0)
+            excluded[static_cast<std::size_t>(code)] = 1;
+    for (int n = 0; n < CandidateSet::kCandidates; ++n)
+        if (excluded[static_cast<std::size_t>(CodeOf(table, digits[n]))] != 0)
+            set.at(n, table.column) = 1;
+}
+
+std::vector<std::string> BuildCaptions(PatternKind kind) {
+    const KindTable& table = TableOf(kind);
+    std::vector<std::string> captions;
+    auto caption = [&](std::array<int, 4> classes) {
+        std::string text;
+        for (int cls : classes)
+            text += table.glyph[static_cast<std::size_t>(cls)];
+        captions.push_back(text);
+    };
+    if (table.radix == 3) {
+        for (int code = 0; code < 81; ++code)
+            caption({code / 27, code / 9 % 3, code / 3 % 3, code % 3});
+        return captions;
+    }
+    // The panel's order: the first three positions count up with the first
+    // class as 0, the units position changes last.
+    for (int last = 0; last < 2; ++last)
+        for (int head = 0; head < 8; ++head)
+            caption({(head >> 2) & 1, (head >> 1) & 1, head & 1, last});
+    return captions;
+}
+
+} // namespace
+
+const std::vector<std::string>& PatternCaptions(PatternKind kind) {
+    static const std::array<std::vector<std::string>, 4> captions = {
+        BuildCaptions(PatternKind::BigSmall), BuildCaptions(PatternKind::OddEven),
+        BuildCaptions(PatternKind::PrimeComposite), BuildCaptions(PatternKind::Route012)};
+    return captions[static_cast<std::size_t>(kind)];
+}
+
+std::string PatternOf(PatternKind kind, const CandidateDigits::Digits& digits) {
+    const KindTable& table = TableOf(kind);
+    std::string text;
+    for (std::uint8_t digit : digits)
+        text += table.glyph[table.classOf[digit]];
+    return text;
+}
+
+void ApplyBigSmallPatterns(const FourStarInput& input, const CandidateDigits& digits,
+                           CandidateSet& set) {
+    ApplyPatterns(PatternKind::BigSmall, input, digits, set);
+}
+
+void ApplyOddEvenPatterns(const FourStarInput& input, const CandidateDigits& digits,
+                          CandidateSet& set) {
+    ApplyPatterns(PatternKind::OddEven, input, digits, set);
+}
+
+void ApplyPrimeCompositePatterns(const FourStarInput& input, const CandidateDigits& digits,
+                                 CandidateSet& set) {
+    ApplyPatterns(PatternKind::PrimeComposite, input, digits, set);
+}
+
+void ApplyRoute012Patterns(const FourStarInput& input, const CandidateDigits& digits,
+                           CandidateSet& set) {
+    ApplyPatterns(PatternKind::Route012, input, digits, set);
+}
+
+void MergeShapePatterns(const FourStarInput& input, CandidateSet& set) {
+    const std::int16_t* notes = set.Row(CandidateSet::kNotesRow);
+    int inUse = 0;
+    for (int c = kFirstColumn; c <= kLastColumn; ++c)
+        inUse += notes[c];
+    if (inUse == 0)
+        return;
+    const AllowedCounts allowed = input.pattern_tolerance.Allowed();
+    for (int n = 0; n < CandidateSet::kCandidates; ++n) {
+        std::int16_t* row = set.Row(n);
+        int fails = 0;
+        for (int c = kFirstColumn; c <= kLastColumn; ++c) {
+            fails += row[c];
+            row[c] = 0;
+        }
+        if (!allowed.Allows(fails))
+            row[kFirstColumn] = 1;
+    }
+}
+
+} // namespace sorvanta::four

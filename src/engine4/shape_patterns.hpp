@@ -1,0 +1,35 @@
+#pragma once
+
+#include "engine4/candidate_digits.hpp"
+#include "engine4/candidate_set.hpp"
+#include "engine4/four_star_input.hpp"
+
+#include <string>
+#include <vector>
+
+namespace sorvanta::four {
+
+enum class PatternKind { BigSmall, OddEven, PrimeComposite, Route012 };
+
+// A pattern group's button captions in element order: the class of each
+// position, thousands first ("大小小大", "奇偶奇偶", "质合合质", "2202").
+const std::vector<std::string>& PatternCaptions(PatternKind kind);
+
+// The caption a candidate shows under a kind: 5892 is "大大大小", "奇偶奇偶",
+// "质合合质" and "2202".
+std::string PatternOf(PatternKind kind, const CandidateDigits::Digits& digits);
+
+// The four pattern groups mark their own working columns 7 to 10 and note
+// in row 10000 that they are in use; MergeShapePatterns then folds them
+// into column 7 by the pattern tolerance, so they count as one group.
+void ApplyBigSmallPatterns(const FourStarInput& input, const CandidateDigits& digits,
+                           CandidateSet& set);
+void ApplyOddEvenPatterns(const FourStarInput& input, const CandidateDigits& digits,
+                          CandidateSet& set);
+void ApplyPrimeCompositePatterns(const FourStarInput& input, const CandidateDigits& digits,
+                                 CandidateSet& set);
+void ApplyRoute012Patterns(const FourStarInput& input, const CandidateDigits& digits,
+                           CandidateSet& set);
+void MergeShapePatterns(const FourStarInput& input, CandidateSet& set);
+
+} // namespace sorvanta::four

@@ -1,0 +1,264 @@
+#include "engine4/top_conditions.hpp"
+
+#include "common/text.hpp"
+#include "engine4/group_support.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace sorvanta::four {
+
+using detail::MarkTable;
+
+namespace {
+
+constexpr int kColumn = 1;
+constexpr std::uint16_t kAllDigits = 0x3FF;
+
+int NumberOf(std::string_view digits) {
+    int n = 0;
+    for (char c : digits)
+        n = n * 10 + detail::DigitValue(c);
+    return n;
+}
+
+template <typename Fn> void ForEachDigit(std::uint16_t mask, Fn&& fn) {
+    for (int d = 0; d < 10; ++d)
+        if (detail::Has(mask, d))
+            fn(d);
+}
+
+// Every number whose digit at each position lies in that position's set.
+template <typename Fn> void ForEachCovered(const std::array<std::uint16_t, 4>& sets, Fn&& fn) {
+    ForEachDigit(sets[0], [&](int a) {
+        ForEachDigit(sets[1], [&](int b) {
+            ForEachDigit(sets[2], [&](int c) {
+                ForEachDigit(sets[3], [&](int d) { fn(a * 1000 + b * 100 + c * 10 + d); });
+            });
+        });
+    });
+}
+
+void KillDirectNumbers(std::string_view box, MarkTable& marks) {
+    const std::string text = DigitsOnly(box);
+    ForEachPiece(text, [&](std::string_view piece) {
+        if (piece.size() == 4)
+            marks[static_cast<std::size_t>(NumberOf(piece))] = 1;
+    });
+}
+
+using CompoundSets = std::array<std::uint16_t, 4>;
+
+// One entry per line of four or more "*"-joined parts; shorter lines cover
+// nothing and are dropped. Only the ASCII digits of a part count. A "\r"
+// left by a "\r\n" line end is just another ignored character.
+std::vector<CompoundSets> ReadCompounds(std::string_view box) {
+    std::vector<CompoundSets> compounds;
+    const std::string_view text = detail::TrimBlanks(box);
+    if (text.empty() || text.find('*') == std::string_view::npos)
+        return compounds;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        CompoundSets sets{};
+        int part = 0;
+        for (char c : text.substr(start, end - start)) {
+            if (c == '*')
+                ++part;
+            else if (part < 4 && detail::IsDigit(c))
+                sets[static_cast<std::size_t>(part)] |=
+                    static_cast<std::uint16_t>(1u << detail::DigitValue(c));
+        }
+        if (part >= 3)
+            compounds.push_back(sets);
+        start = end + 1;
+    }
+    return compounds;
+}
+
+int ClampedCount(std::uint32_t count) {
+    return static_cast<int>(std::min<std::uint32_t>(count, AllowedCounts::kSize));
+}
+
+void KillJunkCompounds(std::string_view box, const RangeText& tolerance, MarkTable& marks) {
+    const std::vector<CompoundSets> compounds = ReadCompounds(box);
+    if (compounds.empty())
+        return;
+    const AllowedCounts allowed = tolerance.Allowed();
+    std::vector<std::uint32_t> covers(CandidateSet::kCandidates, 0);
+    for (const CompoundSets& sets : compounds)
+        ForEachCovered(sets, [&](int n) { ++covers[static_cast<std::size_t>(n)]; });
+    for (int n = 0; n < CandidateSet::kCandidates; ++n)
+        if (!allowed.Allows(ClampedCount(covers[static_cast<std::size_t>(n)])))
+            marks[static_cast<std::size_t>(n)] = 1;
+}
+
+// Combinations typed into a box, keyed by their digits in ascending order
+// (21 and 12 are one key); a combination typed twice weighs two.
+struct Combinations {
+    std::array<std::uint32_t, 1000> weight{};
+    bool boxEmpty = true; // nothing left after the digit filter
+    bool any = false;     // at least one piece of the right length
+};
+
+Combinations ReadCombinations(std::string_view box, std::size_t width) {
+    Combinations combinations;
+    const std::string text = DigitsOnly(box);
+    combinations.boxEmpty = text.empty();
+    ForEachPiece(text, [&](std::string_view piece) {
+        if (piece.size() != width)
+            return;
+        std::array<char, 3> sorted{};
+        for (std::size_t i = 0; i < width; ++i) {
+            std::size_t at = i;
+            for (; at > 0 && sorted[at - 1] > piece[i]; --at)
+                sorted[at] = sorted[at - 1];
+            sorted[at] = piece[i];
+        }
+        ++combinations
+              .weight[static_cast<std::size_t>(NumberOf(std::string_view(sorted.data(), width)))];
+        combinations.any = true;
+    });
+    return combinations;
+}
+
+std::array<int, 4> Sorted(const CandidateDigits::Digits& d) {
+    std::array<int, 4> s{d[0], d[1], d[2], d[3]};
+    auto order = [&](int i, int j) {
+        if (s[static_cast<std::size_t>(i)] > s[static_cast<std::size_t>(j)])
+            std::swap(s[static_cast<std::size_t>(i)], s[static_cast<std::size_t>(j)]);
+    };
+    order(0, 1);
+    order(2, 3);
+    order(0, 2);
+    order(1, 3);
+    order(1, 2);
+    return s;
+}
+
+// The distinct two-digit combinations a candidate contains, as sorted keys.
+// A digit may repeat in a combination only as often as the candidate holds
+// it: 1106 contains 11 and 16, 1206 contains 12 but not 11. On the sorted
+// digits, a pair (i, j) is the first of its kind when neither index repeats
+// the value just before it.
+template <typename Fn> void ForEachContainedPair(const CandidateDigits::Digits& digits, Fn&& fn) {
+    const std::array<int, 4> s = Sorted(digits);
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0 && s[i] == s[i - 1])
+            continue;
+        for (int j = i + 1; j < 4; ++j) {
+            if (j > i + 1 && s[j] == s[j - 1])
+                continue;
+            fn(s[i] * 10 + s[j]);
+        }
+    }
+}
+
+// The distinct three-digit combinations: all but one digit, dropping each
+// distinct value once (1106 gives 106 and 116).
+template <typename Fn> void ForEachContainedTriple(const CandidateDigits::Digits& digits, Fn&& fn) {
+    const std::array<int, 4> s = Sorted(digits);
+    for (int drop = 0; drop < 4; ++drop) {
+        if (drop > 0 && s[drop] == s[drop - 1])
+            continue;
+        int key = 0;
+        for (int k = 0; k < 4; ++k)
+            if (k != drop)
+                key = key * 10 + s[k];
+        fn(key);
+    }
+}
+
+template <typename ForEachContained>
+void KillCombinations(std::string_view box, std::size_t width, const RangeText& tolerance,
+                      const CandidateDigits& digits, MarkTable& marks,
+                      ForEachContained forEachContained) {
+    const Combinations combinations = ReadCombinations(box, width);
+    if (!combinations.any)
+        return;
+    const AllowedCounts allowed = tolerance.Allowed();
+    for (int n = 0; n < CandidateSet::kCandidates; ++n) {
+        std::uint32_t hits = 0;
+        forEachContained(digits[n], [&](int key) {
+            hits += combinations.weight[static_cast<std::size_t>(key)];
+        });
+        if (!allowed.Allows(ClampedCount(hits)))
+            marks[static_cast<std::size_t>(n)] = 1;
+    }
+}
+
+template <typename ForEachContained>
+void RequireCombinations(std::string_view box, std::size_t width, const CandidateDigits& digits,
+                         MarkTable& marks, ForEachContained forEachContained) {
+    const Combinations combinations = ReadCombinations(box, width);
+    if (combinations.boxEmpty)
+        return;
+    // A box with digits but no piece of the right length requires nothing
+    // any candidate can contain, so every candidate fails it.
+    for (int n = 0; n < CandidateSet::kCandidates; ++n) {
+        bool found = false;
+        forEachContained(digits[n], [&](int key) {
+            found = found || combinations.weight[static_cast<std::size_t>(key)] != 0;
+        });
+        if (!found)
+            marks[static_cast<std::size_t>(n)] = 1;
+    }
+}
+
+void KillPositionalPatterns(std::string_view box, MarkTable& marks) {
+    const std::string text = NormalisePatternText(box);
+    if (text.empty())
+        return;
+    // Each position is a digit or "*": eleven choices, so 11^4 pattern codes.
+    std::vector<std::uint8_t> seen(11 * 11 * 11 * 11, 0);
+    ForEachPiece(text, [&](std::string_view piece) {
+        if (piece.size() != 4)
+            return;
+        int code = 0;
+        std::array<std::uint16_t, 4> sets{};
+        for (std::size_t p = 0; p < 4; ++p) {
+            const char c = piece[p];
+            const bool star = c == '*';
+            code = code * 11 + (star ? 10 : detail::DigitValue(c));
+            sets[p] = star ? kAllDigits : static_cast<std::uint16_t>(1u << detail::DigitValue(c));
+        }
+        if (seen[static_cast<std::size_t>(code)] != 0)
+            return;
+        seen[static_cast<std::size_t>(code)] = 1;
+        ForEachCovered(sets, [&](int n) { marks[static_cast<std::size_t>(n)] = 1; });
+    });
+}
+
+auto pairs = [](const CandidateDigits::Digits& d, auto&& fn) {
+    ForEachContainedPair(d, fn);
+};
+auto triples = [](const CandidateDigits::Digits& d, auto&& fn) {
+    ForEachContainedTriple(d, fn);
+};
+
+} // namespace
+
+std::string NormalisePatternText(std::string_view text) {
+    return detail::BlankOutAndSqueeze(
+        text, [](char c) { return detail::IsDigit(c) || c == '*' || c == ' '; });
+}
+
+void ApplyTopConditions(const FourStarInput& input, const CandidateDigits& digits,
+                        CandidateSet& set) {
+    MarkTable marks = detail::NewMarkTable();
+    KillDirectNumbers(input.kill_direct, marks);
+    KillJunkCompounds(input.junk_compounds, input.junk_compounds_tolerance, marks);
+    KillCombinations(input.kill_pairs, 2, input.kill_pairs_tolerance, digits, marks, pairs);
+    RequireCombinations(input.require_pairs, 2, digits, marks, pairs);
+    KillCombinations(input.kill_triples, 3, input.kill_triples_tolerance, digits, marks, triples);
+    RequireCombinations(input.require_triples, 3, digits, marks, triples);
+    KillPositionalPatterns(input.kill_patterns, marks);
+    detail::WriteMarks(marks, set, kColumn);
+}
+
+} // namespace sorvanta::four

@@ -1,0 +1,648 @@
+// The four-star condition controls: which element holds which condition,
+// how the toggles react to a click, and the bridge to FourStarInput.
+#include "panels/four_star_panel.hpp"
+
+#include "shell/colour_button.hpp"
+#include "shell/control_registry.hpp"
+#include "shell/message_box.hpp"
+#include "shell/mycode.hpp"
+#include "shell/range_control.hpp"
+#include "shell/text_boxes.hpp"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace sorvanta::ui {
+
+namespace {
+
+constexpr int kRatioFirst = 0;
+constexpr int kSpecialFirst = 15;
+constexpr int kBigSmallFirst = 21;
+constexpr int kOddEvenFirst = 37;
+constexpr int kPrimeFirst = 53;
+constexpr int kRouteFirst = 69;
+constexpr int kRouteLast = 149;
+
+const char* const kRatioCaptions[5] = {"0:4", "1:3", "2:2", "3:1", "4:0"};
+const char* const kRatioLabels[3] = {"大小比", "奇偶比", "质合比"};
+const char* const kSpecialShapes[6] = {"上山", "下山", "凸形", "凹形", "N形", "反N形"};
+// The other two pattern rows use the same order with their own two classes.
+const char* const kBigSmallPatterns[16] = {
+    "大大大大", "大大小大", "大小大大", "大小小大", "小大大大", "小大小大", "小小大大", "小小小大",
+    "大大大小", "大大小小", "大小大小", "大小小小", "小大大小", "小大小小", "小小大小", "小小小小"};
+const char* const kPositionLabels[4] = {"千位", "百位", "十位", "个位"};
+
+const QString kDingHint = QStringLiteral("\n双击清空\n");
+const QString kSumHint = QStringLiteral("和值输入要保持2位数，例如：00 05 08 16");
+const QString kBaseSetHint = QStringLiteral("大底号码，双击清空");
+
+// Route patterns read as base-3 numbers, thousands digit first. Element 69
+// is 0000 and element 149 is 0022; the rest follow in ascending order.
+int routeValue(int index) {
+    if (index == kRouteLast)
+        return 8;
+    const int k = index - kRouteFirst;
+    return k < 8 ? k : k + 1;
+}
+
+QString routeText(int value) {
+    QString text(4, QLatin1Char('0'));
+    for (int p = 3; p >= 0; --p) {
+        text[p] = QLatin1Char(static_cast<char>('0' + value % 3));
+        value /= 3;
+    }
+    return text;
+}
+
+QString patternCaption(int index, QChar first, QChar second) {
+    QString caption = QString::fromUtf8(kBigSmallPatterns[index]);
+    caption.replace(QChar(u'大'), first);
+    caption.replace(QChar(u'小'), second);
+    return caption;
+}
+
+// Small fixed-size buttons keep 150 captions readable in the panel: every
+// button of a block gets the width of its widest caption.
+void fitButtons(const QList<ColourButton*>& buttons, int padding = 6) {
+    if (buttons.isEmpty())
+        return;
+    const QFontMetrics fm(buttons.first()->font());
+    const int height = fm.height() + 4;
+    int width = 0;
+    for (const ColourButton* b : buttons)
+        width = std::max(width, fm.horizontalAdvance(b->text()) + padding);
+    for (ColourButton* b : buttons)
+        b->setFixedSize(std::max(width, height), height);
+}
+
+QGridLayout* tightGrid(QWidget* parent = nullptr) {
+    auto* grid = new QGridLayout(parent);
+    grid->setContentsMargins(parent ? 4 : 0, parent ? 2 : 0, parent ? 4 : 0, parent ? 4 : 0);
+    grid->setHorizontalSpacing(1);
+    grid->setVerticalSpacing(1);
+    return grid;
+}
+
+QLabel* label(const char* text, QWidget* parent) {
+    return new QLabel(QString::fromUtf8(text), parent);
+}
+
+bool checkedAt(const QButtonGroup* array, int index) {
+    const QAbstractButton* b = array->button(index);
+    return b && b->isChecked();
+}
+
+void setCheckedAt(const QButtonGroup* array, int index, bool on) {
+    if (QAbstractButton* b = array->button(index))
+        b->setChecked(on);
+}
+
+int colourAt(const QButtonGroup* array, int index) {
+    const auto* b = qobject_cast<const ColourButton*>(array->button(index));
+    return b ? b->backColor() : Colour::Off;
+}
+
+void setColourAt(const QButtonGroup* array, int index, int colour) {
+    if (auto* b = qobject_cast<ColourButton*>(array->button(index)))
+        b->setBackColor(colour);
+}
+
+// Bit d + offset of the result is element first + d of the array.
+four::DigitSet readChecks(const QButtonGroup* array, int first, int count, int offset = 0) {
+    four::DigitSet digits;
+    for (int d = 0; d < count; ++d)
+        if (d + offset < 10 && checkedAt(array, first + d))
+            digits.set(static_cast<std::size_t>(d + offset));
+    return digits;
+}
+
+void writeChecks(const QButtonGroup* array, int first, int count, const four::DigitSet& digits,
+                 int offset = 0) {
+    for (int d = 0; d < count; ++d)
+        setCheckedAt(array, first + d,
+                     d + offset < 10 && digits.test(static_cast<std::size_t>(d + offset)));
+}
+
+four::DigitSet readColours(const QButtonGroup* array, int first, int count, int chosen) {
+    four::DigitSet digits;
+    for (int d = 0; d < count; ++d)
+        if (colourAt(array, first + d) == chosen)
+            digits.set(static_cast<std::size_t>(d));
+    return digits;
+}
+
+void writeColours(const QButtonGroup* array, int first, int count, const four::DigitSet& digits,
+                  int chosen) {
+    for (int d = 0; d < count; ++d)
+        setColourAt(array, first + d,
+                    digits.test(static_cast<std::size_t>(d)) ? chosen : Colour::Off);
+}
+
+int chosenColour(int shapeIndex) {
+    return shapeIndex < kSpecialFirst ? Colour::On : Colour::Yellow;
+}
+
+four::CaptionSet readCaptions(const QButtonGroup* array, int first, int last) {
+    four::CaptionSet captions;
+    for (int i = first; i <= last; ++i)
+        if (colourAt(array, i) == chosenColour(i))
+            captions.insert(array->button(i)->text().toStdString());
+    return captions;
+}
+
+void writeCaptions(const QButtonGroup* array, int first, int last,
+                   const four::CaptionSet& captions) {
+    for (int i = first; i <= last; ++i) {
+        const QAbstractButton* b = array->button(i);
+        if (!b)
+            continue;
+        const bool chosen = captions.count(b->text().toStdString()) != 0;
+        setColourAt(array, i, chosen ? chosenColour(i) : Colour::Off);
+    }
+}
+
+std::string text(const QString& s) {
+    return s.toStdString();
+}
+
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+RangeText rangeOf(const QComboBox* lower, const QComboBox* upper) {
+    return {lower->currentText().toStdString(), upper->currentText().toStdString()};
+}
+
+void setRange(QComboBox* lower, QComboBox* upper, const RangeText& range) {
+    lower->setEditText(text(range.lower));
+    upper->setEditText(text(range.upper));
+}
+
+} // namespace
+
+QString FourStarPanel::shapeCaption(int index) {
+    if (index < kRatioFirst || index > kRouteLast)
+        return {};
+    if (index < kSpecialFirst)
+        return QString::fromLatin1(kRatioCaptions[index % 5]);
+    if (index < kBigSmallFirst)
+        return QString::fromUtf8(kSpecialShapes[index - kSpecialFirst]);
+    if (index < kOddEvenFirst)
+        return QString::fromUtf8(kBigSmallPatterns[index - kBigSmallFirst]);
+    if (index < kPrimeFirst)
+        return patternCaption(index - kOddEvenFirst, QChar(u'奇'), QChar(u'偶'));
+    if (index < kRouteFirst)
+        return patternCaption(index - kPrimeFirst, QChar(u'质'), QChar(u'合'));
+    return routeText(routeValue(index));
+}
+
+QButtonGroup* FourStarPanel::makeArray(const QString& name) {
+    auto* array = new QButtonGroup(this);
+    array->setObjectName(name);
+    array->setExclusive(false);
+    return array;
+}
+
+QCheckBox* FourStarPanel::addCheck(QButtonGroup* array, int index, const QString& caption,
+                                   QWidget* parent) {
+    auto* box = new QCheckBox(caption, parent);
+    controls_.add(array->objectName(), index, box);
+    array->addButton(box, index);
+    return box;
+}
+
+ColourButton* FourStarPanel::addToggle(QButtonGroup* array, int index, const QString& caption,
+                                       QWidget* parent) {
+    auto* button = new ColourButton(caption, parent, Colour::Off);
+    button->setAutoDefault(false);
+    controls_.add(array->objectName(), index, button);
+    array->addButton(button, index);
+    return button;
+}
+
+RangeControl* FourStarPanel::addRange(int index, int longest, QWidget* parent) {
+    auto* range = new RangeControl(longest, parent);
+    controls_.add(QStringLiteral("ucf_rc"), index, range);
+    ucf_rc.insert(index, range);
+    return range;
+}
+
+void FourStarPanel::buildTopConditionPages() {
+    for (int i = 0; i < 7; ++i) {
+        T_ding[i] = new TextBox(i == 0 ? QString() : kDingHint);
+        controls_.add(QStringLiteral("T_ding"), i, T_ding[i]);
+    }
+    auto toleranceRow = [this](int rangeIndex, QWidget* page) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(label("容错", page));
+        row->addWidget(addRange(rangeIndex, 20, page));
+        row->addStretch(1);
+        return row;
+    };
+    auto column = [](const char* caption, TextBox* box, QWidget* page) {
+        auto* v = new QVBoxLayout;
+        v->setSpacing(2);
+        v->addWidget(label(caption, page));
+        box->setParent(page);
+        v->addWidget(box, 1);
+        return v;
+    };
+
+    QGroupBox* page = pages[0];
+    auto* v0 = new QVBoxLayout(page);
+    T_ding[0]->setParent(page);
+    v0->addWidget(T_ding[0]);
+
+    page = pages[1];
+    auto* h1 = new QHBoxLayout(page);
+    T_ding[1]->setParent(page);
+    h1->addWidget(T_ding[1], 1);
+    auto* side = new QVBoxLayout;
+    side->addLayout(toleranceRow(2, page));
+    side->addStretch(1);
+    h1->addLayout(side);
+
+    const char* const captions[4] = {"杀两码组合", "必出两码组合", "杀3码组合", "必出3码组合"};
+    for (int p = 2; p <= 3; ++p) {
+        page = pages[p];
+        const int kill = 2 * p - 2;
+        auto* h = new QHBoxLayout(page);
+        QVBoxLayout* left = column(captions[kill - 2], T_ding[kill], page);
+        left->addLayout(toleranceRow(p + 1, page));
+        h->addLayout(left, 1);
+        h->addLayout(column(captions[kill - 1], T_ding[kill + 1], page), 1);
+    }
+
+    page = pages[4];
+    auto* h4 = new QHBoxLayout(page);
+    h4->addLayout(column("杀定位组合", T_ding[6], page), 1);
+    h4->addWidget(buildPositionKill(page));
+}
+
+QGroupBox* FourStarPanel::buildPositionKill(QWidget* parent) {
+    auto* box = new QGroupBox(QStringLiteral("定位杀(打钩表示排除)-定位容错"), parent);
+    box->setObjectName(QStringLiteral("positionKillGroup"));
+    auto* grid = tightGrid(box);
+    grid->setHorizontalSpacing(4);
+    Check_hewei_sha1 = makeArray(QStringLiteral("Check_hewei_sha1"));
+    for (int r = 0; r < 4; ++r) {
+        grid->addWidget(label(kPositionLabels[r], box), r, 0);
+        for (int d = 0; d < 10; ++d)
+            grid->addWidget(addCheck(Check_hewei_sha1, 10 * r + d, QString::number(d), box), r,
+                            d + 1);
+    }
+    auto* row = new QHBoxLayout;
+    row->addWidget(label("定位容错", box));
+    for (int i = 0; i < 2; ++i) {
+        conditionTolerance[i] = makeToleranceBox(box);
+        controls_.add(QStringLiteral("Com_rc"), i, conditionTolerance[i]);
+        if (i == 1)
+            row->addWidget(label("至", box));
+        row->addWidget(conditionTolerance[i]);
+    }
+    row->addStretch(1);
+    grid->addLayout(row, 4, 0, 1, 11);
+    return box;
+}
+
+QGroupBox* FourStarPanel::buildDigitKills() {
+    auto* box = new QGroupBox(QStringLiteral("和,跨,胆[打钩表示排除]"), conditionArea_);
+    box->setObjectName(QStringLiteral("digitKillGroup"));
+    auto* grid = tightGrid(box);
+    Check_hewei_sha = makeArray(QStringLiteral("Check_hewei_sha"));
+    Check_kuadu_sha = makeArray(QStringLiteral("Check_kuadu_sha"));
+    Check_tsm_sha = makeArray(QStringLiteral("Check_tsm_sha"));
+    Check_ac_sha = makeArray(QStringLiteral("Check_ac_sha"));
+    struct Row {
+        const char* caption;
+        QButtonGroup* array;
+        int count;
+        int captionOffset; // Check_ac_sha element e reads e + 1
+    };
+    const Row rows[4] = {{"杀和尾", Check_hewei_sha, 10, 0},
+                         {"杀跨度", Check_kuadu_sha, 10, 0},
+                         {"通杀码", Check_tsm_sha, 10, 0},
+                         {"杀AC值", Check_ac_sha, 6, 1}};
+    for (int r = 0; r < 4; ++r) {
+        grid->addWidget(label(rows[r].caption, box), r, 0);
+        for (int e = 0; e < rows[r].count; ++e)
+            grid->addWidget(
+                addCheck(rows[r].array, e, QString::number(e + rows[r].captionOffset), box), r,
+                e + 1);
+    }
+    grid->addWidget(label("杀和值", box), 4, 0);
+    sumBox = new LineBox(kSumHint, box);
+    controls_.add(QStringLiteral("T_cs_ip"), 0, sumBox);
+    sumBox->setCursorPosition(0);
+    grid->addWidget(sumBox, 4, 1, 1, 10);
+    return box;
+}
+
+QGroupBox* FourStarPanel::buildBankerGroups() {
+    auto* box = new QGroupBox(QStringLiteral("胆组"), conditionArea_);
+    box->setObjectName(QStringLiteral("bankerGroup"));
+    auto* grid = tightGrid(box);
+    C_danzu = makeArray(QStringLiteral("C_danzu"));
+    C_danzu_gs = makeArray(QStringLiteral("C_danzu_gs"));
+    QList<ColourButton*> buttons;
+    grid->addWidget(label("胆码", box), 0, 1, 1, 10, Qt::AlignCenter);
+    grid->addWidget(label("胆码开出个数", box), 0, 12, 1, 5, Qt::AlignCenter);
+    for (int r = 0; r < 4; ++r) {
+        grid->addWidget(new QLabel(QStringLiteral("胆%1").arg(r + 1), box), r + 1, 0);
+        for (int d = 0; d < 10; ++d) {
+            buttons << addToggle(C_danzu, 10 * r + d, QString::number(d), box);
+            grid->addWidget(buttons.last(), r + 1, d + 1);
+        }
+        for (int k = 0; k < 5; ++k) {
+            buttons << addToggle(C_danzu_gs, 5 * r + k, QString::number(k), box);
+            grid->addWidget(buttons.last(), r + 1, k + 12);
+        }
+    }
+    grid->setColumnMinimumWidth(11, 6);
+    fitButtons(buttons);
+    connect(C_danzu, &QButtonGroup::idClicked, this, [this](int index) {
+        if (focusSink_)
+            focusSink_->setFocus();
+        SetButtonColor_diandong(qobject_cast<ColourButton*>(C_danzu->button(index)), 3, Colour::On,
+                                Colour::Off);
+    });
+    connect(C_danzu_gs, &QButtonGroup::idClicked, this, &FourStarPanel::ChooseComeOutCount);
+
+    auto* row = new QHBoxLayout;
+    Check_dm_jchong = new QCheckBox(QStringLiteral("胆码计重"), box);
+    Check_dm_jchong->setObjectName(QStringLiteral("Check_dm_jchong"));
+    row->addWidget(Check_dm_jchong);
+    row->addStretch(1);
+    row->addWidget(label("胆组容错", box));
+    for (int i = 2; i < 4; ++i) {
+        conditionTolerance[i] = makeToleranceBox(box);
+        controls_.add(QStringLiteral("Com_rc"), i, conditionTolerance[i]);
+        if (i == 3)
+            row->addWidget(label("至", box));
+        row->addWidget(conditionTolerance[i]);
+    }
+    grid->addLayout(row, 5, 0, 1, 17);
+    return box;
+}
+
+QGroupBox* FourStarPanel::buildShapeRatios() {
+    auto* box = new QGroupBox(QStringLiteral("形态比"), conditionArea_);
+    box->setObjectName(QStringLiteral("shapeRatioGroup"));
+    auto* grid = tightGrid(box);
+    QList<ColourButton*> buttons;
+    for (int k = 0; k < 3; ++k) {
+        grid->addWidget(label(kRatioLabels[k], box), k, 0);
+        for (int i = 0; i < 5; ++i) {
+            const int index = kRatioFirst + 5 * k + i;
+            buttons << addToggle(C_bi, index, shapeCaption(index), box);
+            grid->addWidget(buttons.last(), k, i + 1);
+        }
+    }
+    fitButtons(buttons);
+    auto* row = new QHBoxLayout;
+    row->addWidget(label("容错", box));
+    row->addWidget(addRange(1, 3, box));
+    row->addStretch(1);
+    grid->addLayout(row, 3, 0, 1, 6);
+    return box;
+}
+
+QGroupBox* FourStarPanel::buildSpecialShapes() {
+    auto* box = new QGroupBox(QStringLiteral("杀特殊形态"), conditionArea_);
+    box->setObjectName(QStringLiteral("specialShapeGroup"));
+    auto* grid = tightGrid(box);
+    QList<ColourButton*> buttons;
+    for (int i = 0; i < 6; ++i) {
+        const int index = kSpecialFirst + i;
+        buttons << addToggle(C_bi, index, shapeCaption(index), box);
+        grid->addWidget(buttons.last(), i / 2, i % 2);
+    }
+    fitButtons(buttons);
+    grid->setRowStretch(3, 1);
+    return box;
+}
+
+QGroupBox* FourStarPanel::buildShapePatterns() {
+    auto* box = new QGroupBox(QStringLiteral("杀大小、奇偶、质合形态"), conditionArea_);
+    box->setObjectName(QStringLiteral("shapePatternGroup"));
+    auto* grid = tightGrid(box);
+    QList<ColourButton*> buttons;
+    const int firsts[3] = {kBigSmallFirst, kOddEvenFirst, kPrimeFirst};
+    for (int g = 0; g < 3; ++g) {
+        for (int i = 0; i < 16; ++i) {
+            const int index = firsts[g] + i;
+            buttons << addToggle(C_bi, index, shapeCaption(index), box);
+            grid->addWidget(buttons.last(), 3 * g + i / 8, i % 8);
+        }
+        if (g < 2)
+            grid->setRowMinimumHeight(3 * g + 2, 2);
+    }
+    fitButtons(buttons, 4);
+    return box;
+}
+
+QGroupBox* FourStarPanel::buildRoutePatterns() {
+    auto* box = new QGroupBox(QStringLiteral("杀012路形态"), conditionArea_);
+    box->setObjectName(QStringLiteral("routePatternGroup"));
+    auto* v = new QVBoxLayout(box);
+    v->setContentsMargins(4, 2, 4, 4);
+    v->setSpacing(2);
+    auto* grid = tightGrid();
+    QList<ColourButton*> buttons;
+    // Rows by the first two positions, columns by the last two.
+    for (int index = kRouteFirst; index <= kRouteLast; ++index) {
+        const int value = routeValue(index);
+        buttons << addToggle(C_bi, index, shapeCaption(index), box);
+        grid->addWidget(buttons.last(), value / 9, value % 9);
+    }
+    fitButtons(buttons);
+    v->addLayout(grid);
+    auto* row = new QHBoxLayout;
+    row->addWidget(label("杀形态容错", box));
+    row->addWidget(addRange(0, 4, box));
+    row->addStretch(1);
+    v->addLayout(row);
+    return box;
+}
+
+QGroupBox* FourStarPanel::buildBaseSet() {
+    auto* box = new QGroupBox(QStringLiteral("大底"), conditionArea_);
+    box->setObjectName(QStringLiteral("baseSetGroup"));
+    auto* v = new QVBoxLayout(box);
+    v->setContentsMargins(4, 2, 4, 4);
+    baseSetBox = new TextBox(kBaseSetHint, box);
+    controls_.add(QStringLiteral("T_cs_ip"), 3, baseSetBox);
+    v->addWidget(baseSetBox);
+    return box;
+}
+
+void FourStarPanel::buildConditionArea() {
+    conditionArea_->setStyleSheet(QStringLiteral("QCheckBox { spacing: 1px; margin-right: 1px; }"));
+
+    C_bi = makeArray(QStringLiteral("C_bi"));
+    connect(C_bi, &QButtonGroup::idClicked, this, [this](int index) {
+        SetButtonColor_diandong(qobject_cast<ColourButton*>(C_bi->button(index)), 3,
+                                chosenColour(index), Colour::Off);
+    });
+
+    auto* layout = new QHBoxLayout(conditionArea_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+
+    auto* left = new QVBoxLayout;
+    left->setSpacing(3);
+    left->addWidget(buildDigitKills());
+    left->addWidget(buildBankerGroups());
+    auto* shapes = new QHBoxLayout;
+    shapes->addWidget(buildShapeRatios());
+    shapes->addWidget(buildSpecialShapes());
+    left->addLayout(shapes);
+    left->addStretch(1);
+    layout->addLayout(left);
+
+    auto* right = new QVBoxLayout;
+    right->setSpacing(3);
+    right->addWidget(buildShapePatterns());
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(buildRoutePatterns());
+    bottom->addWidget(buildBaseSet(), 1);
+    right->addLayout(bottom);
+    right->addStretch(1);
+    layout->addLayout(right, 1);
+}
+
+void FourStarPanel::fillConditionToleranceLists() {
+    const QStringList items = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
+                               QStringLiteral("3"), QStringLiteral("4")};
+    for (QComboBox* box : conditionTolerance) {
+        const QString shown = box->currentText();
+        box->clear();
+        box->addItems(items);
+        box->setCurrentIndex(-1);
+        box->setEditText(shown);
+    }
+}
+
+void FourStarPanel::ChooseComeOutCount(int index) {
+    auto* button = qobject_cast<ColourButton*>(C_danzu_gs->button(index));
+    if (!button)
+        return;
+    if (button->backColor() == Colour::On) {
+        button->setBackColor(Colour::Off);
+        return;
+    }
+    const int row = index / 5;
+    const int count = index % 5;
+    const int chosen = static_cast<int>(readColours(C_danzu, 10 * row, 10, Colour::On).count());
+    if (!Check_dm_jchong->isChecked() && count > chosen) {
+        MessageBox::warning(this, QStringLiteral("错误提示"),
+                            QStringLiteral("出胆个数不能大于选胆个数"));
+        return;
+    }
+    button->setBackColor(Colour::On);
+}
+
+four::FourStarInput FourStarPanel::readInput() const {
+    four::FourStarInput in;
+    in.kill_direct = text(T_ding[0]->text());
+    in.junk_compounds = text(T_ding[1]->text());
+    in.junk_compounds_tolerance = ucf_rc[2]->text();
+    in.kill_pairs = text(T_ding[2]->text());
+    in.kill_pairs_tolerance = ucf_rc[3]->text();
+    in.require_pairs = text(T_ding[3]->text());
+    in.kill_triples = text(T_ding[4]->text());
+    in.kill_triples_tolerance = ucf_rc[4]->text();
+    in.require_triples = text(T_ding[5]->text());
+    in.kill_patterns = text(T_ding[6]->text());
+
+    for (int r = 0; r < 4; ++r)
+        in.position_kill[static_cast<std::size_t>(r)] = readChecks(Check_hewei_sha1, 10 * r, 10);
+    in.position_kill_tolerance = rangeOf(conditionTolerance[0], conditionTolerance[1]);
+
+    in.kill_sum_tails = readChecks(Check_hewei_sha, 0, 10);
+    in.kill_sums = text(sumBox->text());
+    in.kill_spans = readChecks(Check_kuadu_sha, 0, 10);
+    in.kill_all_digits = readChecks(Check_tsm_sha, 0, 10);
+    in.kill_ac = readChecks(Check_ac_sha, 0, 6, 1);
+
+    for (int r = 0; r < 4; ++r) {
+        four::BankerRow& row = in.banker_rows[static_cast<std::size_t>(r)];
+        row.digits = readColours(C_danzu, 10 * r, 10, Colour::On);
+        row.counts = readColours(C_danzu_gs, 5 * r, 5, Colour::On);
+    }
+    in.banker_count_repeats = Check_dm_jchong->isChecked();
+    in.banker_tolerance = rangeOf(conditionTolerance[2], conditionTolerance[3]);
+
+    in.ratio_big_small = readCaptions(C_bi, 0, 4);
+    in.ratio_odd_even = readCaptions(C_bi, 5, 9);
+    in.ratio_prime_composite = readCaptions(C_bi, 10, 14);
+    in.ratio_tolerance = ucf_rc[1]->text();
+    in.special_shapes = readCaptions(C_bi, kSpecialFirst, kBigSmallFirst - 1);
+    in.pattern_big_small = readCaptions(C_bi, kBigSmallFirst, kOddEvenFirst - 1);
+    in.pattern_odd_even = readCaptions(C_bi, kOddEvenFirst, kPrimeFirst - 1);
+    in.pattern_prime_composite = readCaptions(C_bi, kPrimeFirst, kRouteFirst - 1);
+    in.pattern_route012 = readCaptions(C_bi, kRouteFirst, kRouteLast);
+    in.pattern_tolerance = ucf_rc[0]->text();
+
+    in.base_set = text(baseSetBox->text());
+    in.total_tolerance = rangeOf(totalLower, totalUpper);
+    return in;
+}
+
+void FourStarPanel::writeInput(const four::FourStarInput& in) {
+    T_ding[0]->setText(text(in.kill_direct));
+    T_ding[1]->setText(text(in.junk_compounds));
+    ucf_rc[2]->setText(in.junk_compounds_tolerance);
+    T_ding[2]->setText(text(in.kill_pairs));
+    ucf_rc[3]->setText(in.kill_pairs_tolerance);
+    T_ding[3]->setText(text(in.require_pairs));
+    T_ding[4]->setText(text(in.kill_triples));
+    ucf_rc[4]->setText(in.kill_triples_tolerance);
+    T_ding[5]->setText(text(in.require_triples));
+    T_ding[6]->setText(text(in.kill_patterns));
+
+    for (int r = 0; r < 4; ++r)
+        writeChecks(Check_hewei_sha1, 10 * r, 10, in.position_kill[static_cast<std::size_t>(r)]);
+    setRange(conditionTolerance[0], conditionTolerance[1], in.position_kill_tolerance);
+
+    writeChecks(Check_hewei_sha, 0, 10, in.kill_sum_tails);
+    sumBox->setText(text(in.kill_sums));
+    sumBox->setCursorPosition(0);
+    writeChecks(Check_kuadu_sha, 0, 10, in.kill_spans);
+    writeChecks(Check_tsm_sha, 0, 10, in.kill_all_digits);
+    writeChecks(Check_ac_sha, 0, 6, in.kill_ac, 1);
+
+    for (int r = 0; r < 4; ++r) {
+        const four::BankerRow& row = in.banker_rows[static_cast<std::size_t>(r)];
+        writeColours(C_danzu, 10 * r, 10, row.digits, Colour::On);
+        writeColours(C_danzu_gs, 5 * r, 5, row.counts, Colour::On);
+    }
+    Check_dm_jchong->setChecked(in.banker_count_repeats);
+    setRange(conditionTolerance[2], conditionTolerance[3], in.banker_tolerance);
+
+    writeCaptions(C_bi, 0, 4, in.ratio_big_small);
+    writeCaptions(C_bi, 5, 9, in.ratio_odd_even);
+    writeCaptions(C_bi, 10, 14, in.ratio_prime_composite);
+    ucf_rc[1]->setText(in.ratio_tolerance);
+    writeCaptions(C_bi, kSpecialFirst, kBigSmallFirst - 1, in.special_shapes);
+    writeCaptions(C_bi, kBigSmallFirst, kOddEvenFirst - 1, in.pattern_big_small);
+    writeCaptions(C_bi, kOddEvenFirst, kPrimeFirst - 1, in.pattern_odd_even);
+    writeCaptions(C_bi, kPrimeFirst, kRouteFirst - 1, in.pattern_prime_composite);
+    writeCaptions(C_bi, kRouteFirst, kRouteLast, in.pattern_route012);
+    ucf_rc[0]->setText(in.pattern_tolerance);
+
+    baseSetBox->setText(text(in.base_set));
+    setRange(totalLower, totalUpper, in.total_tolerance);
+}
+
+} // namespace sorvanta::ui

@@ -1,0 +1,779 @@
+// The four-star condition controls: what a click or a typed text puts into
+// the panel's input, the writeInput/readInput mirror, the toggles and their
+// colours, the come-out count check, emptying boxes, the pages, and a few
+// shrinks driven through the real controls.
+#include "engine4/four_star_input.hpp"
+#include "panels/four_star_panel.hpp"
+#include "shell/colour_button.hpp"
+#include "shell/fmain.hpp"
+#include "shell/message_box.hpp"
+#include "shell/range_control.hpp"
+#include "shell/text_boxes.hpp"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+using namespace sorvanta;
+using namespace sorvanta::ui;
+using four::FourStarInput;
+
+namespace {
+
+const QString kDingHint = QStringLiteral("\n双击清空\n");
+const QString kSumHint = QStringLiteral("和值输入要保持2位数，例如：00 05 08 16");
+const QString kBaseSetHint = QStringLiteral("大底号码，双击清空");
+
+four::DigitSet digits(std::initializer_list<int> list) {
+    four::DigitSet set;
+    for (int d : list)
+        set.set(static_cast<std::size_t>(d));
+    return set;
+}
+
+// The fields that differ, so a failed comparison says where to look.
+QStringList differences(const FourStarInput& a, const FourStarInput& b) {
+    QStringList out;
+    auto check = [&](const char* name, bool same) {
+        if (!same)
+            out << QString::fromLatin1(name);
+    };
+#define FIELD(f) check(#f, a.f == b.f)
+    FIELD(kill_direct);
+    FIELD(junk_compounds);
+    FIELD(junk_compounds_tolerance);
+    FIELD(kill_pairs);
+    FIELD(kill_pairs_tolerance);
+    FIELD(require_pairs);
+    FIELD(kill_triples);
+    FIELD(kill_triples_tolerance);
+    FIELD(require_triples);
+    FIELD(kill_patterns);
+    FIELD(position_kill);
+    FIELD(position_kill_tolerance);
+    FIELD(kill_sum_tails);
+    FIELD(kill_sums);
+    FIELD(kill_spans);
+    FIELD(kill_all_digits);
+    FIELD(kill_ac);
+    FIELD(banker_rows);
+    FIELD(banker_count_repeats);
+    FIELD(banker_tolerance);
+    FIELD(ratio_big_small);
+    FIELD(ratio_odd_even);
+    FIELD(ratio_prime_composite);
+    FIELD(ratio_tolerance);
+    FIELD(special_shapes);
+    FIELD(pattern_big_small);
+    FIELD(pattern_odd_even);
+    FIELD(pattern_prime_composite);
+    FIELD(pattern_route012);
+    FIELD(pattern_tolerance);
+    FIELD(base_set);
+    FIELD(total_tolerance);
+#undef FIELD
+    if (out.isEmpty() && !(a == b))
+        out << QStringLiteral("(a field this list does not name)");
+    return out;
+}
+
+#define COMPARE_INPUT(actual, expected)                                                            \
+    do {                                                                                           \
+        const QStringList diff_ = differences(actual, expected);                                   \
+        QVERIFY2(diff_.isEmpty(), qPrintable(diff_.join(QStringLiteral(", "))));                   \
+    } while (false)
+
+// Every control of the panel away from its starting state.
+FourStarInput richInput() {
+    FourStarInput in;
+    in.kill_direct = "1234 5890\n6899,1479";
+    in.junk_compounds = "12456789*45678901*3654987*234567890\n0*1*2*3";
+    in.junk_compounds_tolerance = {"1", "2"};
+    in.kill_pairs = "12 56";
+    in.kill_pairs_tolerance = {"2a", "-3"};
+    in.require_pairs = "89";
+    in.kill_triples = "123 456 789";
+    in.kill_triples_tolerance = {"0", "20"};
+    in.require_triples = "116 杀 3码";
+    in.kill_patterns = "12** **89 1*6*";
+    in.position_kill = {digits({0}), digits({1, 2}), digits({}),
+                        digits({9, 8, 7, 6, 5, 4, 3, 2, 1, 0})};
+    in.position_kill_tolerance = {"1", "4"};
+    in.kill_sum_tails = digits({0, 9});
+    in.kill_sums = "00 05 08 16";
+    in.kill_spans = digits({0, 5});
+    in.kill_all_digits = digits({4});
+    in.kill_ac = digits({1, 6});
+    in.banker_rows[0] = {digits({3, 8}), digits({2})};
+    in.banker_rows[1] = {digits({5}), digits({})};
+    in.banker_rows[3] = {digits({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}), digits({0, 1, 2, 3, 4})};
+    in.banker_count_repeats = true;
+    in.banker_tolerance = {"0", "2"};
+    in.ratio_big_small = {"1:3", "2:2"};
+    in.ratio_odd_even = {"0:4"};
+    in.ratio_prime_composite = {"0:4", "1:3", "2:2", "3:1", "4:0"};
+    in.ratio_tolerance = {"1", "1"};
+    in.special_shapes = {"上山", "反N形"};
+    in.pattern_big_small = {"大大大大", "小小小小"};
+    in.pattern_odd_even = {"奇偶奇偶"};
+    in.pattern_prime_composite = {"质合合质", "合合合合"};
+    in.pattern_route012 = {"0000", "0022", "2202", "2222", "1021"};
+    in.pattern_tolerance = {"0", "1"};
+    in.base_set = "1234 1234 0012\n大底";
+    in.total_tolerance = {"0", "12"};
+    return in;
+}
+
+// keyClicks takes Latin-1 only; other characters arrive as key events that
+// carry just their text, the way an input method delivers them.
+void keyText(QWidget* widget, const QString& text) {
+    for (QChar c : text) {
+        if (c.unicode() >= 0x20 && c.unicode() < 0x7f)
+            QTest::keyClicks(widget, QString(c));
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+} // namespace
+
+class TestFourStarPanel : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Fmain> window;
+    FourStarPanel* panel = nullptr;
+
+    template <typename T = QWidget> T* find(const QString& name) const {
+        T* widget = window->findChild<T*>(name);
+        if (!widget)
+            qFatal("no widget named %s", qPrintable(name));
+        return widget;
+    }
+    ColourButton* colourButton(const QString& name) const { return find<ColourButton>(name); }
+    void click(const QString& name) const {
+        QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton);
+    }
+    // On the box itself, not on the free space a grid cell may add beside it.
+    void tick(const QString& name) const {
+        auto* box = find<QCheckBox>(name);
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    }
+    void showPage(int page) const { click(QStringLiteral("C_sst_0_%1").arg(page)); }
+    // Double-click to empty (as players do), then type; "\n" presses Enter.
+    void type(TextBox* box, const QString& text) const {
+        QTest::mouseDClick(box->viewport(), Qt::LeftButton);
+        const QStringList lines = text.split(QLatin1Char('\n'));
+        for (int i = 0; i < lines.size(); ++i) {
+            if (i > 0)
+                QTest::keyClick(box, Qt::Key_Return);
+            keyText(box, lines[i]);
+        }
+    }
+    void type(LineBox* box, const QString& text) const {
+        QTest::mouseDClick(box, Qt::LeftButton);
+        keyText(box, text);
+    }
+    void typeDing(int index, const QString& text) const {
+        static const int pageOf[7] = {0, 1, 2, 2, 3, 3, 4};
+        showPage(pageOf[index]);
+        type(find<TextBox>(QStringLiteral("T_ding_%1").arg(index)), text);
+    }
+    void typeCombo(QComboBox* box, const QString& text) const {
+        box->lineEdit()->selectAll();
+        QTest::keyClicks(box->lineEdit(), text);
+    }
+    void typeRange(int ucf, const QString& lower, const QString& upper) const {
+        auto* range = find<RangeControl>(QStringLiteral("ucf_rc_%1").arg(ucf));
+        typeCombo(range->lowerBox(), lower);
+        typeCombo(range->upperBox(), upper);
+    }
+    void typeComRange(int first, const QString& lower, const QString& upper) const {
+        typeCombo(find<QComboBox>(QStringLiteral("Com_rc_%1").arg(first)), lower);
+        typeCombo(find<QComboBox>(QStringLiteral("Com_rc_%1").arg(first + 1)), upper);
+    }
+    // What the panel reads before anyone touched it: hints as typed.
+    static FourStarInput startInput() {
+        FourStarInput in;
+        for (std::string* text : {&in.junk_compounds, &in.kill_pairs, &in.require_pairs,
+                                  &in.kill_triples, &in.require_triples, &in.kill_patterns})
+            *text = kDingHint.toStdString();
+        in.kill_sums = kSumHint.toStdString();
+        in.base_set = kBaseSetHint.toStdString();
+        return in;
+    }
+    QString shrink() const {
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("C_guolv_ks_0")), Qt::LeftButton);
+        return find<QLabel>(QStringLiteral("dadi_zhushu"))->text();
+    }
+
+private slots:
+    void initTestCase() { MessageBox::setTestMode(true); }
+    void init();
+    void cleanup() { window.reset(); }
+
+    void startState();
+    void shapeCaptions();
+    void controlsReadBack();
+    void roundTrip_data();
+    void roundTrip();
+    void lineBreaks();
+    void shapeToggles_data();
+    void shapeToggles();
+    void bankerDigitToggle();
+    void comeOutCount_data();
+    void comeOutCount();
+    void comeOutCountGreenTurnsGrey();
+    void doubleClickEmpties();
+    void pages_data();
+    void pages();
+    void conditionToleranceLists();
+    void shrinkThroughControls_data();
+    void shrinkThroughControls();
+    void shrinkSurvivesGarbage();
+};
+
+void TestFourStarPanel::init() {
+    MessageBox::clearShown();
+    window = std::make_unique<Fmain>();
+    QSignalSpy started(window.get(), &Fmain::startupFinished);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(started.count() == 1 || started.wait(5000));
+    panel = window->fourStar();
+    // Each range shows its configured bounds only after its first rebuild.
+    for (RangeControl* range : panel->ucf_rc)
+        QTRY_VERIFY(!range->rebuildPending());
+}
+
+void TestFourStarPanel::startState() {
+    COMPARE_INPUT(panel->readInput(), startInput());
+    QCOMPARE(find<TextBox>(QStringLiteral("T_ding_0"))->text(), QString());
+    for (int i = 1; i < 7; ++i)
+        QCOMPARE(find<TextBox>(QStringLiteral("T_ding_%1").arg(i))->text(), kDingHint);
+    QCOMPARE(find<LineBox>(QStringLiteral("T_cs_ip_0"))->text(), kSumHint);
+    QCOMPARE(find<TextBox>(QStringLiteral("T_cs_ip_3"))->text(), kBaseSetHint);
+
+    const int longest[5] = {4, 3, 20, 20, 20};
+    for (int i = 0; i < 5; ++i) {
+        auto* range = find<RangeControl>(QStringLiteral("ucf_rc_%1").arg(i));
+        QCOMPARE(range->a_mydata_long(), longest[i]);
+        QCOMPARE(range->lowerBox()->count(), longest[i] + 1);
+        QCOMPARE(range->text(), RangeText{});
+    }
+    for (int i = 0; i < 150; ++i)
+        QCOMPARE(colourButton(QStringLiteral("C_bi_%1").arg(i))->backColor(), Colour::Off);
+    for (int i = 0; i < 40; ++i)
+        QCOMPARE(colourButton(QStringLiteral("C_danzu_%1").arg(i))->backColor(), Colour::Off);
+    for (int i = 0; i < 20; ++i)
+        QCOMPARE(colourButton(QStringLiteral("C_danzu_gs_%1").arg(i))->text(),
+                 QString::number(i % 5));
+    QCOMPARE(find<QCheckBox>(QStringLiteral("Check_ac_sha_5"))->text(), QStringLiteral("6"));
+    QCOMPARE(find<QCheckBox>(QStringLiteral("Check_hewei_sha1_37"))->text(), QStringLiteral("7"));
+    QVERIFY(!find<QCheckBox>(QStringLiteral("Check_dm_jchong"))->isChecked());
+}
+
+void TestFourStarPanel::shapeCaptions() {
+    const QList<QPair<int, QString>> samples = {
+        {0, "0:4"},       {4, "4:0"},       {9, "4:0"},       {10, "0:4"},      {15, "上山"},
+        {16, "下山"},     {17, "凸形"},     {18, "凹形"},     {19, "N形"},      {20, "反N形"},
+        {21, "大大大大"}, {22, "大大小大"}, {28, "小小小大"}, {29, "大大大小"}, {36, "小小小小"},
+        {37, "奇奇奇奇"}, {38, "奇奇偶奇"}, {52, "偶偶偶偶"}, {53, "质质质质"}, {56, "质合合质"},
+        {68, "合合合合"}, {69, "0000"},     {149, "0022"}};
+    for (const auto& [index, caption] : samples)
+        QCOMPARE(colourButton(QStringLiteral("C_bi_%1").arg(index))->text(), caption);
+
+    // Each pattern block offers every pattern once.
+    const struct {
+        int first, count;
+        QString letters;
+    } blocks[4] = {{21, 16, "大小"}, {37, 16, "奇偶"}, {53, 16, "质合"}, {69, 81, "012"}};
+    for (const auto& block : blocks) {
+        QSet<QString> seen;
+        for (int i = block.first; i < block.first + block.count; ++i) {
+            const QString caption = colourButton(QStringLiteral("C_bi_%1").arg(i))->text();
+            QCOMPARE(caption.size(), 4);
+            for (QChar c : caption)
+                QVERIFY2(block.letters.contains(c), qPrintable(caption));
+            seen.insert(caption);
+        }
+        QCOMPARE(seen.size(), block.count);
+    }
+}
+
+void TestFourStarPanel::controlsReadBack() {
+    struct Row {
+        const char* name;
+        std::function<void()> act;
+        std::function<void(FourStarInput&)> expect;
+    };
+    const QList<Row> rows = {
+        {"position kill thousands 0", [&] { tick("Check_hewei_sha1_0"); },
+         [](FourStarInput& in) {
+             in.position_kill[0] = digits({0});
+         }},
+        {"position kill units 9 and hundreds 4",
+         [&] {
+             tick("Check_hewei_sha1_39");
+             tick("Check_hewei_sha1_14");
+         },
+         [](FourStarInput& in) {
+             in.position_kill[3] = digits({9});
+             in.position_kill[1] = digits({4});
+         }},
+        {"position kill tolerance", [&] { typeComRange(0, "1", "3"); },
+         [](FourStarInput& in) {
+             in.position_kill_tolerance = {"1", "3"};
+         }},
+        {"sum tail 3", [&] { tick("Check_hewei_sha_3"); },
+         [](FourStarInput& in) {
+             in.kill_sum_tails = digits({3});
+         }},
+        {"span 0", [&] { tick("Check_kuadu_sha_0"); },
+         [](FourStarInput& in) {
+             in.kill_spans = digits({0});
+         }},
+        {"kill-all 9", [&] { tick("Check_tsm_sha_9"); },
+         [](FourStarInput& in) {
+             in.kill_all_digits = digits({9});
+         }},
+        {"AC elements 0 and 5 are AC 1 and 6",
+         [&] {
+             tick("Check_ac_sha_0");
+             tick("Check_ac_sha_5");
+         },
+         [](FourStarInput& in) {
+             in.kill_ac = digits({1, 6});
+         }},
+        {"ticked twice is off",
+         [&] {
+             tick("Check_tsm_sha_2");
+             tick("Check_tsm_sha_2");
+         },
+         [](FourStarInput&) {
+         }},
+        {"sums typed", [&] { type(find<LineBox>("T_cs_ip_0"), "05 16"); },
+         [](FourStarInput& in) {
+             in.kill_sums = "05 16";
+         }},
+        {"banker row 2 digit 5 with count 1",
+         [&] {
+             click("C_danzu_15");
+             click("C_danzu_gs_6");
+         },
+         [](FourStarInput& in) {
+             in.banker_rows[1] = {digits({5}), digits({1})};
+         }},
+        {"banker repeats and tolerance",
+         [&] {
+             tick("Check_dm_jchong");
+             typeComRange(2, "0", "2");
+         },
+         [](FourStarInput& in) {
+             in.banker_count_repeats = true;
+             in.banker_tolerance = {"0", "2"};
+         }},
+        {"ratios of three kinds",
+         [&] {
+             click("C_bi_1");
+             click("C_bi_7");
+             click("C_bi_14");
+         },
+         [](FourStarInput& in) {
+             in.ratio_big_small = {"1:3"};
+             in.ratio_odd_even = {"2:2"};
+             in.ratio_prime_composite = {"4:0"};
+         }},
+        {"ratio tolerance", [&] { typeRange(1, "1", "1"); },
+         [](FourStarInput& in) {
+             in.ratio_tolerance = {"1", "1"};
+         }},
+        {"special shapes",
+         [&] {
+             click("C_bi_16");
+             click("C_bi_19");
+         },
+         [](FourStarInput& in) {
+             in.special_shapes = {"下山", "N形"};
+         }},
+        {"one pattern of each kind",
+         [&] {
+             click("C_bi_22");
+             click("C_bi_38");
+             click("C_bi_68");
+             click("C_bi_149");
+         },
+         [](FourStarInput& in) {
+             in.pattern_big_small = {"大大小大"};
+             in.pattern_odd_even = {"奇奇偶奇"};
+             in.pattern_prime_composite = {"合合合合"};
+             in.pattern_route012 = {"0022"};
+         }},
+        {"pattern tolerance", [&] { typeRange(0, "0", "4"); },
+         [](FourStarInput& in) {
+             in.pattern_tolerance = {"0", "4"};
+         }},
+        {"direct numbers", [&] { typeDing(0, "1234 5890"); },
+         [](FourStarInput& in) {
+             in.kill_direct = "1234 5890";
+         }},
+        {"compounds over two lines with tolerance",
+         [&] {
+             typeDing(1, "12*34*56*78\n9*0*1*2");
+             typeRange(2, "0", "1");
+         },
+         [](FourStarInput& in) {
+             in.junk_compounds = "12*34*56*78\n9*0*1*2";
+             in.junk_compounds_tolerance = {"0", "1"};
+         }},
+        {"pairs page",
+         [&] {
+             typeDing(2, "12 56");
+             typeRange(3, "1", "1");
+             typeDing(3, "89");
+         },
+         [](FourStarInput& in) {
+             in.kill_pairs = "12 56";
+             in.kill_pairs_tolerance = {"1", "1"};
+             in.require_pairs = "89";
+         }},
+        {"triples page",
+         [&] {
+             typeDing(4, "123");
+             typeRange(4, "2a", "x");
+             typeDing(5, "116");
+         },
+         [](FourStarInput& in) {
+             in.kill_triples = "123";
+             in.kill_triples_tolerance = {"2a", "x"};
+             in.require_triples = "116";
+         }},
+        {"positional patterns", [&] { typeDing(6, "12** **89"); },
+         [](FourStarInput& in) {
+             in.kill_patterns = "12** **89";
+         }},
+        {"base set", [&] { type(find<TextBox>("T_cs_ip_3"), "1234,0012"); },
+         [](FourStarInput& in) {
+             in.base_set = "1234,0012";
+         }},
+        {"total tolerance", [&] { typeComRange(4, "1", "2"); },
+         [](FourStarInput& in) {
+             in.total_tolerance = {"1", "2"};
+         }},
+    };
+    for (const Row& row : rows) {
+        // Each row on a fresh panel: only what the row did may differ.
+        panel->writeInput(startInput());
+        row.act();
+        FourStarInput expected = startInput();
+        row.expect(expected);
+        const QStringList diff = differences(panel->readInput(), expected);
+        QVERIFY2(diff.isEmpty(),
+                 qPrintable(QStringLiteral("%1: %2").arg(QString::fromUtf8(row.name),
+                                                         diff.join(QStringLiteral(", ")))));
+    }
+}
+
+void TestFourStarPanel::roundTrip_data() {
+    QTest::addColumn<int>("which");
+    QTest::newRow("every control set") << 0;
+    QTest::newRow("nothing set") << 1;
+    QTest::newRow("every button chosen") << 2;
+    QTest::newRow("start state") << 3;
+}
+
+void TestFourStarPanel::roundTrip() {
+    QFETCH(int, which);
+    FourStarInput in;
+    if (which == 0)
+        in = richInput();
+    if (which == 2) {
+        for (int i = 0; i < 150; ++i) {
+            const std::string caption = FourStarPanel::shapeCaption(i).toStdString();
+            four::CaptionSet* sets[] = {&in.ratio_big_small,         &in.ratio_odd_even,
+                                        &in.ratio_prime_composite,   &in.special_shapes,
+                                        &in.pattern_big_small,       &in.pattern_odd_even,
+                                        &in.pattern_prime_composite, &in.pattern_route012};
+            const int set = i < 15 ? i / 5 : i < 21 ? 3 : i < 37 ? 4 : i < 53 ? 5 : i < 69 ? 6 : 7;
+            sets[set]->insert(caption);
+        }
+        for (auto& row : in.position_kill)
+            row.set();
+        for (auto& row : in.banker_rows)
+            row = {four::DigitSet().set(), digits({0, 1, 2, 3, 4})};
+        in.kill_sum_tails.set();
+        in.kill_spans.set();
+        in.kill_all_digits.set();
+        in.kill_ac = digits({1, 2, 3, 4, 5, 6});
+        in.banker_count_repeats = true;
+    }
+    if (which == 3)
+        in = startInput();
+
+    // From a panel away from its start, so every write has to land.
+    panel->writeInput(richInput());
+    panel->writeInput(in);
+    COMPARE_INPUT(panel->readInput(), in);
+    // Written twice gives the same: the write depends on nothing left before.
+    panel->writeInput(in);
+    COMPARE_INPUT(panel->readInput(), in);
+}
+
+void TestFourStarPanel::lineBreaks() {
+    // The boxes hold "\n" for a line break however it came in; a compound
+    // list written with "\r\n" reads back with "\n", which means the same.
+    FourStarInput in;
+    in.junk_compounds = "1*2*3*4\r\n5*6*7*8\r\n";
+    in.base_set = "1234\r\n0012";
+    panel->writeInput(in);
+    const FourStarInput back = panel->readInput();
+    QCOMPARE(back.junk_compounds, std::string("1*2*3*4\n5*6*7*8\n"));
+    QCOMPARE(back.base_set, std::string("1234\n0012"));
+}
+
+void TestFourStarPanel::shapeToggles_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("chosen");
+    QTest::newRow("first ratio") << 0 << Colour::On;
+    QTest::newRow("last ratio") << 14 << Colour::On;
+    QTest::newRow("first special shape") << 15 << Colour::Yellow;
+    QTest::newRow("big/small pattern") << 21 << Colour::Yellow;
+    QTest::newRow("prime/composite pattern") << 68 << Colour::Yellow;
+    QTest::newRow("first route") << 69 << Colour::Yellow;
+    QTest::newRow("last route") << 149 << Colour::Yellow;
+}
+
+void TestFourStarPanel::shapeToggles() {
+    QFETCH(int, index);
+    QFETCH(int, chosen);
+    const QString name = QStringLiteral("C_bi_%1").arg(index);
+    ColourButton* button = colourButton(name);
+    click(name);
+    QCOMPARE(button->backColor(), chosen);
+    click(name);
+    QCOMPARE(button->backColor(), Colour::Off);
+    // Any colour but the chosen one counts as not chosen and a click chooses.
+    button->setBackColor(Colour::Red);
+    click(name);
+    QCOMPARE(button->backColor(), chosen);
+    // The neighbours are left alone.
+    QCOMPARE(colourButton(QStringLiteral("C_bi_%1").arg(index == 0 ? 1 : index - 1))->backColor(),
+             Colour::Off);
+}
+
+void TestFourStarPanel::bankerDigitToggle() {
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    ColourButton* button = colourButton("C_danzu_27");
+    click("C_danzu_27");
+    QCOMPARE(button->backColor(), Colour::On);
+    QTRY_COMPARE(QApplication::focusWidget(), find<QWidget>("Cf"));
+    click("C_danzu_27");
+    QCOMPARE(button->backColor(), Colour::Off);
+    QCOMPARE(panel->readInput().banker_rows[2].digits, four::DigitSet());
+}
+
+void TestFourStarPanel::comeOutCount_data() {
+    QTest::addColumn<QList<int>>("bankerDigits"); // C_danzu elements made green first
+    QTest::addColumn<bool>("repeats");
+    QTest::addColumn<int>("countButton");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("two of two") << QList<int>{3, 8} << false << 2 << true;
+    QTest::newRow("three of two") << QList<int>{3, 8} << false << 3 << false;
+    QTest::newRow("none of none") << QList<int>{} << false << 5 << true;
+    QTest::newRow("one of none") << QList<int>{} << false << 6 << false;
+    QTest::newRow("other rows do not count") << QList<int>{0, 1, 2} << false << 7 << false;
+    QTest::newRow("four of one, repeats counted") << QList<int>{23} << true << 14 << true;
+    QTest::newRow("four of four in row 4") << QList<int>{30, 31, 32, 39} << false << 19 << true;
+}
+
+void TestFourStarPanel::comeOutCount() {
+    QFETCH(QList<int>, bankerDigits);
+    QFETCH(bool, repeats);
+    QFETCH(int, countButton);
+    QFETCH(bool, accepted);
+    for (int d : bankerDigits)
+        click(QStringLiteral("C_danzu_%1").arg(d));
+    if (repeats)
+        tick("Check_dm_jchong");
+    click(QStringLiteral("C_danzu_gs_%1").arg(countButton));
+    QCOMPARE(colourButton(QStringLiteral("C_danzu_gs_%1").arg(countButton))->backColor(),
+             accepted ? Colour::On : Colour::Off);
+    if (accepted) {
+        QVERIFY(MessageBox::shown().isEmpty());
+    } else {
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QCOMPARE(MessageBox::shown().first().title, QStringLiteral("错误提示"));
+        QCOMPARE(MessageBox::shown().first().text, QStringLiteral("出胆个数不能大于选胆个数"));
+    }
+}
+
+void TestFourStarPanel::comeOutCountGreenTurnsGrey() {
+    // A count larger than the digits (left over after digits were taken
+    // away) still clears with one click and no message.
+    FourStarInput in;
+    in.banker_rows[0].counts = digits({4});
+    panel->writeInput(in);
+    click("C_danzu_gs_4");
+    QCOMPARE(colourButton("C_danzu_gs_4")->backColor(), Colour::Off);
+    QVERIFY(MessageBox::shown().isEmpty());
+}
+
+void TestFourStarPanel::doubleClickEmpties() {
+    panel->writeInput(richInput());
+    for (int i = 0; i < 7; ++i) {
+        static const int pageOf[7] = {0, 1, 2, 2, 3, 3, 4};
+        showPage(pageOf[i]);
+        auto* box = find<TextBox>(QStringLiteral("T_ding_%1").arg(i));
+        QVERIFY(!box->text().isEmpty());
+        QTest::mouseDClick(box->viewport(), Qt::LeftButton);
+        QCOMPARE(box->text(), QString());
+    }
+    auto* sums = find<LineBox>("T_cs_ip_0");
+    QTest::mouseDClick(sums, Qt::LeftButton);
+    QCOMPARE(sums->text(), QString());
+    auto* base = find<TextBox>("T_cs_ip_3");
+    QTest::mouseDClick(base->viewport(), Qt::LeftButton);
+    QCOMPARE(base->text(), QString());
+
+    const FourStarInput in = panel->readInput();
+    QVERIFY(in.kill_direct.empty() && in.junk_compounds.empty() && in.kill_patterns.empty());
+    QVERIFY(in.kill_sums.empty() && in.base_set.empty());
+}
+
+void TestFourStarPanel::pages_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QList<int>>("shown"); // T_ding elements in view
+    QTest::newRow("main page") << 99 << QList<int>{0};
+    QTest::newRow("direct numbers") << 0 << QList<int>{0};
+    QTest::newRow("compounds") << 1 << QList<int>{1};
+    QTest::newRow("pairs") << 2 << QList<int>{2, 3};
+    QTest::newRow("triples") << 3 << QList<int>{4, 5};
+    QTest::newRow("positional") << 4 << QList<int>{6};
+    QTest::newRow("intersection") << 5 << QList<int>{};
+}
+
+void TestFourStarPanel::pages() {
+    QFETCH(int, page);
+    QFETCH(QList<int>, shown);
+    showPage(page == 0 ? 1 : 0);
+    showPage(page);
+    for (int i = 0; i < 7; ++i)
+        QCOMPARE(find<TextBox>(QStringLiteral("T_ding_%1").arg(i))->isVisible(), shown.contains(i));
+    // The position-kill boxes share the page of the positional patterns.
+    QCOMPARE(find<QCheckBox>("Check_hewei_sha1_0")->isVisible(), page == 4);
+    QCOMPARE(find<RangeControl>("ucf_rc_3")->isVisible(), page == 2);
+    QCOMPARE(find<RangeControl>("ucf_rc_4")->isVisible(), page == 3);
+    // The upper conditions stay in view on every page.
+    QVERIFY(colourButton("C_bi_0")->isVisible());
+    QVERIFY(find<QCheckBox>("Check_hewei_sha_0")->isVisible());
+}
+
+void TestFourStarPanel::conditionToleranceLists() {
+    for (int i = 0; i < 4; ++i) {
+        auto* box = find<QComboBox>(QStringLiteral("Com_rc_%1").arg(i));
+        QCOMPARE(box->count(), 5);
+        QCOMPARE(box->itemText(0), QStringLiteral("0"));
+        QCOMPARE(box->itemText(4), QStringLiteral("4"));
+        QCOMPARE(box->currentText(), QStringLiteral("0"));
+    }
+    // Filling again keeps what a box shows.
+    typeComRange(0, "2", "3");
+    panel->fillConditionToleranceLists();
+    QCOMPARE(panel->readInput().position_kill_tolerance, (RangeText{"2", "3"}));
+    QCOMPARE(find<QComboBox>("Com_rc_0")->count(), 5);
+}
+
+void TestFourStarPanel::shrinkThroughControls_data() {
+    QTest::addColumn<int>("which");
+    QTest::addColumn<QString>("count");
+    QTest::newRow("nothing set, hints in the boxes") << 0 << "10000";
+    QTest::newRow("thousands 0 killed") << 1 << "9000";
+    QTest::newRow("thousands 0 and units 9 killed, tolerance 0 to 1") << 2 << "9900";
+    QTest::newRow("banker 5, no count") << 3 << "3439";
+    QTest::newRow("banker 5, count 0") << 4 << "6561";
+    QTest::newRow("big:small 1:3") << 5 << "2500";
+    QTest::newRow("span 0 and AC 1") << 6 << "9990";
+    QTest::newRow("direct numbers") << 7 << "9996";
+    QTest::newRow("every route pattern") << 8 << "0";
+    QTest::newRow("total tolerance 1 to 1") << 9 << "1000";
+    QTest::newRow("sum 00 typed") << 10 << "9999";
+}
+
+void TestFourStarPanel::shrinkThroughControls() {
+    QFETCH(int, which);
+    QFETCH(QString, count);
+    switch (which) {
+    case 1:
+        tick("Check_hewei_sha1_0");
+        break;
+    case 2:
+        tick("Check_hewei_sha1_0");
+        tick("Check_hewei_sha1_39");
+        typeComRange(0, "0", "1");
+        break;
+    case 3:
+        click("C_danzu_5");
+        break;
+    case 4:
+        click("C_danzu_5");
+        click("C_danzu_gs_0");
+        break;
+    case 5:
+        click("C_bi_1");
+        break;
+    case 6:
+        tick("Check_kuadu_sha_0");
+        tick("Check_ac_sha_0");
+        break;
+    case 7:
+        typeDing(0, "1234 5890 6899 1479");
+        break;
+    case 8:
+        for (int i = 69; i <= 149; ++i)
+            click(QStringLiteral("C_bi_%1").arg(i));
+        break;
+    case 9:
+        tick("Check_hewei_sha1_0");
+        typeComRange(4, "1", "1");
+        break;
+    case 10:
+        type(find<LineBox>("T_cs_ip_0"), "00");
+        break;
+    default:
+        break;
+    }
+    QCOMPARE(shrink(), count);
+}
+
+void TestFourStarPanel::shrinkSurvivesGarbage() {
+    // Whatever lands in the boxes, a shrink runs to its end.
+    const QString junk =
+        QStringLiteral("１２３４ ab*\t**12**3* ☃ -1 99999999999999999999 .5 \n\n*");
+    for (int i = 0; i < 7; ++i)
+        typeDing(i, junk);
+    type(find<LineBox>("T_cs_ip_0"), junk);
+    type(find<TextBox>("T_cs_ip_3"), junk);
+    for (int r = 0; r < 5; ++r)
+        typeRange(r, QStringLiteral("-99999999999999999999"), QStringLiteral("1e999"));
+    typeComRange(0, "abc", "99999999999999999999");
+    typeComRange(2, "2.5", "-0");
+    const QString shown = shrink();
+    bool ok = false;
+    const int survivors = shown.toInt(&ok);
+    QVERIFY(ok);
+    QVERIFY(survivors >= 0 && survivors <= 10000);
+    QCOMPARE(find<QListWidget>("Li_out")->count(), (survivors + 3) / 4);
+}
+
+QTEST_MAIN(TestFourStarPanel)
+#include "test_four_star_panel.moc"
