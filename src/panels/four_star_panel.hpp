@@ -8,11 +8,9 @@
 #include <array>
 #include <vector>
 
-class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
-class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -76,7 +74,7 @@ public:
     QButtonGroup* C_danzu = nullptr;          // banker digits, 10·row + digit
     QButtonGroup* C_danzu_gs = nullptr;       // come-out counts, 5·row + count
     // Shape buttons; a click toggles green (0..14) or yellow (from 15) and
-    // grey. Run and repeat buttons (150..158) join this group too.
+    // grey; the run and repeat buttons (150..158) belong in it as well.
     QButtonGroup* C_bi = nullptr;
 
     // The caption of C_bi element i (0..149); the empty text outside.

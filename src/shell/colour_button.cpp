@@ -1,5 +1,8 @@
 #include "shell/colour_button.hpp"
 
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
 namespace sorvanta::ui {
 
 QColor toQColor(int v) {
@@ -23,6 +26,27 @@ void ColourButton::setBackColor(int colourValue) {
     pal.setColor(QPalette::ButtonText, c.lightness() < 110 ? Qt::white : Qt::black);
     setPalette(pal);
     emit backColorChanged(colourValue);
+}
+
+// The caption is drawn over the whole face rather than the style's padded
+// contents, so the small pattern buttons keep four characters readable.
+void ColourButton::paintEvent(QPaintEvent*) {
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    p.drawControl(QStyle::CE_PushButtonBevel, option);
+    QRect face = rect().adjusted(1, 0, -1, 0);
+    if (isDown())
+        face.translate(0, 1);
+    p.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    p.drawText(face, Qt::AlignCenter | Qt::TextSingleLine, text());
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(2, 2, -2, -2);
+        p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
 }
 
 } // namespace sorvanta::ui

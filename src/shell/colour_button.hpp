@@ -32,6 +32,9 @@ public:
 signals:
     void backColorChanged(int colourValue);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     int backColor_;
 };
