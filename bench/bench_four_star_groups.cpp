@@ -94,6 +94,36 @@ FourStarInput HeavyInput() {
     return in;
 }
 
+// The heavy input plus every group of the lower right: run and repeat
+// classes, extremes and ten filled splice boxes (60 pairs, 300 triples each).
+FourStarInput EveryGroupInput() {
+    FourStarInput in = HeavyInput();
+    std::mt19937 random(7);
+    in.run_repeat = {"4连", "AAAA", "AAAB"};
+    in.smallest_digits = DigitSet("0000001111");
+    in.largest_digits = DigitSet("1111110000");
+    for (std::string& box : in.two_star_splice)
+        for (int k = 0; k < 60; ++k)
+            box += Digits(random, 2) + " ";
+    in.two_star_splice_tolerance = {"0", "2"};
+    for (std::string& box : in.three_star_splice)
+        for (int k = 0; k < 300; ++k)
+            box += Digits(random, 3) + " ";
+    in.three_star_splice_tolerance = {"0", "1"};
+    in.total_tolerance = {"0", "4"};
+    return in;
+}
+
+void BM_FourStarEveryGroup(benchmark::State& state) {
+    const FourStarInput input = EveryGroupInput();
+    FourStarState fourStar;
+    for (auto _ : state) {
+        RunShrinkPipeline(input, fourStar);
+        benchmark::DoNotOptimize(fourStar.candidates.Row(0));
+    }
+}
+BENCHMARK(BM_FourStarEveryGroup)->Unit(benchmark::kMicrosecond);
+
 void BM_FourStarGroupsHeavy(benchmark::State& state) {
     const FourStarInput input = HeavyInput();
     FourStarState fourStar;
@@ -107,15 +137,5 @@ void BM_FourStarGroupsHeavy(benchmark::State& state) {
     state.counters["survivors"] = static_cast<double>(survivors);
 }
 BENCHMARK(BM_FourStarGroupsHeavy)->Unit(benchmark::kMicrosecond);
-
-void BM_FourStarNoConditions(benchmark::State& state) {
-    const FourStarInput input;
-    FourStarState fourStar;
-    for (auto _ : state) {
-        RunShrinkPipeline(input, fourStar);
-        benchmark::DoNotOptimize(fourStar.candidates.Row(0));
-    }
-}
-BENCHMARK(BM_FourStarNoConditions)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -1,5 +1,6 @@
 // sorvanta-cli: runs a saved scheme headless and prints the list the window's
 // copy button would put on the clipboard.
+#include "engine4/group_conversion.hpp"
 #include "engine4/pipeline.hpp"
 #include "scheme/scheme.hpp"
 
@@ -71,6 +72,7 @@ bool ReadAll(const std::string& path, std::string& out, std::string& error) {
 
 struct ShrinkOptions {
     std::string path;
+    bool group = false;
     bool invert = false;
     bool count = false;
 };
@@ -97,10 +99,17 @@ int RunShrink(const ShrinkOptions& options) {
     FourStarState state;
     RunShrinkPipeline(scheme.four, state);
     const std::vector<int> rows = CollectRows(state.candidates, options.invert ? 1 : 0);
-    if (options.count)
+    if (options.group) {
+        const GroupList groups = ConvertToGroup(rows);
+        if (options.count)
+            std::cout << groups.count << "\n";
+        else
+            std::cout << groups.text << "\n";
+    } else if (options.count) {
         std::cout << rows.size() << "\n";
-    else
+    } else {
         std::cout << JoinNumbers(rows) << "\n";
+    }
     return std::cout.good() ? 0 : kExitRefused;
 }
 
@@ -113,7 +122,10 @@ int main(int argc, char** argv) {
     CLI::App* shrink = app.add_subcommand("shrink", "Run a scheme and print the resulting list");
     shrink->add_option("SCHEME", options.path, "Scheme file (JSON), or - for standard input")
         ->required();
-    shrink->add_flag("--invert", options.invert, "Print the inverted list (反选)");
+    CLI::Option* group =
+        shrink->add_flag("--group", options.group, "Print the result as group numbers (转为组选)");
+    // The window inverts only direct numbers, never a group list.
+    shrink->add_flag("--invert", options.invert, "Print the inverted list (反选)")->excludes(group);
     shrink->add_flag("--count", options.count, "Print only the count");
 
     try {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <bit>
+#include <vector>
 
 namespace sorvanta::four {
 
@@ -19,24 +20,7 @@ struct Row {
     std::uint16_t counts;
 };
 
-int Hits(std::uint16_t bankers, bool countRepeats, const CandidateDigits::Digits& d,
-         std::uint16_t present) {
-    if (!countRepeats)
-        return std::popcount(static_cast<unsigned>(bankers & present));
-    int hits = 0;
-    for (std::uint8_t digit : d)
-        hits += detail::Has(bankers, digit) ? 1 : 0;
-    return hits;
-}
-
 } // namespace
-
-int BankerHits(const DigitSet& bankers, bool countRepeats, const CandidateDigits::Digits& digits) {
-    std::uint16_t present = 0;
-    for (std::uint8_t digit : digits)
-        present = static_cast<std::uint16_t>(present | (1u << digit));
-    return Hits(detail::Mask(bankers), countRepeats, digits, present);
-}
 
 void ApplyBankerGroups(const FourStarInput& input, const CandidateDigits& digits,
                        CandidateSet& set) {
@@ -53,16 +37,27 @@ void ApplyBankerGroups(const FourStarInput& input, const CandidateDigits& digits
         return;
     const AllowedCounts allowed = input.banker_tolerance.Allowed();
     const bool repeats = input.banker_count_repeats;
-    detail::MarkTable marks = detail::NewMarkTable();
-    for (int n = 0; n < CandidateSet::kCandidates; ++n) {
-        int wrong = 0;
-        for (std::size_t r = 0; r < used; ++r) {
-            const int hits = Hits(rows[r].bankers, repeats, digits[n], digits.Present(n));
-            wrong += detail::Has(rows[r].counts, hits) ? 0 : 1;
+    // Wrong rows per candidate, one row at a time over all candidates.
+    std::vector<std::uint8_t> wrong(CandidateSet::kCandidates, 0);
+    for (std::size_t r = 0; r < used; ++r) {
+        std::array<std::uint8_t, 10> isBanker{};
+        for (int d = 0; d < 10; ++d)
+            isBanker[static_cast<std::size_t>(d)] = detail::Has(rows[r].bankers, d) ? 1 : 0;
+        std::array<std::uint8_t, 5> isWrong{};
+        for (int hits = 0; hits <= 4; ++hits)
+            isWrong[static_cast<std::size_t>(hits)] = detail::Has(rows[r].counts, hits) ? 0 : 1;
+        for (int n = 0; n < CandidateSet::kCandidates; ++n) {
+            const CandidateDigits::Digits& d = digits[n];
+            const int hits =
+                repeats ? isBanker[d[0]] + isBanker[d[1]] + isBanker[d[2]] + isBanker[d[3]]
+                        : std::popcount(static_cast<unsigned>(rows[r].bankers & digits.Present(n)));
+            wrong[static_cast<std::size_t>(n)] += isWrong[static_cast<std::size_t>(hits)];
         }
-        if (!allowed.Allows(wrong))
-            marks[static_cast<std::size_t>(n)] = 1;
     }
+    detail::MarkTable marks = detail::NewMarkTable();
+    for (int n = 0; n < CandidateSet::kCandidates; ++n)
+        marks[static_cast<std::size_t>(n)] =
+            allowed[wrong[static_cast<std::size_t>(n)]] != 0 ? 0 : 1;
     detail::WriteMarks(marks, set, kColumn);
 }
 

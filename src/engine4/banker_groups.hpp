@@ -6,13 +6,10 @@
 
 namespace sorvanta::four {
 
-// How many of a row's banker digits a candidate brings: with repeats counted,
-// the positions holding one of them (digit 3 in 3313 gives 3); without, the
-// distinct banker digits present (digit 3 in 3313 gives 1).
-int BankerHits(const DigitSet& bankers, bool countRepeats, const CandidateDigits::Digits& digits);
-
 // Up to four banker rows with their come-out counts and one tolerance over
-// the rows in use: fail-mark column 4.
+// the rows in use: fail-mark column 4. A row's hits with repeats counted are
+// the positions holding one of its digits (digit 3 in 3313 gives 3);
+// without, the distinct banker digits present (3313 gives 1).
 void ApplyBankerGroups(const FourStarInput& input, const CandidateDigits& digits,
                        CandidateSet& set);
 

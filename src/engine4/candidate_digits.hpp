@@ -19,10 +19,14 @@ public:
     const Digits& operator[](int n) const { return digits_[static_cast<std::size_t>(n)]; }
     // Bit d set when digit d occurs anywhere in candidate n.
     std::uint16_t Present(int n) const { return present_[static_cast<std::size_t>(n)]; }
+    // The number candidate n's digits spell, thousands first: the index into
+    // the per-number tables the groups work out once (shapes, sums, classes).
+    std::uint16_t Code(int n) const { return code_[static_cast<std::size_t>(n)]; }
 
 private:
     std::vector<Digits> digits_;
     std::vector<std::uint16_t> present_;
+    std::vector<std::uint16_t> code_;
 };
 
 } // namespace sorvanta::four

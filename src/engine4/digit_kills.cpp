@@ -4,9 +4,11 @@
 #include "engine4/group_support.hpp"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace sorvanta::four {
 
@@ -39,6 +41,28 @@ std::bitset<37> KilledSums(std::string_view text) {
     return killed;
 }
 
+namespace {
+
+// Sum, span and AC value of every number, worked out once.
+struct Figures {
+    std::uint8_t sum;
+    std::uint8_t span;
+    std::uint8_t ac;
+};
+
+const std::vector<Figures>& FiguresByNumber() {
+    static const std::vector<Figures> figures =
+        detail::PerNumber<Figures>([](const CandidateDigits::Digits& d) {
+            const auto [low, high] = std::minmax({d[0], d[1], d[2], d[3]});
+            return Figures{static_cast<std::uint8_t>(d[0] + d[1] + d[2] + d[3]),
+                           static_cast<std::uint8_t>(high - low),
+                           static_cast<std::uint8_t>(AcValue(d))};
+        });
+    return figures;
+}
+
+} // namespace
+
 void ApplyDigitKills(const FourStarInput& input, const CandidateDigits& digits, CandidateSet& set) {
     const std::uint16_t sumTails = detail::Mask(input.kill_sum_tails);
     const std::bitset<37> sums = KilledSums(input.kill_sums);
@@ -48,17 +72,25 @@ void ApplyDigitKills(const FourStarInput& input, const CandidateDigits& digits, 
     if (sumTails == 0 && sums.none() && spans == 0 && everywhere == 0 && acValues == 0)
         return;
 
+    // The sum-tail and digit-sum kills both look at the sum: one table.
+    std::array<std::uint8_t, 37> sumKilled{};
+    for (int sum = 0; sum <= 36; ++sum)
+        sumKilled[static_cast<std::size_t>(sum)] =
+            detail::Has(sumTails, sum % 10) || sums.test(static_cast<std::size_t>(sum)) ? 1 : 0;
+    std::array<std::uint8_t, 10> spanKilled{};
+    for (int span = 0; span < 10; ++span)
+        spanKilled[static_cast<std::size_t>(span)] = detail::Has(spans, span) ? 1 : 0;
+    std::array<std::uint8_t, 7> acKilled{};
+    for (int ac = 1; ac <= 6; ++ac)
+        acKilled[static_cast<std::size_t>(ac)] = detail::Has(acValues, ac) ? 1 : 0;
+
+    const std::vector<Figures>& figures = FiguresByNumber();
     detail::MarkTable marks = detail::NewMarkTable();
     for (int n = 0; n < CandidateSet::kCandidates; ++n) {
-        const CandidateDigits::Digits& d = digits[n];
-        const int sum = d[0] + d[1] + d[2] + d[3];
-        const auto [low, high] = std::minmax({d[0], d[1], d[2], d[3]});
-        const bool killed =
-            detail::Has(sumTails, sum % 10) || sums.test(static_cast<std::size_t>(sum)) ||
-            detail::Has(spans, high - low) || (digits.Present(n) & everywhere) != 0 ||
-            (acValues != 0 && detail::Has(acValues, AcValue(d)));
-        if (killed)
-            marks[static_cast<std::size_t>(n)] = 1;
+        const Figures& f = figures[digits.Code(n)];
+        marks[static_cast<std::size_t>(n)] =
+            static_cast<std::uint8_t>(sumKilled[f.sum] | spanKilled[f.span] | acKilled[f.ac] |
+                                      ((digits.Present(n) & everywhere) != 0 ? 1 : 0));
     }
     detail::WriteMarks(marks, set, kColumn);
 }

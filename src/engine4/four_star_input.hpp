@@ -64,6 +64,21 @@ struct FourStarInput {
     CaptionSet pattern_route012;
     RangeText pattern_tolerance;
 
+    // Run and repeat classes (column 11): chosen C_bi 150..158 captions.
+    CaptionSet run_repeat;
+    // Smallest and largest digit (column 12): C_max 0..8 and 9..17.
+    DigitSet smallest_digits; // digits 0..8
+    DigitSet largest_digits;  // digits 1..9
+
+    // Splices (columns 13, 14): the base-number boxes' texts in pattern order
+    // (千百**, 千*十*, 千**个, *百十*, *百*个, **十个; 千百十*, 千百*个, 千*十个, *百十个).
+    std::array<std::string, 6> two_star_splice{};
+    bool two_star_splice_delete = false; // Option_sx 1 on (else 保留)
+    RangeText two_star_splice_tolerance; // ucf_rc 5
+    std::array<std::string, 4> three_star_splice{};
+    bool three_star_splice_delete = false; // Option_sx 3 on
+    RangeText three_star_splice_tolerance; // ucf_rc 6
+
     // Base set (column 50).
     std::string base_set; // T_cs_ip 3
 

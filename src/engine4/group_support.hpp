@@ -4,6 +4,7 @@
 // engine's public surface.
 
 #include "common/text.hpp"
+#include "engine4/candidate_digits.hpp"
 #include "engine4/candidate_set.hpp"
 #include "engine4/four_star_input.hpp"
 
@@ -64,6 +65,20 @@ template <typename Keep> std::string BlankOutAndSqueeze(std::string_view text, K
         out.swap(next);
     }
     return std::string(TrimBlanks(out));
+}
+
+// The digits of a number 0..9999, thousands first: the tables the groups
+// work out once per program are indexed by CandidateDigits::Code.
+inline CandidateDigits::Digits DigitsOfNumber(int n) {
+    return {static_cast<std::uint8_t>(n / 1000), static_cast<std::uint8_t>(n / 100 % 10),
+            static_cast<std::uint8_t>(n / 10 % 10), static_cast<std::uint8_t>(n % 10)};
+}
+
+template <typename T, typename Fn> std::vector<T> PerNumber(Fn figure) {
+    std::vector<T> table(CandidateSet::kCandidates);
+    for (int n = 0; n < CandidateSet::kCandidates; ++n)
+        table[static_cast<std::size_t>(n)] = figure(DigitsOfNumber(n));
+    return table;
 }
 
 inline int DigitValue(char c) {

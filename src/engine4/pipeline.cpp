@@ -7,9 +7,11 @@
 #include "engine4/candidate_digits.hpp"
 #include "engine4/digit_kills.hpp"
 #include "engine4/position_kill.hpp"
+#include "engine4/runs_and_extremes.hpp"
 #include "engine4/shape_patterns.hpp"
 #include "engine4/shape_ratios.hpp"
 #include "engine4/special_shapes.hpp"
+#include "engine4/splices.hpp"
 #include "engine4/top_conditions.hpp"
 
 namespace sorvanta::four {
@@ -39,8 +41,14 @@ void RunShrinkPipeline(const FourStarInput& input, FourStarState& state,
     ApplyPrimeCompositePatterns(input, digits, set);
     ApplyRoute012Patterns(input, digits, set);
     MergeShapePatterns(input, set);
-    //   runs and repeats (11); smallest and largest digit (12);
-    //   two- and three-star splices (13, 14).
+    ApplyRunAndRepeatClasses(input.run_repeat, set);
+    ApplyMinMaxDigits(input.smallest_digits, input.largest_digits, set);
+    ApplyTwoStarSplice(input.two_star_splice,
+                       input.two_star_splice_delete ? SpliceMode::Delete : SpliceMode::Keep,
+                       input.two_star_splice_tolerance, set);
+    ApplyThreeStarSplice(input.three_star_splice,
+                         input.three_star_splice_delete ? SpliceMode::Delete : SpliceMode::Keep,
+                         input.three_star_splice_tolerance, set);
     ApplyBaseSet(input, state);
 
     ApplyTally(state, input.total_tolerance);

@@ -20,15 +20,18 @@ void ApplyPositionKill(const FourStarInput& input, const CandidateDigits& digits
     }
     if (!any)
         return;
+    // One byte table per position: 1 where the digit is killed there.
+    std::array<std::array<std::uint8_t, 10>, 4> killedAt{};
+    for (std::size_t p = 0; p < 4; ++p)
+        for (int d = 0; d < 10; ++d)
+            killedAt[p][static_cast<std::size_t>(d)] = detail::Has(killed[p], d) ? 1 : 0;
     const AllowedCounts allowed = input.position_kill_tolerance.Allowed();
     detail::MarkTable marks = detail::NewMarkTable();
     for (int n = 0; n < CandidateSet::kCandidates; ++n) {
         const CandidateDigits::Digits& d = digits[n];
-        int hits = 0;
-        for (std::size_t p = 0; p < 4; ++p)
-            hits += detail::Has(killed[p], d[p]) ? 1 : 0;
-        if (!allowed.Allows(hits))
-            marks[static_cast<std::size_t>(n)] = 1;
+        const int hits =
+            killedAt[0][d[0]] + killedAt[1][d[1]] + killedAt[2][d[2]] + killedAt[3][d[3]];
+        marks[static_cast<std::size_t>(n)] = allowed[hits] != 0 ? 0 : 1;
     }
     detail::WriteMarks(marks, set, kColumn);
 }

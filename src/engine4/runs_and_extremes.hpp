@@ -3,9 +3,14 @@
 #include "engine4/candidate_set.hpp"
 #include "engine4/four_star_input.hpp"
 
+#include <array>
 #include <string_view>
 
 namespace sorvanta::four {
+
+// The captions of the run and repeat buttons C_bi 150..158, in element order.
+inline constexpr std::array<std::string_view, 9> kRunRepeatCaptions = {
+    "不连", "2连", "3连", "4连", "AAAA", "AAAB", "AABC", "AABB", "ABCD"};
 
 // A candidate's run class, "不连" "2连" "3连" "4连": the longest run of
 // consecutive digits among its distinct digits, where 9 and 0 are

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 namespace sorvanta::four {
 
@@ -60,6 +61,19 @@ int CodeOf(const KindTable& table, std::string_view caption) {
     return caption.empty() ? code : -1;
 }
 
+// Each number's pattern code under each kind, worked out once.
+const std::vector<std::array<std::uint8_t, 4>>& CodesByNumber() {
+    static const std::vector<std::array<std::uint8_t, 4>> codes =
+        detail::PerNumber<std::array<std::uint8_t, 4>>([](const CandidateDigits::Digits& d) {
+            std::array<std::uint8_t, 4> c{};
+            for (std::size_t kind = 0; kind < c.size(); ++kind)
+                c[kind] =
+                    static_cast<std::uint8_t>(CodeOf(TableOf(static_cast<PatternKind>(kind)), d));
+            return c;
+        });
+    return codes;
+}
+
 void ApplyPatterns(PatternKind kind, const FourStarInput& input, const CandidateDigits& digits,
                    CandidateSet& set) {
     const KindTable& table = TableOf(kind);
@@ -71,8 +85,10 @@ void ApplyPatterns(PatternKind kind, const FourStarInput& input, const Candidate
     for (const std::string& caption : chosen)
         if (const int code = CodeOf(table, caption); code >= 0)
             excluded[static_cast<std::size_t>(code)] = 1;
+    const std::size_t k = static_cast<std::size_t>(kind);
+    const auto& codes = CodesByNumber();
     for (int n = 0; n < CandidateSet::kCandidates; ++n)
-        if (excluded[static_cast<std::size_t>(CodeOf(table, digits[n]))] != 0)
+        if (excluded[codes[digits.Code(n)][k]] != 0)
             set.at(n, table.column) = 1;
 }
 

@@ -3,6 +3,7 @@
 #include "engine4/group_support.hpp"
 
 #include <array>
+#include <vector>
 
 namespace sorvanta::four {
 
@@ -10,10 +11,8 @@ namespace {
 
 constexpr int kColumn = 5;
 
-struct RatioKind {
-    const CaptionSet* chosen;
-    std::uint16_t firstClass; // big 56789, odd 13579, prime 12357
-};
+// Big 56789, odd 13579, prime 12357 (1 counts as prime here), as digit bits.
+constexpr std::array<std::uint16_t, 3> kFirstClasses = {0b1111100000, 0b1010101010, 0b0010101110};
 
 // Bit k set when the caption "k:(4-k)" is chosen. A kind with any caption
 // chosen is in use, even one matching no candidate.
@@ -25,40 +24,49 @@ std::uint8_t ChosenCounts(const CaptionSet& chosen) {
     return counts;
 }
 
+// How many digits of each first class (big, odd, prime) every number has,
+// worked out once.
+const std::vector<std::array<std::uint8_t, 3>>& FirstClassCounts() {
+    static const std::vector<std::array<std::uint8_t, 3>> counts =
+        detail::PerNumber<std::array<std::uint8_t, 3>>([](const CandidateDigits::Digits& d) {
+            std::array<std::uint8_t, 3> c{};
+            for (std::size_t k = 0; k < kFirstClasses.size(); ++k)
+                for (std::uint8_t digit : d)
+                    c[k] = static_cast<std::uint8_t>(
+                        c[k] + (detail::Has(kFirstClasses[k], digit) ? 1 : 0));
+            return c;
+        });
+    return counts;
+}
+
 } // namespace
 
 void ApplyShapeRatios(const FourStarInput& input, const CandidateDigits& digits,
                       CandidateSet& set) {
-    const std::array<RatioKind, 3> kinds = {{
-        {&input.ratio_big_small, 0b1111100000},
-        {&input.ratio_odd_even, 0b1010101010},
-        {&input.ratio_prime_composite, 0b0010101110},
-    }};
-    struct Active {
-        std::uint16_t firstClass;
-        std::uint8_t counts;
-    };
-    std::array<Active, 3> active{};
-    std::size_t used = 0;
-    for (const RatioKind& kind : kinds)
-        if (!kind.chosen->empty())
-            active[used++] = {kind.firstClass, ChosenCounts(*kind.chosen)};
-    if (used == 0)
+    const std::array<const CaptionSet*, 3> chosen = {&input.ratio_big_small, &input.ratio_odd_even,
+                                                     &input.ratio_prime_composite};
+    // Per kind, 1 where a count of first-class digits misses the chosen
+    // captions; a kind with nothing chosen misses nothing.
+    std::array<std::array<std::uint8_t, 5>, 3> misses{};
+    bool any = false;
+    for (std::size_t k = 0; k < chosen.size(); ++k) {
+        if (chosen[k]->empty())
+            continue;
+        any = true;
+        const std::uint8_t counts = ChosenCounts(*chosen[k]);
+        for (int first = 0; first <= 4; ++first)
+            misses[k][static_cast<std::size_t>(first)] = detail::Has(counts, first) ? 0 : 1;
+    }
+    if (!any)
         return;
 
     const AllowedCounts allowed = input.ratio_tolerance.Allowed();
+    const auto& classCounts = FirstClassCounts();
     detail::MarkTable marks = detail::NewMarkTable();
     for (int n = 0; n < CandidateSet::kCandidates; ++n) {
-        const CandidateDigits::Digits& d = digits[n];
-        int misses = 0;
-        for (std::size_t k = 0; k < used; ++k) {
-            int first = 0;
-            for (std::uint8_t digit : d)
-                first += detail::Has(active[k].firstClass, digit) ? 1 : 0;
-            misses += detail::Has(active[k].counts, first) ? 0 : 1;
-        }
-        if (!allowed.Allows(misses))
-            marks[static_cast<std::size_t>(n)] = 1;
+        const std::array<std::uint8_t, 3>& c = classCounts[digits.Code(n)];
+        const int missed = misses[0][c[0]] + misses[1][c[1]] + misses[2][c[2]];
+        marks[static_cast<std::size_t>(n)] = allowed[missed] != 0 ? 0 : 1;
     }
     detail::WriteMarks(marks, set, kColumn);
 }

@@ -3,6 +3,7 @@
 #include "engine4/group_support.hpp"
 
 #include <string>
+#include <vector>
 
 namespace sorvanta::four {
 
@@ -29,22 +30,35 @@ bool HasShape(SpecialShape shape, const CandidateDigits::Digits& digits) {
     return false;
 }
 
+namespace {
+
+// Bit k set when a number has shape k, worked out once.
+const std::vector<std::uint8_t>& ShapesByNumber() {
+    static const std::vector<std::uint8_t> shapes =
+        detail::PerNumber<std::uint8_t>([](const CandidateDigits::Digits& d) {
+            unsigned mask = 0;
+            for (std::size_t k = 0; k < kSpecialShapeCaptions.size(); ++k)
+                if (HasShape(static_cast<SpecialShape>(k), d))
+                    mask |= 1u << k;
+            return static_cast<std::uint8_t>(mask);
+        });
+    return shapes;
+}
+
+} // namespace
+
 void ApplySpecialShapes(const FourStarInput& input, const CandidateDigits& digits,
                         CandidateSet& set) {
-    std::array<SpecialShape, kSpecialShapeCaptions.size()> excluded{};
-    std::size_t used = 0;
+    unsigned excluded = 0;
     for (std::size_t k = 0; k < kSpecialShapeCaptions.size(); ++k)
         if (input.special_shapes.count(std::string(kSpecialShapeCaptions[k])) != 0)
-            excluded[used++] = static_cast<SpecialShape>(k);
-    if (used == 0)
+            excluded |= 1u << k;
+    if (excluded == 0)
         return;
+    const std::vector<std::uint8_t>& shapes = ShapesByNumber();
     detail::MarkTable marks = detail::NewMarkTable();
     for (int n = 0; n < CandidateSet::kCandidates; ++n)
-        for (std::size_t k = 0; k < used; ++k)
-            if (HasShape(excluded[k], digits[n])) {
-                marks[static_cast<std::size_t>(n)] = 1;
-                break;
-            }
+        marks[static_cast<std::size_t>(n)] = (shapes[digits.Code(n)] & excluded) != 0 ? 1 : 0;
     detail::WriteMarks(marks, set, kColumn);
 }
 

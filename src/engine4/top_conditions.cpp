@@ -174,40 +174,92 @@ template <typename Fn> void ForEachContainedTriple(const CandidateDigits::Digits
     }
 }
 
-template <typename ForEachContained>
+// A number's digits taken as a multiset decide which combinations it
+// contains; four digits make 715 such kinds. Each kind's combinations are
+// worked out once, so a run weighs its entries per kind, not per candidate.
+struct DigitKinds {
+    static constexpr std::size_t kKinds = 715;
+    struct Contained {
+        std::array<std::uint16_t, 6> keys;
+        std::uint8_t count;
+    };
+    std::array<std::uint16_t, CandidateSet::kCandidates> kindOf{};
+    std::array<Contained, kKinds> pairs{};
+    std::array<Contained, kKinds> triples{};
+};
+
+const DigitKinds& Kinds() {
+    static const DigitKinds kinds = [] {
+        DigitKinds k;
+        std::array<int, CandidateSet::kCandidates> kindOfSorted;
+        kindOfSorted.fill(-1);
+        std::size_t next = 0;
+        for (int code = 0; code < CandidateSet::kCandidates; ++code) {
+            const CandidateDigits::Digits digits = detail::DigitsOfNumber(code);
+            const std::array<int, 4> s = Sorted(digits);
+            int& kind = kindOfSorted[static_cast<std::size_t>(
+                ((s[0] * 10 + s[1]) * 10 + s[2]) * 10 + s[3])];
+            if (kind < 0) {
+                kind = static_cast<int>(next++);
+                auto add = [](DigitKinds::Contained& contained) {
+                    return [&contained](int key) {
+                        contained.keys[contained.count++] = static_cast<std::uint16_t>(key);
+                    };
+                };
+                ForEachContainedPair(digits, add(k.pairs[static_cast<std::size_t>(kind)]));
+                ForEachContainedTriple(digits, add(k.triples[static_cast<std::size_t>(kind)]));
+            }
+            k.kindOf[static_cast<std::size_t>(code)] = static_cast<std::uint16_t>(kind);
+        }
+        return k;
+    }();
+    return kinds;
+}
+
+// Per kind, whether a candidate of that kind fails; then one lookup per
+// candidate.
+template <typename Fails>
+void MarkByKind(const std::array<DigitKinds::Contained, DigitKinds::kKinds>& contained,
+                const CandidateDigits& digits, MarkTable& marks, Fails fails) {
+    const DigitKinds& kinds = Kinds();
+    std::array<std::uint8_t, DigitKinds::kKinds> failing{};
+    for (std::size_t kind = 0; kind < DigitKinds::kKinds; ++kind)
+        failing[kind] = fails(contained[kind]) ? 1 : 0;
+    for (int n = 0; n < CandidateSet::kCandidates; ++n)
+        marks[static_cast<std::size_t>(n)] |= failing[kinds.kindOf[digits.Code(n)]];
+}
+
 void KillCombinations(std::string_view box, std::size_t width, const RangeText& tolerance,
-                      const CandidateDigits& digits, MarkTable& marks,
-                      ForEachContained forEachContained) {
+                      const CandidateDigits& digits, MarkTable& marks) {
     const Combinations combinations = ReadCombinations(box, width);
     if (!combinations.any)
         return;
     const AllowedCounts allowed = tolerance.Allowed();
-    for (int n = 0; n < CandidateSet::kCandidates; ++n) {
-        std::uint32_t hits = 0;
-        forEachContained(digits[n], [&](int key) {
-            hits += combinations.weight[static_cast<std::size_t>(key)];
-        });
-        if (!allowed.Allows(ClampedCount(hits)))
-            marks[static_cast<std::size_t>(n)] = 1;
-    }
+    const DigitKinds& kinds = Kinds();
+    MarkByKind(width == 2 ? kinds.pairs : kinds.triples, digits, marks,
+               [&](const DigitKinds::Contained& contained) {
+                   std::uint32_t hits = 0;
+                   for (std::size_t k = 0; k < contained.count; ++k)
+                       hits += combinations.weight[contained.keys[k]];
+                   return !allowed.Allows(ClampedCount(hits));
+               });
 }
 
-template <typename ForEachContained>
 void RequireCombinations(std::string_view box, std::size_t width, const CandidateDigits& digits,
-                         MarkTable& marks, ForEachContained forEachContained) {
+                         MarkTable& marks) {
     const Combinations combinations = ReadCombinations(box, width);
     if (combinations.boxEmpty)
         return;
     // A box with digits but no piece of the right length requires nothing
     // any candidate can contain, so every candidate fails it.
-    for (int n = 0; n < CandidateSet::kCandidates; ++n) {
-        bool found = false;
-        forEachContained(digits[n], [&](int key) {
-            found = found || combinations.weight[static_cast<std::size_t>(key)] != 0;
-        });
-        if (!found)
-            marks[static_cast<std::size_t>(n)] = 1;
-    }
+    const DigitKinds& kinds = Kinds();
+    MarkByKind(width == 2 ? kinds.pairs : kinds.triples, digits, marks,
+               [&](const DigitKinds::Contained& contained) {
+                   for (std::size_t k = 0; k < contained.count; ++k)
+                       if (combinations.weight[contained.keys[k]] != 0)
+                           return false;
+                   return true;
+               });
 }
 
 void KillPositionalPatterns(std::string_view box, MarkTable& marks) {
@@ -234,13 +286,6 @@ void KillPositionalPatterns(std::string_view box, MarkTable& marks) {
     });
 }
 
-auto pairs = [](const CandidateDigits::Digits& d, auto&& fn) {
-    ForEachContainedPair(d, fn);
-};
-auto triples = [](const CandidateDigits::Digits& d, auto&& fn) {
-    ForEachContainedTriple(d, fn);
-};
-
 } // namespace
 
 std::string NormalisePatternText(std::string_view text) {
@@ -253,10 +298,10 @@ void ApplyTopConditions(const FourStarInput& input, const CandidateDigits& digit
     MarkTable marks = detail::NewMarkTable();
     KillDirectNumbers(input.kill_direct, marks);
     KillJunkCompounds(input.junk_compounds, input.junk_compounds_tolerance, marks);
-    KillCombinations(input.kill_pairs, 2, input.kill_pairs_tolerance, digits, marks, pairs);
-    RequireCombinations(input.require_pairs, 2, digits, marks, pairs);
-    KillCombinations(input.kill_triples, 3, input.kill_triples_tolerance, digits, marks, triples);
-    RequireCombinations(input.require_triples, 3, digits, marks, triples);
+    KillCombinations(input.kill_pairs, 2, input.kill_pairs_tolerance, digits, marks);
+    RequireCombinations(input.require_pairs, 2, digits, marks);
+    KillCombinations(input.kill_triples, 3, input.kill_triples_tolerance, digits, marks);
+    RequireCombinations(input.require_triples, 3, digits, marks);
     KillPositionalPatterns(input.kill_patterns, marks);
     detail::WriteMarks(marks, set, kColumn);
 }

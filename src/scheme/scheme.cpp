@@ -1,6 +1,7 @@
 #include "scheme/scheme.hpp"
 
 #include "common/text.hpp"
+#include "engine4/runs_and_extremes.hpp"
 #include "engine4/shape_patterns.hpp"
 #include "engine4/shape_ratios.hpp"
 #include "engine4/special_shapes.hpp"
@@ -278,6 +279,41 @@ Field Flag(bool FourStarInput::*member) {
             }};
 }
 
+template <std::size_t N>
+Field Texts(std::array<std::string, N> FourStarInput::*member, const char* rows) {
+    return {[member, rows](const json& v, const std::string& p, FourStarInput& in) {
+                if (!v.is_array())
+                    Fail(p, std::string("expected an array of ") + std::to_string(N) +
+                                " texts, found " + KindName(v));
+                if (v.size() != N)
+                    Fail(p, "expected " + std::to_string(N) + " texts (" + rows + "), found " +
+                                std::to_string(v.size()));
+                for (std::size_t i = 0; i < N; ++i) {
+                    const std::string at = p + "[" + std::to_string(i) + "]";
+                    RequireString(v[i], at, "a string");
+                    (in.*member)[i] = v[i].get<std::string>();
+                }
+            },
+            [member](const FourStarInput& in) {
+                const auto& texts = in.*member;
+                const bool any = std::any_of(texts.begin(), texts.end(),
+                                             [](const std::string& t) { return !t.empty(); });
+                return any ? json(texts) : json();
+            }};
+}
+
+// "keep" (保留) or "delete" (删除); the panel starts on keep.
+Field SpliceModeField(bool FourStarInput::*deleteMode) {
+    return {[deleteMode](const json& v, const std::string& p, FourStarInput& in) {
+                if (v != "keep" && v != "delete")
+                    Fail(p, "expected \"keep\" or \"delete\"");
+                in.*deleteMode = v == "delete";
+            },
+            [deleteMode](const FourStarInput& in) {
+                return in.*deleteMode ? json("delete") : json();
+            }};
+}
+
 const std::map<std::string, Field>& FourStarFields() {
     using four::PatternKind;
     static const std::map<std::string, Field> fields = {
@@ -322,6 +358,17 @@ const std::map<std::string, Field>& FourStarFields() {
          Captions(&FourStarInput::pattern_route012,
                   Offered(PatternKind::Route012, "four characters of \"0\", \"1\" and \"2\""))},
         {"pattern_tolerance", Range(&FourStarInput::pattern_tolerance)},
+        {"run_repeat", Captions(&FourStarInput::run_repeat, Offered(four::kRunRepeatCaptions))},
+        {"smallest_digits", Digits(&FourStarInput::smallest_digits, 0, 8)},
+        {"largest_digits", Digits(&FourStarInput::largest_digits, 1, 9)},
+        {"two_star_splice",
+         Texts(&FourStarInput::two_star_splice, "千百**, 千*十*, 千**个, *百十*, *百*个, **十个")},
+        {"two_star_splice_mode", SpliceModeField(&FourStarInput::two_star_splice_delete)},
+        {"two_star_splice_tolerance", Range(&FourStarInput::two_star_splice_tolerance)},
+        {"three_star_splice",
+         Texts(&FourStarInput::three_star_splice, "千百十*, 千百*个, 千*十个, *百十个")},
+        {"three_star_splice_mode", SpliceModeField(&FourStarInput::three_star_splice_delete)},
+        {"three_star_splice_tolerance", Range(&FourStarInput::three_star_splice_tolerance)},
         {"base_set", Text(&FourStarInput::base_set)},
         {"total_tolerance", Range(&FourStarInput::total_tolerance)},
     };

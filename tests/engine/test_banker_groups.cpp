@@ -15,24 +15,7 @@ namespace {
 
 constexpr int kColumn = 4;
 
-TEST(BankerHits, RepeatsCountedOnlyWhenAsked) {
-    struct Case {
-        const char* bankers;
-        bool repeats;
-        int number;
-        int hits;
-    };
-    const Case cases[] = {
-        {"3", true, 3313, 3},   {"3", false, 3313, 1}, {"38", false, 3813, 2},
-        {"38", false, 3313, 1}, {"38", true, 3838, 4}, {"0123456789", false, 1122, 2},
-        {"5", false, 1234, 0},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(BankerHits(Digits(c.bankers), c.repeats, DigitsOf(c.number)), c.hits)
-            << c.bankers << (c.repeats ? " repeats " : " ") << c.number;
-}
-
-struct RowSpec {
+struct RowChoice {
     const char* digits;
     const char* counts;
 };
@@ -40,7 +23,7 @@ struct RowSpec {
 TEST(BankerGroups, WrongRowsAgainstTheTolerance) {
     struct Case {
         const char* name;
-        std::vector<RowSpec> rows;
+        std::vector<RowChoice> rows;
         bool repeats;
         RangeText tolerance;
         int marked; // -1: only the samples are checked
@@ -74,6 +57,14 @@ TEST(BankerGroups, WrongRowsAgainstTheTolerance) {
          -1,
          {5671, 5678},
          {1256, 1234}},
+        {"EveryDigitTwoDistinct",
+         {{"0123456789", "2"}},
+         false,
+         Range("0", "0"),
+         -1,
+         {1234, 1111},
+         {1122, 9990}},
+        {"RepeatsReachFour", {{"38", "4"}}, true, Range("0", "0"), -1, {3813}, {3838, 8888}},
         {"ReversedRangeMarksAll", {{"9", ""}}, false, Range("2", "1"), 10000, {}, {}},
     };
     for (const Case& c : cases) {

@@ -95,6 +95,21 @@ TEST(SchemeFourStar, ReadsEveryGroupField) {
              in.pattern_prime_composite = {"质合合质"};
              in.pattern_route012 = {"0000", "2202"};
          }},
+        {"RunsExtremesAndSplices",
+         R"("run_repeat": ["4连", "AABB"], "smallest_digits": "08", "largest_digits": "19",
+            "two_star_splice": ["56", "", "", "", "", "88"], "two_star_splice_mode": "delete",
+            "two_star_splice_tolerance": ["0", 1],
+            "three_star_splice": ["", "", "", "888"], "three_star_splice_mode": "keep",
+            "three_star_splice_tolerance": ["0", "0"])",
+         [](FourStarInput& in) {
+             in.run_repeat = {"4连", "AABB"};
+             in.smallest_digits = Digits("08");
+             in.largest_digits = Digits("19");
+             in.two_star_splice = {"56", "", "", "", "", "88"};
+             in.two_star_splice_delete = true;
+             in.two_star_splice_tolerance = {"0", "1"};
+             in.three_star_splice = {"", "", "", "888"};
+         }},
     };
     for (const Case& c : cases) {
         FourStarInput expected;
@@ -152,6 +167,18 @@ TEST(SchemeFourStar, InvalidFieldsNameTheirPath) {
          "conditions.pattern_route012[0]: \"0123\" is not a caption of this group"},
         {"RangeOneBound", R"("pattern_tolerance": ["1"])",
          "conditions.pattern_tolerance: expected two bounds"},
+        {"RunCaptionUnknown", R"("run_repeat": ["5连"])",
+         "conditions.run_repeat[0]: \"5连\" is not a caption of this group"},
+        {"SmallestNine", R"("smallest_digits": "9")",
+         "conditions.smallest_digits: \"9\" is not one of the digits 0 to 8"},
+        {"LargestZero", R"("largest_digits": "0")",
+         "conditions.largest_digits: \"0\" is not one of the digits 1 to 9"},
+        {"TwoStarSpliceFiveBoxes", R"("two_star_splice": ["", "", "", "", ""])",
+         "conditions.two_star_splice: expected 6 texts"},
+        {"ThreeStarSpliceBoxNotText", R"("three_star_splice": ["", 888, "", ""])",
+         "conditions.three_star_splice[1]: expected a string, found a number"},
+        {"SpliceModeUnknown", R"("two_star_splice_mode": "保留")",
+         "conditions.two_star_splice_mode: expected \"keep\" or \"delete\""},
         {"LaterFieldUnknownForNow", R"("kill_group": "123")",
          "conditions.kill_group: unknown field for mode \"four\""},
     };
@@ -200,6 +227,14 @@ FourStarInput EverythingSet() {
     in.pattern_prime_composite = {"合质合质"};
     in.pattern_route012 = {"1201"};
     in.pattern_tolerance = {"0", "1"};
+    in.run_repeat = {"不连", "ABCD"};
+    in.smallest_digits = Digits("0");
+    in.largest_digits = Digits("9");
+    in.two_star_splice = {"", "12 34", "", "", "", ""};
+    in.two_star_splice_tolerance = {"0", "1"};
+    in.three_star_splice = {"123", "", "", "456 789"};
+    in.three_star_splice_delete = true;
+    in.three_star_splice_tolerance = {"1", "2"};
     in.base_set = "0012 1234";
     in.total_tolerance = {"0", "1"};
     return in;

@@ -29,14 +29,7 @@ TEST(ShapeRatios, CaptionsAgainstTheDigitClasses) {
     const CaptionSet all = {"0:4", "1:3", "2:2", "3:1", "4:0"};
     const Case cases[] = {
         {"NothingChosen", {}, {}, {}, Range("3", "1"), 0, {}, {}},
-        {"OneBigThreeSmall",
-         {"1:3"},
-         {},
-         {},
-         Range("0", "0"),
-         10000 - 2500,
-         {5678},
-         {5012, 9321}},
+        {"OneBigThreeSmall", {"1:3"}, {}, {}, Range("0", "0"), 10000 - 2500, {5678}, {5012, 9321}},
         {"AllFiveOfAKind", all, {}, {}, Range("0", "0"), 0, {}, {}},
         // 1 counts as prime here: all-prime numbers are those over 1 2 3 5 7.
         {"AllPrime", {}, {}, {"4:0"}, Range("0", "0"), 10000 - 625, {9999, 4444}, {1111, 7532}},

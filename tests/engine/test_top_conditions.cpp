@@ -190,7 +190,7 @@ TEST(KillThreeDigitCombinations, CountsContainedCombinationsWithRepeats) {
         ExpectKillMatchesInclusion(c, 3);
 }
 
-TEST(KillTwoDigitCombinations, SpecExamples) {
+TEST(KillTwoDigitCombinations, MarksHolderOfBothDigits) {
     FourStarInput input;
     input.kill_pairs = "12";
     const auto state = Top(input);
