@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 namespace sorvanta::four::testing_support {
 
 inline std::unique_ptr<FourStarState> FreshState() {
@@ -78,6 +80,22 @@ inline bool OnlyColumnWritten(const FourStarState& state, int column) {
             if (c != column && state.candidates.at(n, c) != fresh.at(n, c))
                 return false;
     return true;
+}
+
+// The checks every group table makes of its column: how many candidates
+// are marked (when the row gives a count), that no other column changed, and
+// the sample candidates on either side.
+inline void ExpectColumn(const FourStarState& state, int column, int marked,
+                         const std::vector<int>& markedSamples,
+                         const std::vector<int>& clearSamples, const std::string& name) {
+    if (marked >= 0) {
+        EXPECT_EQ(CountMarked(state, column), marked) << name;
+    }
+    EXPECT_TRUE(OnlyColumnWritten(state, column)) << name;
+    for (int n : markedSamples)
+        EXPECT_EQ(state.candidates.at(n, column), 1) << name << " " << n;
+    for (int n : clearSamples)
+        EXPECT_EQ(state.candidates.at(n, column), 0) << name << " " << n;
 }
 
 } // namespace sorvanta::four::testing_support

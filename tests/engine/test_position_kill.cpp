@@ -57,12 +57,7 @@ TEST(PositionKill, CountsKilledPositionsAgainstTheTolerance) {
             input.position_kill[r] = Digits(c.rows[r]);
         input.position_kill_tolerance = c.tolerance;
         const auto state = RunGroup(input, ApplyPositionKill);
-        EXPECT_EQ(CountMarked(*state, kColumn), c.marked) << c.name;
-        EXPECT_TRUE(OnlyColumnWritten(*state, kColumn)) << c.name;
-        for (int n : c.markedSamples)
-            EXPECT_EQ(state->candidates.at(n, kColumn), 1) << c.name << " " << n;
-        for (int n : c.clearSamples)
-            EXPECT_EQ(state->candidates.at(n, kColumn), 0) << c.name << " " << n;
+        ExpectColumn(*state, kColumn, c.marked, c.markedSamples, c.clearSamples, c.name);
     }
 }
 

@@ -60,14 +60,7 @@ TEST(SpecialShapes, ExcludedShapesMarkOnce) {
         FourStarInput input;
         input.special_shapes = c.excluded;
         const auto state = RunGroup(input, ApplySpecialShapes);
-        if (c.marked >= 0) {
-            EXPECT_EQ(CountMarked(*state, kColumn), c.marked) << c.name;
-        }
-        EXPECT_TRUE(OnlyColumnWritten(*state, kColumn)) << c.name;
-        for (int n : c.markedSamples)
-            EXPECT_EQ(state->candidates.at(n, kColumn), 1) << c.name << " " << n;
-        for (int n : c.clearSamples)
-            EXPECT_EQ(state->candidates.at(n, kColumn), 0) << c.name << " " << n;
+        ExpectColumn(*state, kColumn, c.marked, c.markedSamples, c.clearSamples, c.name);
     }
 }
 
