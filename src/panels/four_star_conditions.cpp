@@ -2,6 +2,10 @@
 // how the toggles react to a click, and the bridge to FourStarInput.
 #include "panels/four_star_panel.hpp"
 
+#include "engine4/runs_and_extremes.hpp"
+#include "engine4/splices.hpp"
+#include "reset/condition_reset.hpp"
+#include "shell/base_number_box.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
 #include "shell/message_box.hpp"
@@ -17,6 +21,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -32,6 +38,10 @@ constexpr int kOddEvenFirst = 37;
 constexpr int kPrimeFirst = 53;
 constexpr int kRouteFirst = 69;
 constexpr int kRouteLast = 149;
+constexpr int kRunRepeatFirst = 150;
+constexpr int kRunRepeatLast = 158;
+constexpr int kLargestFirst = 9; // C_max 9..17 are the largest digits 1..9
+constexpr int kExtremeLast = 17;
 
 const char* const kRatioCaptions[5] = {"0:4", "1:3", "2:2", "3:1", "4:0"};
 const char* const kRatioLabels[3] = {"大小比", "奇偶比", "质合比"};
@@ -72,8 +82,9 @@ QString patternCaption(int index, QChar first, QChar second) {
 }
 
 // Small fixed-size buttons keep 150 captions readable in the panel: every
-// button of a block gets the width of its widest caption.
-void fitButtons(const QList<ColourButton*>& buttons, int padding = 6) {
+// button of a block gets the width of its widest caption, and one-digit
+// buttons are square unless the row needs them narrower.
+void fitButtons(const QList<ColourButton*>& buttons, int padding = 6, bool square = true) {
     if (buttons.isEmpty())
         return;
     const QFontMetrics fm(buttons.first()->font());
@@ -82,7 +93,7 @@ void fitButtons(const QList<ColourButton*>& buttons, int padding = 6) {
     for (const ColourButton* b : buttons)
         width = std::max(width, fm.horizontalAdvance(b->text()) + padding);
     for (ColourButton* b : buttons)
-        b->setFixedSize(std::max(width, height), height);
+        b->setFixedSize(square ? std::max(width, height) : width, height);
 }
 
 QGridLayout* tightGrid(QWidget* parent = nullptr) {
@@ -191,6 +202,11 @@ void setRange(QComboBox* lower, QComboBox* upper, const RangeText& range) {
 } // namespace
 
 QString FourStarPanel::shapeCaption(int index) {
+    if (index >= kRunRepeatFirst && index <= kRunRepeatLast) {
+        const std::string_view caption =
+            four::kRunRepeatCaptions[static_cast<std::size_t>(index - kRunRepeatFirst)];
+        return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+    }
     if (index < kRatioFirst || index > kRouteLast)
         return {};
     if (index < kSpecialFirst)
@@ -206,6 +222,12 @@ QString FourStarPanel::shapeCaption(int index) {
     return routeText(routeValue(index));
 }
 
+QString FourStarPanel::extremeCaption(int index) {
+    if (index < 0 || index > kExtremeLast)
+        return {};
+    return QString::number(index < kLargestFirst ? index : index - kLargestFirst + 1);
+}
+
 QButtonGroup* FourStarPanel::makeArray(const QString& name) {
     auto* array = new QButtonGroup(this);
     array->setObjectName(name);
@@ -216,6 +238,11 @@ QButtonGroup* FourStarPanel::makeArray(const QString& name) {
 QCheckBox* FourStarPanel::addCheck(QButtonGroup* array, int index, const QString& caption,
                                    QWidget* parent) {
     auto* box = new QCheckBox(caption, parent);
+    // A style sheet anywhere above a widget stops it inheriting the compact
+    // font, so the sheet that tightens the boxes names the font too.
+    box->setStyleSheet(
+        QStringLiteral("QCheckBox { spacing: 1px; margin-right: 1px; font-size: %1pt; }")
+            .arg(compact_.pointSizeF()));
     controls_.add(array->objectName(), index, box);
     array->addButton(box, index);
     return box;
@@ -235,6 +262,104 @@ RangeControl* FourStarPanel::addRange(int index, int longest, QWidget* parent) {
     controls_.add(QStringLiteral("ucf_rc"), index, range);
     ucf_rc.insert(index, range);
     return range;
+}
+
+QPushButton* FourStarPanel::addClear(int code, QWidget* parent) {
+    return AddClearButton(controls_, clearButtons_, code, parent);
+}
+
+void FourStarPanel::createToggleArrays() {
+    C_bi = makeArray(QStringLiteral("C_bi"));
+    connect(C_bi, &QButtonGroup::idClicked, this, [this](int index) {
+        SetButtonColor_diandong(qobject_cast<ColourButton*>(C_bi->button(index)), 3,
+                                chosenColour(index), Colour::Off);
+    });
+    C_max = makeArray(QStringLiteral("C_max"));
+    connect(C_max, &QButtonGroup::idClicked, this, [this](int index) {
+        if (focusSink_)
+            focusSink_->setFocus();
+        SetButtonColor_diandong(qobject_cast<ColourButton*>(C_max->button(index)), 3, Colour::On,
+                                Colour::Off);
+    });
+}
+
+QWidget* FourStarPanel::buildExtremesStrip() {
+    auto* strip = new QWidget(this);
+    strip->setObjectName(QStringLiteral("extremesStrip"));
+    strip->setFont(compact_);
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(4, 0, 4, 0);
+    row->setSpacing(1);
+    QList<ColourButton*> digits;
+    for (int index = 0; index <= kExtremeLast; ++index) {
+        if (index == 0 || index == kLargestFirst) {
+            if (index != 0)
+                row->addSpacing(10);
+            row->addWidget(label(index == 0 ? "最小号" : "最大号", strip));
+            row->addSpacing(3);
+        }
+        digits << addToggle(C_max, index, extremeCaption(index), strip);
+        row->addWidget(digits.last());
+    }
+    fitButtons(digits);
+    row->addSpacing(3);
+    row->addWidget(addClear(32, strip));
+    row->addStretch(1);
+    return strip;
+}
+
+QGroupBox* FourStarPanel::buildRunRepeat() {
+    auto* box = new QGroupBox(QStringLiteral("杀连号重号"), conditionArea_);
+    box->setObjectName(QStringLiteral("runRepeatGroup"));
+    auto* grid = tightGrid(box);
+    QList<ColourButton*> buttons;
+    for (int index = kRunRepeatFirst; index <= kRunRepeatLast; ++index) {
+        const int k = index - kRunRepeatFirst;
+        buttons << addToggle(C_bi, index, shapeCaption(index), box);
+        grid->addWidget(buttons.last(), k / 2, k % 2);
+    }
+    fitButtons(buttons);
+    return box;
+}
+
+void FourStarPanel::buildSplicePage(int page, int firstBox, int boxCount, int firstOption,
+                                    int rangeIndex, int longest, int clearCode) {
+    QGroupBox* frame = pages[page];
+    auto* h = new QHBoxLayout(frame);
+    h->setContentsMargins(4, 2, 4, 4);
+    h->setSpacing(4);
+    for (int j = 0; j < boxCount; ++j) {
+        const int index = firstBox + j;
+        const char* pattern = boxCount == 6
+                                  ? four::kTwoStarSplicePatterns[static_cast<std::size_t>(j)]
+                                  : four::kThreeStarSplicePatterns[static_cast<std::size_t>(j)];
+        auto* box = new BaseNumberBox(QString::fromUtf8(pattern), frame);
+        controls_.add(QStringLiteral("ucf_ssc23x1"), index, box);
+        ucf_ssc23x1[static_cast<std::size_t>(index)] = box;
+        h->addWidget(box, 1);
+    }
+
+    auto* side = new QVBoxLayout;
+    side->setSpacing(3);
+    // Keep and delete exclude each other within the page only.
+    auto* pair = new QButtonGroup(frame);
+    pair->setExclusive(true);
+    for (int k = 0; k < 2; ++k) {
+        auto* option =
+            new QRadioButton(k == 0 ? QStringLiteral("保留") : QStringLiteral("删除"), frame);
+        controls_.add(QStringLiteral("Option_sx"), firstOption + k, option);
+        Option_sx[static_cast<std::size_t>(firstOption + k)] = option;
+        pair->addButton(option, firstOption + k);
+        option->setChecked(k == 0);
+        side->addWidget(option, 0, Qt::AlignLeft);
+    }
+    auto* rangeRow = new QHBoxLayout;
+    rangeRow->addWidget(label("容错", frame));
+    rangeRow->addWidget(addRange(rangeIndex, longest, frame));
+    side->addLayout(rangeRow);
+    side->addStretch(1);
+    side->addWidget(addClear(clearCode, frame), 0, Qt::AlignRight);
+    h->addLayout(side);
 }
 
 void FourStarPanel::buildTopConditionPages() {
@@ -268,7 +393,9 @@ void FourStarPanel::buildTopConditionPages() {
     T_ding[1]->setParent(page);
     h1->addWidget(T_ding[1], 1);
     auto* side = new QVBoxLayout;
-    side->addLayout(toleranceRow(2, page));
+    QHBoxLayout* compounds = toleranceRow(2, page);
+    compounds->insertWidget(compounds->count() - 1, addClear(33, page));
+    side->addLayout(compounds);
     side->addStretch(1);
     h1->addLayout(side);
 
@@ -300,6 +427,7 @@ QGroupBox* FourStarPanel::buildPositionKill(QWidget* parent) {
         for (int d = 0; d < 10; ++d)
             grid->addWidget(addCheck(Check_hewei_sha1, 10 * r + d, QString::number(d), box), r,
                             d + 1);
+        grid->addWidget(addClear(r, box), r, 11);
     }
     auto* row = new QHBoxLayout;
     row->addWidget(label("定位容错", box));
@@ -311,7 +439,7 @@ QGroupBox* FourStarPanel::buildPositionKill(QWidget* parent) {
         row->addWidget(conditionTolerance[i]);
     }
     row->addStretch(1);
-    grid->addLayout(row, 4, 0, 1, 11);
+    grid->addLayout(row, 4, 0, 1, 12);
     return box;
 }
 
@@ -328,23 +456,26 @@ QGroupBox* FourStarPanel::buildDigitKills() {
         QButtonGroup* array;
         int count;
         int captionOffset; // Check_ac_sha element e reads e + 1
+        int clearCode;
     };
-    const Row rows[4] = {{"杀和尾", Check_hewei_sha, 10, 0},
-                         {"杀跨度", Check_kuadu_sha, 10, 0},
-                         {"通杀码", Check_tsm_sha, 10, 0},
-                         {"杀AC值", Check_ac_sha, 6, 1}};
+    const Row rows[4] = {{"杀和尾", Check_hewei_sha, 10, 0, 4},
+                         {"杀跨度", Check_kuadu_sha, 10, 0, 6},
+                         {"通杀码", Check_tsm_sha, 10, 0, 7},
+                         {"杀AC值", Check_ac_sha, 6, 1, 8}};
     for (int r = 0; r < 4; ++r) {
         grid->addWidget(label(rows[r].caption, box), r, 0);
         for (int e = 0; e < rows[r].count; ++e)
             grid->addWidget(
                 addCheck(rows[r].array, e, QString::number(e + rows[r].captionOffset), box), r,
                 e + 1);
+        grid->addWidget(addClear(rows[r].clearCode, box), r, 11);
     }
     grid->addWidget(label("杀和值", box), 4, 0);
     sumBox = new LineBox(kSumHint, box);
     controls_.add(QStringLiteral("T_cs_ip"), 0, sumBox);
     sumBox->setCursorPosition(0);
     grid->addWidget(sumBox, 4, 1, 1, 10);
+    grid->addWidget(addClear(5, box), 4, 11);
     return box;
 }
 
@@ -356,20 +487,22 @@ QGroupBox* FourStarPanel::buildBankerGroups() {
     C_danzu_gs = makeArray(QStringLiteral("C_danzu_gs"));
     QList<ColourButton*> buttons;
     grid->addWidget(label("胆码", box), 0, 1, 1, 10, Qt::AlignCenter);
-    grid->addWidget(label("胆码开出个数", box), 0, 12, 1, 5, Qt::AlignCenter);
+    grid->addWidget(label("胆码开出个数", box), 0, 14, 1, 5, Qt::AlignCenter);
     for (int r = 0; r < 4; ++r) {
         grid->addWidget(new QLabel(QStringLiteral("胆%1").arg(r + 1), box), r + 1, 0);
         for (int d = 0; d < 10; ++d) {
             buttons << addToggle(C_danzu, 10 * r + d, QString::number(d), box);
             grid->addWidget(buttons.last(), r + 1, d + 1);
         }
+        grid->addWidget(addClear(9 + r, box), r + 1, 11);
+        grid->addWidget(addClear(13 + r, box), r + 1, 12);
         for (int k = 0; k < 5; ++k) {
             buttons << addToggle(C_danzu_gs, 5 * r + k, QString::number(k), box);
-            grid->addWidget(buttons.last(), r + 1, k + 12);
+            grid->addWidget(buttons.last(), r + 1, k + 14);
         }
     }
-    grid->setColumnMinimumWidth(11, 6);
-    fitButtons(buttons);
+    grid->setColumnMinimumWidth(13, 4);
+    fitButtons(buttons, 8, false);
     connect(C_danzu, &QButtonGroup::idClicked, this, [this](int index) {
         if (focusSink_)
             focusSink_->setFocus();
@@ -391,7 +524,7 @@ QGroupBox* FourStarPanel::buildBankerGroups() {
             row->addWidget(label("至", box));
         row->addWidget(conditionTolerance[i]);
     }
-    grid->addLayout(row, 5, 0, 1, 17);
+    grid->addLayout(row, 5, 0, 1, 19);
     return box;
 }
 
@@ -407,13 +540,15 @@ QGroupBox* FourStarPanel::buildShapeRatios() {
             buttons << addToggle(C_bi, index, shapeCaption(index), box);
             grid->addWidget(buttons.last(), k, i + 1);
         }
+        grid->addWidget(addClear(17 + k, box), k, 6);
+        grid->addWidget(addClear(20 + k, box), k, 7);
     }
     fitButtons(buttons);
     auto* row = new QHBoxLayout;
     row->addWidget(label("容错", box));
     row->addWidget(addRange(1, 3, box));
     row->addStretch(1);
-    grid->addLayout(row, 3, 0, 1, 6);
+    grid->addLayout(row, 3, 0, 1, 8);
     return box;
 }
 
@@ -428,6 +563,7 @@ QGroupBox* FourStarPanel::buildSpecialShapes() {
         grid->addWidget(buttons.last(), i / 2, i % 2);
     }
     fitButtons(buttons);
+    grid->addWidget(addClear(23, box), 3, 1, Qt::AlignRight | Qt::AlignBottom);
     grid->setRowStretch(3, 1);
     return box;
 }
@@ -444,6 +580,7 @@ QGroupBox* FourStarPanel::buildShapePatterns() {
             buttons << addToggle(C_bi, index, shapeCaption(index), box);
             grid->addWidget(buttons.last(), 3 * g + i / 8, i % 8);
         }
+        grid->addWidget(addClear(25 + 2 * g, box), 3 * g, 8, 2, 1, Qt::AlignCenter);
         if (g < 2)
             grid->setRowMinimumHeight(3 * g + 2, 2);
     }
@@ -471,6 +608,7 @@ QGroupBox* FourStarPanel::buildRoutePatterns() {
     row->addWidget(label("杀形态容错", box));
     row->addWidget(addRange(0, 4, box));
     row->addStretch(1);
+    row->addWidget(addClear(31, box));
     v->addLayout(row);
     return box;
 }
@@ -487,14 +625,6 @@ QGroupBox* FourStarPanel::buildBaseSet() {
 }
 
 void FourStarPanel::buildConditionArea() {
-    conditionArea_->setStyleSheet(QStringLiteral("QCheckBox { spacing: 1px; margin-right: 1px; }"));
-
-    C_bi = makeArray(QStringLiteral("C_bi"));
-    connect(C_bi, &QButtonGroup::idClicked, this, [this](int index) {
-        SetButtonColor_diandong(qobject_cast<ColourButton*>(C_bi->button(index)), 3,
-                                chosenColour(index), Colour::Off);
-    });
-
     auto* layout = new QHBoxLayout(conditionArea_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
@@ -515,7 +645,11 @@ void FourStarPanel::buildConditionArea() {
     right->addWidget(buildShapePatterns());
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(buildRoutePatterns());
-    bottom->addWidget(buildBaseSet(), 1);
+    auto* side = new QVBoxLayout;
+    side->setSpacing(3);
+    side->addWidget(buildBaseSet(), 1);
+    side->addWidget(buildRunRepeat());
+    bottom->addLayout(side, 1);
     right->addLayout(bottom);
     right->addStretch(1);
     layout->addLayout(right, 1);
@@ -594,6 +728,25 @@ four::FourStarInput FourStarPanel::readInput() const {
     in.pattern_route012 = readCaptions(C_bi, kRouteFirst, kRouteLast);
     in.pattern_tolerance = ucf_rc[0]->text();
 
+    in.run_repeat = readCaptions(C_bi, kRunRepeatFirst, kRunRepeatLast);
+    for (int i = 0; i <= kExtremeLast; ++i) {
+        // Chosen is any colour but grey, whoever set it.
+        if (colourAt(C_max, i) == Colour::Off)
+            continue;
+        if (i < kLargestFirst)
+            in.smallest_digits.set(static_cast<std::size_t>(i));
+        else
+            in.largest_digits.set(static_cast<std::size_t>(i - kLargestFirst + 1));
+    }
+    for (std::size_t j = 0; j < in.two_star_splice.size(); ++j)
+        in.two_star_splice[j] = text(ucf_ssc23x1[j]->text());
+    in.two_star_splice_delete = Option_sx[1]->isChecked();
+    in.two_star_splice_tolerance = ucf_rc[5]->text();
+    for (std::size_t j = 0; j < in.three_star_splice.size(); ++j)
+        in.three_star_splice[j] = text(ucf_ssc23x1[6 + j]->text());
+    in.three_star_splice_delete = Option_sx[3]->isChecked();
+    in.three_star_splice_tolerance = ucf_rc[6]->text();
+
     in.base_set = text(baseSetBox->text());
     in.total_tolerance = rangeOf(totalLower, totalUpper);
     return in;
@@ -640,6 +793,23 @@ void FourStarPanel::writeInput(const four::FourStarInput& in) {
     writeCaptions(C_bi, kPrimeFirst, kRouteFirst - 1, in.pattern_prime_composite);
     writeCaptions(C_bi, kRouteFirst, kRouteLast, in.pattern_route012);
     ucf_rc[0]->setText(in.pattern_tolerance);
+
+    writeCaptions(C_bi, kRunRepeatFirst, kRunRepeatLast, in.run_repeat);
+    for (int i = 0; i <= kExtremeLast; ++i) {
+        const bool chosen =
+            i < kLargestFirst
+                ? in.smallest_digits.test(static_cast<std::size_t>(i))
+                : in.largest_digits.test(static_cast<std::size_t>(i - kLargestFirst + 1));
+        setColourAt(C_max, i, chosen ? Colour::On : Colour::Off);
+    }
+    for (std::size_t j = 0; j < in.two_star_splice.size(); ++j)
+        ucf_ssc23x1[j]->setText(text(in.two_star_splice[j]));
+    Option_sx[in.two_star_splice_delete ? 1 : 0]->setChecked(true);
+    ucf_rc[5]->setText(in.two_star_splice_tolerance);
+    for (std::size_t j = 0; j < in.three_star_splice.size(); ++j)
+        ucf_ssc23x1[6 + j]->setText(text(in.three_star_splice[j]));
+    Option_sx[in.three_star_splice_delete ? 3 : 2]->setChecked(true);
+    ucf_rc[6]->setText(in.three_star_splice_tolerance);
 
     baseSetBox->setText(text(in.base_set));
     setRange(totalLower, totalUpper, in.total_tolerance);

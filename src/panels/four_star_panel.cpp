@@ -52,9 +52,9 @@ const char* const kPageCaptions[8] = {"杀直选号码", "杀垃圾复式", "杀
 
 } // namespace
 
-FourStarPanel::FourStarPanel(ControlRegistry& controls, QButtonGroup* commands, QWidget* focusSink,
-                             QWidget* parent)
-    : QFrame(parent), controls_(controls), focusSink_(focusSink) {
+FourStarPanel::FourStarPanel(ControlRegistry& controls, QButtonGroup* commands,
+                             QButtonGroup* clearButtons, QWidget* focusSink, QWidget* parent)
+    : QFrame(parent), controls_(controls), clearButtons_(clearButtons), focusSink_(focusSink) {
     setFrameShape(QFrame::StyledPanel);
     // The three mode panels overlap; only the front one may be seen.
     setAutoFillBackground(true);
@@ -64,21 +64,25 @@ FourStarPanel::FourStarPanel(ControlRegistry& controls, QButtonGroup* commands, 
 
     auto* left = new QVBoxLayout;
     left->setSpacing(4);
+    // Some 450 condition controls share the left side: a point smaller
+    // keeps every caption whole. Set before the controls are built, since
+    // the small buttons take their fixed sizes from it.
+    compact_ = font();
+    compact_.setPointSizeF(std::max(7.5, compact_.pointSizeF() - 1));
     // The condition groups of the upper panel take this space.
     conditionArea_ = new QWidget(this);
     conditionArea_->setObjectName(QStringLiteral("conditionArea"));
+    conditionArea_->setFont(compact_);
     left->addWidget(conditionArea_, 1);
-    QWidget* pageArea = buildPageArea();
-    left->addWidget(pageArea);
+    createToggleArrays();
+    left->addWidget(buildExtremesStrip());
+    left->addWidget(buildPageArea());
     layout->addLayout(left, 1);
-    // Some 400 condition controls share the left side: a point smaller
-    // keeps every caption whole.
-    QFont compact = font();
-    compact.setPointSizeF(std::max(7.5, compact.pointSizeF() - 1));
-    conditionArea_->setFont(compact);
-    pageArea->setFont(compact);
     layout->addWidget(buildResultArea(commands));
     buildTopConditionPages();
+    buildIntersectionPage(commands);
+    buildSplicePage(6, 0, 6, 0, 5, 6, 34);
+    buildSplicePage(7, 6, 4, 2, 6, 4, 35);
     buildConditionArea();
 }
 
@@ -89,6 +93,7 @@ QComboBox* FourStarPanel::makeToleranceBox(QWidget* parent) const {
 QWidget* FourStarPanel::buildPageArea() {
     auto* area = new QWidget(this);
     area->setObjectName(QStringLiteral("pageArea"));
+    area->setFont(compact_);
     auto* v = new QVBoxLayout(area);
     v->setContentsMargins(0, 0, 0, 0);
     v->setSpacing(2);
@@ -119,6 +124,53 @@ QWidget* FourStarPanel::buildPageArea() {
     }
     v->addWidget(stack);
     return area;
+}
+
+void FourStarPanel::buildIntersectionPage(QButtonGroup* commands) {
+    QGroupBox* page = pages[5];
+    auto* grid = new QGridLayout(page);
+    grid->setContentsMargins(4, 2, 4, 4);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
+    // A header over each list: its name with its clear button, and over the
+    // result its count.
+    auto header = [&](const QString& caption, QWidget* extra) {
+        auto* row = new QHBoxLayout;
+        row->setSpacing(4);
+        row->addWidget(new QLabel(caption, page));
+        row->addWidget(extra);
+        row->addStretch(1);
+        return row;
+    };
+    for (int i = 0; i < 3; ++i) {
+        T_jj[static_cast<std::size_t>(i)] = new TextBox(QString(), page);
+        controls_.add(QStringLiteral("T_jj"), i, T_jj[static_cast<std::size_t>(i)]);
+        grid->addWidget(T_jj[static_cast<std::size_t>(i)], 1, i);
+        grid->setColumnStretch(i, 1);
+    }
+    grid->addLayout(header(QStringLiteral("大底A"), addClear(24, page)), 0, 0);
+    grid->addLayout(header(QStringLiteral("大底B"), addClear(26, page)), 0, 1);
+    Ljiaoji_zhushu = new QLabel(QStringLiteral("0"), page);
+    Ljiaoji_zhushu->setObjectName(QStringLiteral("Ljiaoji_zhushu"));
+    Ljiaoji_zhushu->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
+    grid->addLayout(header(QStringLiteral("结果注数"), Ljiaoji_zhushu), 0, 2);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(2);
+    const struct {
+        int index;
+        const char* caption;
+    } tools[5] = {{6, "A.B交集"}, {7, "A.B并集"}, {8, "A排除B"}, {9, "B排除A"}, {5, "复制号码"}};
+    for (const auto& tool : tools) {
+        if (tool.index == 5)
+            buttons->addStretch(1);
+        auto* b = new QPushButton(QString::fromUtf8(tool.caption), page);
+        b->setAutoDefault(false);
+        controls_.add(QStringLiteral("C_guolv_ks"), tool.index, b);
+        commands->addButton(b, tool.index);
+        buttons->addWidget(b);
+    }
+    grid->addLayout(buttons, 0, 3, 2, 1);
 }
 
 QWidget* FourStarPanel::buildResultArea(QButtonGroup* commands) {

@@ -2,6 +2,7 @@
 
 #include "engine4/four_star_input.hpp"
 
+#include <QFont>
 #include <QFrame>
 #include <QMap>
 
@@ -15,9 +16,11 @@ class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QRadioButton;
 
 namespace sorvanta::ui {
 
+class BaseNumberBox;
 class ColourButton;
 class ControlRegistry;
 class LineBox;
@@ -30,8 +33,10 @@ class TextBox;
 class FourStarPanel : public QFrame {
     Q_OBJECT
 public:
-    FourStarPanel(ControlRegistry& controls, QButtonGroup* commands, QWidget* focusSink,
-                  QWidget* parent = nullptr);
+    // `commands` is C_guolv_ks and `clearButtons` C_cls: the window runs
+    // their presses, the panel only places its elements in them.
+    FourStarPanel(ControlRegistry& controls, QButtonGroup* commands, QButtonGroup* clearButtons,
+                  QWidget* focusSink, QWidget* parent = nullptr);
 
     four::FourStarInput readInput() const;
     void writeInput(const four::FourStarInput& input);
@@ -76,9 +81,21 @@ public:
     // Shape buttons; a click toggles green (0..14) or yellow (from 15) and
     // grey; the run and repeat buttons (150..158) belong in it as well.
     QButtonGroup* C_bi = nullptr;
+    // Smallest digits 0..8 (captions "0".."8"), largest 9..17 ("1".."9").
+    QButtonGroup* C_max = nullptr;
+    // Splice boxes: 0..5 two-star (page 6), 6..9 three-star (page 7).
+    std::array<BaseNumberBox*, 10> ucf_ssc23x1{};
+    // 保留 / 删除 of the two-star (0, 1) and three-star (2, 3) splices.
+    std::array<QRadioButton*, 4> Option_sx{};
 
-    // The caption of C_bi element i (0..149); the empty text outside.
+    // The intersection page: lists A and B, the result and its count.
+    std::array<TextBox*, 3> T_jj{};
+    QLabel* Ljiaoji_zhushu = nullptr;
+
+    // The caption of C_bi element i (0..158); the empty text outside.
     static QString shapeCaption(int index);
+    // The caption of C_max element i (0..17).
+    static QString extremeCaption(int index);
 
 private:
     QWidget* buildResultArea(QButtonGroup* commands);
@@ -93,6 +110,13 @@ private:
     QGroupBox* buildShapePatterns();
     QGroupBox* buildRoutePatterns();
     QGroupBox* buildBaseSet();
+    void createToggleArrays();
+    QWidget* buildExtremesStrip();
+    QGroupBox* buildRunRepeat();
+    void buildIntersectionPage(QButtonGroup* commands);
+    void buildSplicePage(int page, int firstBox, int boxCount, int firstOption, int rangeIndex,
+                         int longest, int clearCode);
+    QPushButton* addClear(int code, QWidget* parent);
     QButtonGroup* makeArray(const QString& name);
     QCheckBox* addCheck(QButtonGroup* array, int index, const QString& caption, QWidget* parent);
     ColourButton* addToggle(QButtonGroup* array, int index, const QString& caption,
@@ -101,7 +125,9 @@ private:
     QComboBox* makeToleranceBox(QWidget* parent) const;
 
     ControlRegistry& controls_;
+    QButtonGroup* clearButtons_;
     QWidget* conditionArea_ = nullptr;
+    QFont compact_;
     QWidget* focusSink_;
 };
 

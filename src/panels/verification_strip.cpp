@@ -1,5 +1,6 @@
 #include "panels/verification_strip.hpp"
 
+#include "reset/condition_reset.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
 #include "shell/mycode.hpp"
@@ -21,7 +22,7 @@ const char* const kPositions[5] = {"万", "千", "百", "十", "个"};
 }
 
 VerificationStrip::VerificationStrip(ControlRegistry& controls, QButtonGroup* commands,
-                                     QWidget* parent)
+                                     QButtonGroup* clearButtons, QWidget* parent)
     : QFrame(parent), controls_(controls) {
     setFrameShape(QFrame::StyledPanel);
     auto* v = new QVBoxLayout(this);
@@ -81,6 +82,7 @@ VerificationStrip::VerificationStrip(ControlRegistry& controls, QButtonGroup* co
     L_zs[0] = new QLabel(QStringLiteral("0"), verify);
     controls_.add(QStringLiteral("L_zs"), 0, L_zs[0]);
     countRow->addWidget(L_zs[0], 1);
+    countRow->addWidget(AddClearButton(controls_, clearButtons, 28, verify));
     vv->addLayout(countRow);
     const char* const results[4] = {"近5000期命中*", "近100期命中*", "近5000期最大连中*",
                                     "最大连挂*"};
@@ -116,6 +118,7 @@ VerificationStrip::VerificationStrip(ControlRegistry& controls, QButtonGroup* co
     L_zs[1] = new QLabel(QStringLiteral("0"), extract);
     controls_.add(QStringLiteral("L_zs"), 1, L_zs[1]);
     extractCount->addWidget(L_zs[1], 1);
+    extractCount->addWidget(AddClearButton(controls_, clearButtons, 30, extract));
     ev->addLayout(extractCount);
     extractBox = new TextBox(QString(), extract);
     controls_.add(QStringLiteral("T_cs_ip"), 6, extractBox);

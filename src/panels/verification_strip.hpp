@@ -19,7 +19,10 @@ class TextBox;
 class VerificationStrip : public QFrame {
     Q_OBJECT
 public:
-    VerificationStrip(ControlRegistry& controls, QButtonGroup* commands, QWidget* parent = nullptr);
+    // `commands` is C_guolv_ks and `clearButtons` C_cls; the window runs
+    // their presses.
+    VerificationStrip(ControlRegistry& controls, QButtonGroup* commands, QButtonGroup* clearButtons,
+                      QWidget* parent = nullptr);
 
     // What a mode switch resets: both boxes emptied, both counts "0", the
     // position selectors preset to the mode's last N positions.

@@ -1,9 +1,12 @@
 #include "shell/fmain.hpp"
 
+#include "engine4/group_conversion.hpp"
 #include "engine4/pipeline.hpp"
+#include "engine4/set_operations.hpp"
 #include "history/win_check.hpp"
 #include "panels/four_star_panel.hpp"
 #include "panels/verification_strip.hpp"
+#include "reset/condition_reset.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/message_box.hpp"
 #include "shell/mycode.hpp"
@@ -16,6 +19,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTimer>
 
 namespace sorvanta::ui {
@@ -75,6 +79,13 @@ Fmain::Fmain(QWidget* parent) : QWidget(parent) {
                           [this](int i) { RunFourStarCommand(i); });
     });
 
+    C_cls_ = new QButtonGroup(this);
+    C_cls_->setExclusive(false);
+    connect(C_cls_, &QButtonGroup::idClicked, this, [this](int code) {
+        RunCommandGuarded(qobject_cast<QPushButton*>(C_cls_->button(code)), code,
+                          [this](int c) { ResetConditionGroup(*this, c); });
+    });
+
     for (int i = 0; i < 2; ++i) {
         auto* panel = new QFrame(this);
         panel->setFrameShape(QFrame::StyledPanel);
@@ -83,7 +94,7 @@ Fmain::Fmain(QWidget* parent) : QWidget(parent) {
         panel->setGeometry(twipsRect(kPanelX, kPanelY, panelWidth(i), kPanelHeight));
         Pic_di_.insert(i, panel);
     }
-    fourStar_ = new FourStarPanel(controls_, C_guolv_ks_, Cf_, this);
+    fourStar_ = new FourStarPanel(controls_, C_guolv_ks_, C_cls_, Cf_, this);
     controls_.add(QStringLiteral("Pic_di"), 2, fourStar_);
     fourStar_->setGeometry(twipsRect(kPanelX, kPanelY, panelWidth(2), kPanelHeight));
     Pic_di_.insert(2, fourStar_);
@@ -93,7 +104,7 @@ Fmain::Fmain(QWidget* parent) : QWidget(parent) {
             QString::fromStdString(history::CheckWin(text.toStdString(), state_.SurvivorText, 4)));
     });
 
-    strip_ = new VerificationStrip(controls_, C_guolv_ks_, this);
+    strip_ = new VerificationStrip(controls_, C_guolv_ks_, C_cls_, this);
     strip_->setObjectName(QStringLiteral("verificationStrip"));
     connect(strip_, &VerificationStrip::verifyPositionToggled, this, [this] {
         RunCommandGuarded(controls_.at<QPushButton>(QStringLiteral("C_guolv_ks"), 12), 12,
@@ -193,8 +204,36 @@ void Fmain::RunFourStarCommand(int index) {
     case 1:
         data_cp(QString::fromStdString(state_.SurvivorText), this);
         break;
+    case 2:
+        runShrink();
+        convertToGroup();
+        Frame_jindu_->hide();
+        break;
+    case 3:
+        ResetConditionPanel(*this);
+        // The three-star win check and the banker calculator go with it,
+        // where their panels are built.
+        EmptyBox(controls_.widget(QStringLiteral("T_duijiang"), 0));
+        EmptyBox(controls_.widget(QStringLiteral("T_cs_ip"), 1));
+        EmptyBox(controls_.widget(QStringLiteral("T_cs_ip"), 2));
+        break;
     case 4:
         InvertResult();
+        break;
+    case 5:
+        data_cp(fourStar_->T_jj[2]->text(), this);
+        break;
+    case 6:
+        combineSets("jiao");
+        break;
+    case 7:
+        combineSets("bing");
+        break;
+    case 8:
+        combineSets("a_b");
+        break;
+    case 9:
+        combineSets("b_a");
         break;
     default:
         // The remaining commands come with their own tools.
@@ -231,6 +270,34 @@ void Fmain::ShowSurvivors() {
     fourStar_->showRows(rows);
     state_.SurvivorText = four::JoinNumbers(rows);
     QCoreApplication::processEvents();
+}
+
+void Fmain::convertToGroup() {
+    const four::GroupList groups = four::ConvertToGroup(state_.SurvivorText);
+    fourStar_->showRows(groups.groups);
+    QCoreApplication::processEvents();
+    state_.SurvivorText = groups.text;
+}
+
+void Fmain::clearFourStarResult() {
+    fourStar_->Li_out->clear();
+    fourStar_->dadi_zhushu->setText(QStringLiteral("0"));
+    state_.SurvivorText.clear();
+}
+
+void Fmain::combineSets(const char* code) {
+    const std::optional<four::SetOperation> operation = four::SetOperationFromCode(code);
+    if (!operation)
+        return;
+    const auto& boxes = fourStar_->T_jj;
+    boxes[2]->clear();
+    fourStar_->Ljiaoji_zhushu->setText(QStringLiteral("0"));
+    const four::CombinedSets combined = four::CombineSets(
+        boxes[0]->text().toStdString(), boxes[1]->text().toStdString(), *operation);
+    Send_to_text(QString::fromStdString(combined.a), boxes[0]);
+    Send_to_text(QString::fromStdString(combined.b), boxes[1]);
+    Send_to_text(QString::fromStdString(combined.result), boxes[2]);
+    fourStar_->Ljiaoji_zhushu->setText(QString::number(combined.count));
 }
 
 void Fmain::InvertResult() {

@@ -42,6 +42,10 @@ public:
     void switchMode(int mode);          // C_ding element pressed
     int currentMode() const;            // the mode whose button is green
     void RunFourStarCommand(int index); // C_guolv_ks dispatcher
+    // Empties the four-star result: list, count and the survivor text the
+    // copy command and the win check read, so none of them acts on a
+    // result that is no longer shown.
+    void clearFourStarResult();
     void set_button_color(const QString& name, int ks, int js, int colour);
 
     // How the window ends the program after the close was confirmed; tests
@@ -63,6 +67,8 @@ private:
     void runShrink();
     void InvertResult();
     void ShowSurvivors();
+    void convertToGroup();
+    void combineSets(const char* code);
     void setProgress(double share);
 
     ControlRegistry controls_;
@@ -76,6 +82,7 @@ private:
     QPushButton* Cf_ = nullptr;
     QTimer* Timer_load_ = nullptr;
     QButtonGroup* C_guolv_ks_ = nullptr;
+    QButtonGroup* C_cls_ = nullptr;
     bool commandRunning_ = false;
     std::function<void()> quit_;
 };

@@ -3,7 +3,9 @@
 // colours, the come-out count check, emptying boxes, the pages, and a few
 // shrinks driven through the real controls.
 #include "engine4/four_star_input.hpp"
+#include "four_star_checks.hpp"
 #include "panels/four_star_panel.hpp"
+#include "shell/base_number_box.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/fmain.hpp"
 #include "shell/message_box.hpp"
@@ -17,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -27,124 +30,7 @@ using namespace sorvanta;
 using namespace sorvanta::ui;
 using four::FourStarInput;
 
-namespace {
-
-const QString kDingHint = QStringLiteral("\n双击清空\n");
-const QString kSumHint = QStringLiteral("和值输入要保持2位数，例如：00 05 08 16");
-const QString kBaseSetHint = QStringLiteral("大底号码，双击清空");
-
-four::DigitSet digits(std::initializer_list<int> list) {
-    four::DigitSet set;
-    for (int d : list)
-        set.set(static_cast<std::size_t>(d));
-    return set;
-}
-
-// The fields that differ, so a failed comparison says where to look.
-QStringList differences(const FourStarInput& a, const FourStarInput& b) {
-    QStringList out;
-    auto check = [&](const char* name, bool same) {
-        if (!same)
-            out << QString::fromLatin1(name);
-    };
-#define FIELD(f) check(#f, a.f == b.f)
-    FIELD(kill_direct);
-    FIELD(junk_compounds);
-    FIELD(junk_compounds_tolerance);
-    FIELD(kill_pairs);
-    FIELD(kill_pairs_tolerance);
-    FIELD(require_pairs);
-    FIELD(kill_triples);
-    FIELD(kill_triples_tolerance);
-    FIELD(require_triples);
-    FIELD(kill_patterns);
-    FIELD(position_kill);
-    FIELD(position_kill_tolerance);
-    FIELD(kill_sum_tails);
-    FIELD(kill_sums);
-    FIELD(kill_spans);
-    FIELD(kill_all_digits);
-    FIELD(kill_ac);
-    FIELD(banker_rows);
-    FIELD(banker_count_repeats);
-    FIELD(banker_tolerance);
-    FIELD(ratio_big_small);
-    FIELD(ratio_odd_even);
-    FIELD(ratio_prime_composite);
-    FIELD(ratio_tolerance);
-    FIELD(special_shapes);
-    FIELD(pattern_big_small);
-    FIELD(pattern_odd_even);
-    FIELD(pattern_prime_composite);
-    FIELD(pattern_route012);
-    FIELD(pattern_tolerance);
-    FIELD(base_set);
-    FIELD(total_tolerance);
-#undef FIELD
-    if (out.isEmpty() && !(a == b))
-        out << QStringLiteral("(a field this list does not name)");
-    return out;
-}
-
-#define COMPARE_INPUT(actual, expected)                                                            \
-    do {                                                                                           \
-        const QStringList diff_ = differences(actual, expected);                                   \
-        QVERIFY2(diff_.isEmpty(), qPrintable(diff_.join(QStringLiteral(", "))));                   \
-    } while (false)
-
-// Every control of the panel away from its starting state.
-FourStarInput richInput() {
-    FourStarInput in;
-    in.kill_direct = "1234 5890\n6899,1479";
-    in.junk_compounds = "12456789*45678901*3654987*234567890\n0*1*2*3";
-    in.junk_compounds_tolerance = {"1", "2"};
-    in.kill_pairs = "12 56";
-    in.kill_pairs_tolerance = {"2a", "-3"};
-    in.require_pairs = "89";
-    in.kill_triples = "123 456 789";
-    in.kill_triples_tolerance = {"0", "20"};
-    in.require_triples = "116 杀 3码";
-    in.kill_patterns = "12** **89 1*6*";
-    in.position_kill = {digits({0}), digits({1, 2}), digits({}),
-                        digits({9, 8, 7, 6, 5, 4, 3, 2, 1, 0})};
-    in.position_kill_tolerance = {"1", "4"};
-    in.kill_sum_tails = digits({0, 9});
-    in.kill_sums = "00 05 08 16";
-    in.kill_spans = digits({0, 5});
-    in.kill_all_digits = digits({4});
-    in.kill_ac = digits({1, 6});
-    in.banker_rows[0] = {digits({3, 8}), digits({2})};
-    in.banker_rows[1] = {digits({5}), digits({})};
-    in.banker_rows[3] = {digits({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}), digits({0, 1, 2, 3, 4})};
-    in.banker_count_repeats = true;
-    in.banker_tolerance = {"0", "2"};
-    in.ratio_big_small = {"1:3", "2:2"};
-    in.ratio_odd_even = {"0:4"};
-    in.ratio_prime_composite = {"0:4", "1:3", "2:2", "3:1", "4:0"};
-    in.ratio_tolerance = {"1", "1"};
-    in.special_shapes = {"上山", "反N形"};
-    in.pattern_big_small = {"大大大大", "小小小小"};
-    in.pattern_odd_even = {"奇偶奇偶"};
-    in.pattern_prime_composite = {"质合合质", "合合合合"};
-    in.pattern_route012 = {"0000", "0022", "2202", "2222", "1021"};
-    in.pattern_tolerance = {"0", "1"};
-    in.base_set = "1234 1234 0012\n大底";
-    in.total_tolerance = {"0", "12"};
-    return in;
-}
-
-// keyClicks takes Latin-1 only; other characters arrive as key events that
-// carry just their text, the way an input method delivers them.
-void keyText(QWidget* widget, const QString& text) {
-    for (QChar c : text) {
-        if (c.unicode() >= 0x20 && c.unicode() < 0x7f)
-            QTest::keyClicks(widget, QString(c));
-        else
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-}
-
-} // namespace
+using namespace sorvanta::test;
 
 class TestFourStarPanel : public QObject {
     Q_OBJECT
@@ -263,15 +149,33 @@ void TestFourStarPanel::startState() {
     QCOMPARE(find<LineBox>(QStringLiteral("T_cs_ip_0"))->text(), kSumHint);
     QCOMPARE(find<TextBox>(QStringLiteral("T_cs_ip_3"))->text(), kBaseSetHint);
 
-    const int longest[5] = {4, 3, 20, 20, 20};
-    for (int i = 0; i < 5; ++i) {
+    const int longest[7] = {4, 3, 20, 20, 20, 6, 4};
+    for (int i = 0; i < 7; ++i) {
         auto* range = find<RangeControl>(QStringLiteral("ucf_rc_%1").arg(i));
         QCOMPARE(range->a_mydata_long(), longest[i]);
         QCOMPARE(range->lowerBox()->count(), longest[i] + 1);
         QCOMPARE(range->text(), RangeText{});
     }
-    for (int i = 0; i < 150; ++i)
+    for (int i = 0; i <= 158; ++i)
         QCOMPARE(colourButton(QStringLiteral("C_bi_%1").arg(i))->backColor(), Colour::Off);
+    for (int i = 0; i <= 17; ++i) {
+        ColourButton* b = colourButton(QStringLiteral("C_max_%1").arg(i));
+        QCOMPARE(b->backColor(), Colour::Off);
+        QCOMPARE(b->text(), QString::number(i < 9 ? i : i - 8));
+    }
+    const char* const patterns[10] = {"千百**", "千*十*",  "千**个",  "*百十*",  "*百*个",
+                                      "**十个", "千百十*", "千百*个", "千*十个", "*百十个"};
+    for (int i = 0; i < 10; ++i) {
+        auto* box = find<BaseNumberBox>(QStringLiteral("ucf_ssc23x1_%1").arg(i));
+        QCOMPARE(box->a_mydata_wz(), QString::fromUtf8(patterns[i]));
+        QTRY_COMPARE(box->Lwz->text(), QString::fromUtf8(patterns[i]));
+        QCOMPARE(box->numberWidth(), i < 6 ? 2 : 3);
+    }
+    for (int i = 0; i < 4; ++i) {
+        auto* option = find<QRadioButton>(QStringLiteral("Option_sx_%1").arg(i));
+        QCOMPARE(option->text(), i % 2 == 0 ? QStringLiteral("保留") : QStringLiteral("删除"));
+        QCOMPARE(option->isChecked(), i % 2 == 0);
+    }
     for (int i = 0; i < 40; ++i)
         QCOMPARE(colourButton(QStringLiteral("C_danzu_%1").arg(i))->backColor(), Colour::Off);
     for (int i = 0; i < 20; ++i)
@@ -288,7 +192,9 @@ void TestFourStarPanel::shapeCaptions() {
         {16, "下山"},     {17, "凸形"},     {18, "凹形"},     {19, "N形"},      {20, "反N形"},
         {21, "大大大大"}, {22, "大大小大"}, {28, "小小小大"}, {29, "大大大小"}, {36, "小小小小"},
         {37, "奇奇奇奇"}, {38, "奇奇偶奇"}, {52, "偶偶偶偶"}, {53, "质质质质"}, {56, "质合合质"},
-        {68, "合合合合"}, {69, "0000"},     {149, "0022"}};
+        {68, "合合合合"}, {69, "0000"},     {149, "0022"},    {150, "不连"},    {151, "2连"},
+        {152, "3连"},     {153, "4连"},     {154, "AAAA"},    {155, "AAAB"},    {156, "AABC"},
+        {157, "AABB"},    {158, "ABCD"}};
     for (const auto& [index, caption] : samples)
         QCOMPARE(colourButton(QStringLiteral("C_bi_%1").arg(index))->text(), caption);
 
@@ -469,6 +375,52 @@ void TestFourStarPanel::controlsReadBack() {
          [](FourStarInput& in) {
              in.total_tolerance = {"1", "2"};
          }},
+        {"run and repeat classes",
+         [&] {
+             click("C_bi_150");
+             click("C_bi_153");
+             click("C_bi_157");
+         },
+         [](FourStarInput& in) {
+             in.run_repeat = {"不连", "4连", "AABB"};
+         }},
+        {"smallest 0 and 8, largest 1 and 9",
+         [&] {
+             click("C_max_0");
+             click("C_max_8");
+             click("C_max_9");
+             click("C_max_17");
+         },
+         [](FourStarInput& in) {
+             in.smallest_digits = digits({0, 8});
+             in.largest_digits = digits({1, 9});
+         }},
+        {"two-star splice typed, delete, tolerance",
+         [&] {
+             showPage(6);
+             type(find<BaseNumberBox>("ucf_ssc23x1_0")->T_dd, "56");
+             type(find<BaseNumberBox>("ucf_ssc23x1_5")->T_dd, "88 89");
+             click("Option_sx_1");
+             typeRange(5, "0", "1");
+         },
+         [](FourStarInput& in) {
+             in.two_star_splice[0] = "56";
+             in.two_star_splice[5] = "88 89";
+             in.two_star_splice_delete = true;
+             in.two_star_splice_tolerance = {"0", "1"};
+         }},
+        {"three-star splice typed, delete then keep again",
+         [&] {
+             showPage(7);
+             type(find<BaseNumberBox>("ucf_ssc23x1_9")->T_dd, "888");
+             click("Option_sx_3");
+             click("Option_sx_2");
+             typeRange(6, "2", "4");
+         },
+         [](FourStarInput& in) {
+             in.three_star_splice[3] = "888";
+             in.three_star_splice_tolerance = {"2", "4"};
+         }},
     };
     for (const Row& row : rows) {
         // Each row on a fresh panel: only what the row did may differ.
@@ -515,6 +467,10 @@ void TestFourStarPanel::roundTrip() {
         in.kill_all_digits.set();
         in.kill_ac = digits({1, 2, 3, 4, 5, 6});
         in.banker_count_repeats = true;
+        for (int i = 150; i <= 158; ++i)
+            in.run_repeat.insert(FourStarPanel::shapeCaption(i).toStdString());
+        in.smallest_digits = digits({0, 1, 2, 3, 4, 5, 6, 7, 8});
+        in.largest_digits = digits({1, 2, 3, 4, 5, 6, 7, 8, 9});
     }
     if (which == 3)
         in = startInput();
@@ -550,6 +506,8 @@ void TestFourStarPanel::shapeToggles_data() {
     QTest::newRow("prime/composite pattern") << 68 << Colour::Yellow;
     QTest::newRow("first route") << 69 << Colour::Yellow;
     QTest::newRow("last route") << 149 << Colour::Yellow;
+    QTest::newRow("no run") << 150 << Colour::Yellow;
+    QTest::newRow("ABCD") << 158 << Colour::Yellow;
 }
 
 void TestFourStarPanel::shapeToggles() {
