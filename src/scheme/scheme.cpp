@@ -21,8 +21,28 @@ using nlohmann::json;
 
 namespace {
 
+// Field names come from the file; a line break or other control character in
+// one must not break the one-line error apart.
+std::string PrintablePath(const std::string& path) {
+    std::string out;
+    out.reserve(path.size());
+    for (char ch : path) {
+        if (ch == '\n')
+            out += "\\n";
+        else if (ch == '\r')
+            out += "\\r";
+        else if (ch == '\t')
+            out += "\\t";
+        else if (static_cast<unsigned char>(ch) < 0x20 || ch == 0x7F)
+            out += '?';
+        else
+            out += ch;
+    }
+    return out;
+}
+
 [[noreturn]] void Fail(const std::string& path, const std::string& problem) {
-    throw SchemeError(path + ": " + problem);
+    throw SchemeError(PrintablePath(path) + ": " + problem);
 }
 
 const char* KindName(const json& value) {

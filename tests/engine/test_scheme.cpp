@@ -179,6 +179,8 @@ TEST(SchemeFourStar, InvalidFieldsNameTheirPath) {
          "conditions.three_star_splice[1]: expected a string, found a number"},
         {"SpliceModeUnknown", R"("two_star_splice_mode": "保留")",
          "conditions.two_star_splice_mode: expected \"keep\" or \"delete\""},
+        {"FieldNameWithLineBreak", R"("kill\ndirect": "1")",
+         "conditions.kill\\ndirect: unknown field for mode \"four\""},
         {"LaterFieldUnknownForNow", R"("kill_group": "123")",
          "conditions.kill_group: unknown field for mode \"four\""},
     };
