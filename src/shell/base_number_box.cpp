@@ -84,8 +84,17 @@ void BaseNumberBox::setText(const QString& text) {
     T_dd->setPlainText(text);
 }
 
-four::BaseNumberTable BaseNumberBox::a_get_data(int /*unused*/) const {
-    return four::ReadBaseNumberTable(text().toStdString(), numberWidth());
+four::BaseNumberTable BaseNumberBox::a_get_data(int /*unused*/) {
+    // A pattern covering neither two nor three positions has no table shape
+    // for its numbers; say so instead of reading them as something else.
+    const QString shown = Lwz->text().isEmpty() ? pattern_ : Lwz->text();
+    const qsizetype covered = shown.size() - shown.count(u'*');
+    if (covered != 2 && covered != 3) {
+        MessageBox::warning(this, QStringLiteral("错误"),
+                            QStringLiteral("大底框号码有错误:") + shown);
+        return {};
+    }
+    return four::ReadBaseNumberTable(text().toStdString(), static_cast<int>(covered));
 }
 
 void BaseNumberBox::paste() {

@@ -87,6 +87,7 @@ private slots:
     void pasteIntoSpliceBox_data();
     void pasteIntoSpliceBox();
     void pasteOverflowKeepsList();
+    void digitTableOfABox();
     void winCheck();
     void winCheckOnEmptyResult();
     void intersection_data();
@@ -203,6 +204,21 @@ void TestFourStarTools::pasteOverflowKeepsList() {
     QCOMPARE(MessageBox::shown().first().text, QStringLiteral("大底输入错误"));
     QCOMPARE(spliceBox(2)->text(), QStringLiteral("11 22"));
     QCOMPARE(spliceBox(2)->Lzhushu->text(), QStringLiteral("2"));
+}
+
+void TestFourStarTools::digitTableOfABox() {
+    typeSplice(5, "05 5 123 88");
+    const four::BaseNumberTable two = spliceBox(5)->a_get_data();
+    QVERIFY(two.InUse());
+    QCOMPARE(int(two.at(0, 5, 0)), 1);
+    QCOMPARE(int(two.at(8, 8, 0)), 1);
+    QCOMPARE(int(two.at(1, 2, 3)), 0);
+
+    BaseNumberBox wrong(QStringLiteral("千百十个"));
+    wrong.setText(QStringLiteral("1234"));
+    QVERIFY(!wrong.a_get_data().InUse());
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().first().text, QStringLiteral("大底框号码有错误:千百十个"));
 }
 
 void TestFourStarTools::winCheck() {
