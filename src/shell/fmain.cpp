@@ -174,7 +174,11 @@ void Fmain::switchMode(int mode) {
     // and their margins, and nothing of it is hidden off the edge.
     const int width = windowWidthTwips(mode);
     strip_->setGeometry(twipsRect(panelWidth(mode) + kMargin, kStripY, kStripWidth, kStripHeight));
+    // The wider panels behind the current one reach under the strip; it
+    // must stay on top of them, and the progress frame on top of all.
+    strip_->raise();
     Frame_jindu_->move(twips(width - kProgressWidth - kMargin), twips(3300));
+    Frame_jindu_->raise();
     setFixedSize(twips(width), twips(kWindowHeight));
     strip_->set_mode_positions(mode);
 }

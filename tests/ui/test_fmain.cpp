@@ -197,6 +197,12 @@ void TestFmain::modeSwitch() {
     QVERIFY(inFront(panels[mode], panels));
     QTRY_COMPARE(window->width(), twips(Fmain::windowWidthTwips(mode)));
     QCOMPARE(greenPositions(), positions);
+    // The strip is seen, not covered by the wider panels behind this one.
+    QWidget* strip = find<QWidget>(QStringLiteral("verificationStrip"));
+    const QPoint stripMiddle = strip->geometry().center();
+    QVERIFY(strip->geometry().right() < window->width());
+    QWidget* seen = window->childAt(stripMiddle);
+    QVERIFY(seen == strip || strip->isAncestorOf(seen));
 
     // And back to four-star.
     click(QStringLiteral("C_ding_2"));
