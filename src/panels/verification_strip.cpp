@@ -25,6 +25,7 @@ VerificationStrip::VerificationStrip(ControlRegistry& controls, QButtonGroup* co
                                      QButtonGroup* clearButtons, QWidget* parent)
     : QFrame(parent), controls_(controls) {
     setFrameShape(QFrame::StyledPanel);
+    setAutoFillBackground(true);
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(4, 4, 4, 4);
     v->setSpacing(4);

@@ -168,6 +168,10 @@ void Fmain::switchMode(int mode) {
     if (mode < 0 || mode > 2)
         return;
     set_button_color(QStringLiteral("C_ding"), 0, 2, Colour::Off);
+    // Only the panel in front is ever seen; the others are hidden as well, so
+    // no edge of a wider panel shows in the gap beside a narrower one.
+    for (auto it = Pic_di_.begin(); it != Pic_di_.end(); ++it)
+        it.value()->setVisible(it.key() == mode);
     Pic_di_[mode]->raise();
     C_ding_[mode]->setBackColor(Colour::On);
     // The strip follows the panel, so the window is the panel, the strip
