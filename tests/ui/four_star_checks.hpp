@@ -4,13 +4,25 @@
 #pragma once
 
 #include "engine4/four_star_input.hpp"
+#include "panels/four_star_panel.hpp"
+#include "shell/base_number_box.hpp"
+#include "shell/fmain.hpp"
+#include "shell/message_box.hpp"
+#include "shell/range_control.hpp"
+#include "shell/text_boxes.hpp"
 
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
 #include <QString>
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
 
 #include <initializer_list>
+#include <memory>
 
 namespace sorvanta::test {
 
@@ -148,5 +160,60 @@ inline void keyText(QWidget* widget, const QString& text) {
             QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
 }
+
+// The fixture of the four-star window suites: a started window whose range
+// controls and splice boxes have settled, and the gestures the tests drive
+// it with. Widgets are found by object name; a missing one ends the run.
+class FourStarWindowTest : public QObject {
+protected:
+    std::unique_ptr<ui::Fmain> window;
+    ui::FourStarPanel* panel = nullptr;
+
+    void startWindow() {
+        ui::MessageBox::clearShown();
+        window = std::make_unique<ui::Fmain>();
+        QSignalSpy started(window.get(), &ui::Fmain::startupFinished);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(started.count() == 1 || started.wait(5000));
+        panel = window->fourStar();
+        // Ranges and boxes show their configured state only after their
+        // first 10 ms rebuild; input written before it would be replaced.
+        for (ui::RangeControl* range : panel->ucf_rc)
+            QTRY_VERIFY(!range->rebuildPending());
+        for (ui::BaseNumberBox* box : panel->ucf_ssc23x1)
+            QTRY_VERIFY(!box->Lwz->text().isEmpty());
+    }
+
+    template <typename T = QWidget> T* find(const QString& name) const {
+        T* widget = window->findChild<T*>(name);
+        if (!widget)
+            qFatal("no widget named %s", qPrintable(name));
+        return widget;
+    }
+    void click(const QString& name) const {
+        QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton);
+    }
+    void press(int command) const { click(QStringLiteral("C_guolv_ks_%1").arg(command)); }
+    // Double-click to empty (as players do), then type; "\n" presses Enter.
+    void type(ui::TextBox* box, const QString& text) const {
+        QTest::mouseDClick(box->viewport(), Qt::LeftButton);
+        const QStringList lines = text.split(QLatin1Char('\n'));
+        for (int i = 0; i < lines.size(); ++i) {
+            if (i > 0)
+                QTest::keyClick(box, Qt::Key_Return);
+            keyText(box, lines[i]);
+        }
+    }
+    void typeCombo(QComboBox* box, const QString& text) const {
+        box->lineEdit()->selectAll();
+        QTest::keyClicks(box->lineEdit(), text);
+    }
+    void typeRange(int ucf, const QString& lower, const QString& upper) const {
+        auto* range = find<ui::RangeControl>(QStringLiteral("ucf_rc_%1").arg(ucf));
+        typeCombo(range->lowerBox(), lower);
+        typeCombo(range->upperBox(), upper);
+    }
+};
 
 } // namespace sorvanta::test

@@ -32,39 +32,18 @@ using four::FourStarInput;
 
 using namespace sorvanta::test;
 
-class TestFourStarPanel : public QObject {
+class TestFourStarPanel : public FourStarWindowTest {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Fmain> window;
-    FourStarPanel* panel = nullptr;
-
-    template <typename T = QWidget> T* find(const QString& name) const {
-        T* widget = window->findChild<T*>(name);
-        if (!widget)
-            qFatal("no widget named %s", qPrintable(name));
-        return widget;
-    }
     ColourButton* colourButton(const QString& name) const { return find<ColourButton>(name); }
-    void click(const QString& name) const {
-        QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton);
-    }
     // On the box itself, not on the free space a grid cell may add beside it.
     void tick(const QString& name) const {
         auto* box = find<QCheckBox>(name);
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
     }
     void showPage(int page) const { click(QStringLiteral("C_sst_0_%1").arg(page)); }
-    // Double-click to empty (as players do), then type; "\n" presses Enter.
-    void type(TextBox* box, const QString& text) const {
-        QTest::mouseDClick(box->viewport(), Qt::LeftButton);
-        const QStringList lines = text.split(QLatin1Char('\n'));
-        for (int i = 0; i < lines.size(); ++i) {
-            if (i > 0)
-                QTest::keyClick(box, Qt::Key_Return);
-            keyText(box, lines[i]);
-        }
-    }
+    using FourStarWindowTest::type;
     void type(LineBox* box, const QString& text) const {
         QTest::mouseDClick(box, Qt::LeftButton);
         keyText(box, text);
@@ -73,15 +52,6 @@ private:
         static const int pageOf[7] = {0, 1, 2, 2, 3, 3, 4};
         showPage(pageOf[index]);
         type(find<TextBox>(QStringLiteral("T_ding_%1").arg(index)), text);
-    }
-    void typeCombo(QComboBox* box, const QString& text) const {
-        box->lineEdit()->selectAll();
-        QTest::keyClicks(box->lineEdit(), text);
-    }
-    void typeRange(int ucf, const QString& lower, const QString& upper) const {
-        auto* range = find<RangeControl>(QStringLiteral("ucf_rc_%1").arg(ucf));
-        typeCombo(range->lowerBox(), lower);
-        typeCombo(range->upperBox(), upper);
     }
     void typeComRange(int first, const QString& lower, const QString& upper) const {
         typeCombo(find<QComboBox>(QStringLiteral("Com_rc_%1").arg(first)), lower);
@@ -129,16 +99,7 @@ private slots:
 };
 
 void TestFourStarPanel::init() {
-    MessageBox::clearShown();
-    window = std::make_unique<Fmain>();
-    QSignalSpy started(window.get(), &Fmain::startupFinished);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    QVERIFY(started.count() == 1 || started.wait(5000));
-    panel = window->fourStar();
-    // Each range shows its configured bounds only after its first rebuild.
-    for (RangeControl* range : panel->ucf_rc)
-        QTRY_VERIFY(!range->rebuildPending());
+    startWindow();
 }
 
 void TestFourStarPanel::startState() {

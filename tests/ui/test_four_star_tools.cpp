@@ -31,26 +31,16 @@ using namespace sorvanta;
 using namespace sorvanta::ui;
 using namespace sorvanta::test;
 
-class TestFourStarTools : public QObject {
+class TestFourStarTools : public FourStarWindowTest {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Fmain> window;
-    FourStarPanel* panel = nullptr;
-
-    template <typename T = QWidget> T* find(const QString& name) const {
-        T* widget = window->findChild<T*>(name);
-        if (!widget)
-            qFatal("no widget named %s", qPrintable(name));
-        return widget;
-    }
-    void click(const QString& name) const {
-        QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton);
-    }
-    void press(int command) const { click(QStringLiteral("C_guolv_ks_%1").arg(command)); }
     QString count() const { return find<QLabel>("dadi_zhushu")->text(); }
     BaseNumberBox* spliceBox(int index) const {
         return find<BaseNumberBox>(QStringLiteral("ucf_ssc23x1_%1").arg(index));
+    }
+    void typeList(int index, const QString& text) const {
+        type(find<TextBox>(QStringLiteral("T_jj_%1").arg(index)), text);
     }
     // As a player does: open the page, double-click the box empty, type.
     void typeSplice(int index, const QString& text) const {
@@ -58,23 +48,6 @@ private:
         TextBox* box = spliceBox(index)->T_dd;
         QTest::mouseDClick(box->viewport(), Qt::LeftButton);
         keyText(box, text);
-    }
-    void typeRange(int ucf, const QString& lower, const QString& upper) const {
-        auto* range = find<RangeControl>(QStringLiteral("ucf_rc_%1").arg(ucf));
-        for (auto [box, text] : {std::pair{range->lowerBox(), lower}, {range->upperBox(), upper}}) {
-            box->lineEdit()->selectAll();
-            QTest::keyClicks(box->lineEdit(), text);
-        }
-    }
-    void typeList(int index, const QString& text) const {
-        auto* box = find<TextBox>(QStringLiteral("T_jj_%1").arg(index));
-        QTest::mouseDClick(box->viewport(), Qt::LeftButton);
-        const QStringList lines = text.split(QLatin1Char('\n'));
-        for (int i = 0; i < lines.size(); ++i) {
-            if (i > 0)
-                QTest::keyClick(box, Qt::Key_Return);
-            keyText(box, lines[i]);
-        }
     }
 
 private slots:
@@ -100,17 +73,7 @@ private slots:
 };
 
 void TestFourStarTools::init() {
-    MessageBox::clearShown();
-    window = std::make_unique<Fmain>();
-    QSignalSpy started(window.get(), &Fmain::startupFinished);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    QVERIFY(started.count() == 1 || started.wait(5000));
-    panel = window->fourStar();
-    for (RangeControl* range : panel->ucf_rc)
-        QTRY_VERIFY(!range->rebuildPending());
-    for (BaseNumberBox* box : panel->ucf_ssc23x1)
-        QTRY_VERIFY(!box->Lwz->text().isEmpty());
+    startWindow();
 }
 
 void TestFourStarTools::extremeDigitToggles() {

@@ -55,23 +55,10 @@ const QString kDingResetHint = QStringLiteral("\n双击清空");
 
 } // namespace
 
-class TestReset : public QObject {
+class TestReset : public FourStarWindowTest {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Fmain> window;
-    FourStarPanel* panel = nullptr;
-
-    template <typename T = QWidget> T* find(const QString& name) const {
-        T* widget = window->findChild<T*>(name);
-        if (!widget)
-            qFatal("no widget named %s", qPrintable(name));
-        return widget;
-    }
-    void click(const QString& name) const {
-        QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton);
-    }
-    void press(int command) const { click(QStringLiteral("C_guolv_ks_%1").arg(command)); }
     void clear(int code) const { click(QStringLiteral("C_cls_%1").arg(code)); }
     QString text(const QString& name) const {
         if (auto* box = window->findChild<QPlainTextEdit*>(name))
@@ -121,15 +108,7 @@ private slots:
 };
 
 void TestReset::init() {
-    MessageBox::clearShown();
-    window = std::make_unique<Fmain>();
-    QSignalSpy started(window.get(), &Fmain::startupFinished);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    QVERIFY(started.count() == 1 || started.wait(5000));
-    panel = window->fourStar();
-    for (RangeControl* range : panel->ucf_rc)
-        QTRY_VERIFY(!range->rebuildPending());
+    startWindow();
 }
 
 void TestReset::clearButtons() {
