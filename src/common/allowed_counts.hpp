@@ -20,7 +20,6 @@ public:
 
     bool Allows(int count) const { return count >= 0 && count < kSize && table_[count] != 0; }
     std::uint8_t operator[](int i) const { return table_[i]; }
-    const std::array<std::uint8_t, kSize>& Table() const { return table_; }
 
 private:
     std::array<std::uint8_t, kSize> table_{};

@@ -273,10 +273,16 @@ void Fmain::runShrink() {
     Frame_jindu_->hide();
 }
 
-void Fmain::ShowSurvivors() {
-    const std::vector<int> rows = four::CollectRows(state_.candidates, 0);
+// The list, the count and the survivor text always show the same rows: the
+// survivors of the last tally (excluded 0) or, inverted, its complement (1).
+void Fmain::listRows(int excluded) {
+    const std::vector<int> rows = four::CollectRows(state_.candidates, excluded);
     fourStar_->showRows(rows);
     state_.SurvivorText = four::JoinNumbers(rows);
+}
+
+void Fmain::ShowSurvivors() {
+    listRows(0);
     QCoreApplication::processEvents();
 }
 
@@ -311,9 +317,7 @@ void Fmain::combineSets(const char* code) {
 void Fmain::InvertResult() {
     MessageBox::information(this, QStringLiteral("温馨提示"),
                             QStringLiteral("反选成功。\n注意，组选号码不能反选，只能反选直选号码"));
-    const std::vector<int> rows = four::CollectRows(state_.candidates, 1);
-    fourStar_->showRows(rows);
-    state_.SurvivorText = four::JoinNumbers(rows);
+    listRows(1);
     fourStar_->invertButton->setBackColor(Colour::Red);
 }
 

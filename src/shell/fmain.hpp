@@ -66,6 +66,7 @@ private:
     void startup();
     void runShrink();
     void InvertResult();
+    void listRows(int excluded);
     void ShowSurvivors();
     void convertToGroup();
     void combineSets(const char* code);

@@ -13,8 +13,5 @@ QRect twipsRect(int x, int y, int w, int h) {
 QSize twipsSize(int w, int h) {
     return {twips(w), twips(h)};
 }
-int toTwips(int pixels) {
-    return pixels * 15;
-}
 
 } // namespace sorvanta::ui

@@ -12,6 +12,5 @@ namespace sorvanta::ui {
 int twips(int t);
 QRect twipsRect(int x, int y, int w, int h);
 QSize twipsSize(int w, int h);
-int toTwips(int pixels);
 
 } // namespace sorvanta::ui

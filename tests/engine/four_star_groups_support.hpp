@@ -73,13 +73,17 @@ inline DigitSet Digits(const std::string& digits) {
 }
 
 // Every column but `column` still holds what a fresh table holds.
-inline bool OnlyColumnWritten(const FourStarState& state, int column) {
+inline bool OnlyColumnWritten(const CandidateSet& set, int column) {
     const CandidateSet fresh;
     for (int n = 0; n < CandidateSet::kRows; ++n)
         for (int c = 0; c < CandidateSet::kColumns; ++c)
-            if (c != column && state.candidates.at(n, c) != fresh.at(n, c))
+            if (c != column && set.at(n, c) != fresh.at(n, c))
                 return false;
     return true;
+}
+
+inline bool OnlyColumnWritten(const FourStarState& state, int column) {
+    return OnlyColumnWritten(state.candidates, column);
 }
 
 // The checks every group table makes of its column: how many candidates

@@ -1,5 +1,6 @@
 #include "engine4/candidate_set.hpp"
 #include "engine4/runs_and_extremes.hpp"
+#include "four_star_groups_support.hpp"
 
 #include <gtest/gtest.h>
 
@@ -102,15 +103,9 @@ TEST(RepeatClass, NamedNumbersAndTotals) {
     EXPECT_EQ(counts["ABCD"], 5040);
 }
 
-// Only `column` may change, and only to 1.
+// Only `column` may change, and never in the notes row.
 void ExpectOnlyColumnWritten(const CandidateSet& set, int column) {
-    const CandidateSet fresh;
-    int stray = 0;
-    for (int row = 0; row < CandidateSet::kRows; ++row)
-        for (int c = 0; c < CandidateSet::kColumns; ++c)
-            if (c != column && set.at(row, c) != fresh.at(row, c))
-                ++stray;
-    EXPECT_EQ(stray, 0);
+    EXPECT_TRUE(testing_support::OnlyColumnWritten(set, column));
     EXPECT_EQ(set.at(CandidateSet::kNotesRow, column), 0);
 }
 

@@ -1,5 +1,6 @@
 #include "engine4/candidate_set.hpp"
 #include "engine4/splices.hpp"
+#include "four_star_groups_support.hpp"
 
 #include "common/number_text.hpp"
 
@@ -89,13 +90,7 @@ void ExpectColumn(const CandidateSet& set, int column, const std::vector<bool>& 
         unmarked += set.at(n, column) == 0 ? 1 : 0;
     }
     EXPECT_EQ(unmarked, escaping);
-    const CandidateSet fresh;
-    int stray = 0;
-    for (int row = 0; row < CandidateSet::kRows; ++row)
-        for (int c = 0; c < CandidateSet::kColumns; ++c)
-            if (c != column && set.at(row, c) != fresh.at(row, c))
-                ++stray;
-    EXPECT_EQ(stray, 0);
+    EXPECT_TRUE(testing_support::OnlyColumnWritten(set, column));
     EXPECT_EQ(set.at(CandidateSet::kNotesRow, column), 0);
 }
 

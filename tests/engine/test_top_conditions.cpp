@@ -114,11 +114,7 @@ TEST(KillJunkCompounds, CountsCoveringLinesAgainstTheTolerance) {
         input.junk_compounds = c.box;
         input.junk_compounds_tolerance = c.tolerance;
         const auto state = Top(input);
-        EXPECT_EQ(CountMarked(*state, kColumn), c.marked) << c.name;
-        for (int n : c.markedSamples)
-            EXPECT_EQ(state->candidates.at(n, kColumn), 1) << c.name << " " << n;
-        for (int n : c.clearSamples)
-            EXPECT_EQ(state->candidates.at(n, kColumn), 0) << c.name << " " << n;
+        ExpectColumn(*state, kColumn, c.marked, c.markedSamples, c.clearSamples, c.name);
     }
 }
 
@@ -247,13 +243,7 @@ TEST(RequireCombinations, MarksCandidatesHoldingNoneOfThem) {
         input.require_pairs = c.pairs;
         input.require_triples = c.triples;
         const auto state = Top(input);
-        if (c.marked >= 0) {
-            EXPECT_EQ(CountMarked(*state, kColumn), c.marked) << c.name;
-        }
-        for (int n : c.markedSamples)
-            EXPECT_EQ(state->candidates.at(n, kColumn), 1) << c.name << " " << n;
-        for (int n : c.clearSamples)
-            EXPECT_EQ(state->candidates.at(n, kColumn), 0) << c.name << " " << n;
+        ExpectColumn(*state, kColumn, c.marked, c.markedSamples, c.clearSamples, c.name);
     }
 }
 
@@ -280,11 +270,7 @@ TEST(KillPositionalPatterns, MatchesDigitsAndWildcardsByPosition) {
         FourStarInput input;
         input.kill_patterns = c.box;
         const auto state = Top(input);
-        EXPECT_EQ(CountMarked(*state, kColumn), c.marked) << c.name;
-        for (int n : c.markedSamples)
-            EXPECT_EQ(state->candidates.at(n, kColumn), 1) << c.name << " " << n;
-        for (int n : c.clearSamples)
-            EXPECT_EQ(state->candidates.at(n, kColumn), 0) << c.name << " " << n;
+        ExpectColumn(*state, kColumn, c.marked, c.markedSamples, c.clearSamples, c.name);
     }
 }
 
