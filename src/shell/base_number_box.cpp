@@ -64,11 +64,14 @@ void BaseNumberBox::layoutNow() {
     Lwz->setText(pattern_);
 }
 
+// Until the first layout the label is still empty; the pattern it is about
+// to show is what the box means.
+QString BaseNumberBox::shownPattern() const {
+    return Lwz->text().isEmpty() ? pattern_ : Lwz->text();
+}
+
 int BaseNumberBox::numberWidth() const {
-    // Until the first layout the label is still empty; the pattern it is
-    // about to show is what the box means.
-    const QString shown = Lwz->text().isEmpty() ? pattern_ : Lwz->text();
-    return four::BaseNumberWidth(shown.toStdString());
+    return four::BaseNumberWidth(shownPattern().toStdString());
 }
 
 void BaseNumberBox::a_cls_all() {
@@ -87,7 +90,7 @@ void BaseNumberBox::setText(const QString& text) {
 four::BaseNumberTable BaseNumberBox::a_get_data(int /*unused*/) {
     // A pattern covering neither two nor three positions has no table shape
     // for its numbers; say so instead of reading them as something else.
-    const QString shown = Lwz->text().isEmpty() ? pattern_ : Lwz->text();
+    const QString shown = shownPattern();
     const qsizetype covered = shown.size() - shown.count(u'*');
     if (covered != 2 && covered != 3) {
         MessageBox::warning(this, QStringLiteral("错误"),

@@ -45,6 +45,7 @@ public:
 
 private:
     void layoutNow();
+    QString shownPattern() const;
 
     QString pattern_;
 };
