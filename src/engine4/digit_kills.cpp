@@ -1,6 +1,6 @@
 #include "engine4/digit_kills.hpp"
 
-#include "common/number_text.hpp"
+#include "common/number_list.hpp"
 #include "engine4/group_support.hpp"
 
 #include <algorithm>

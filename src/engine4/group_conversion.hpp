@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/number_list.hpp"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,7 +20,9 @@ struct GroupList {
 };
 
 // The number a candidate's group is written as: its digits sorted ascending.
-int GroupOf(int candidate);
+inline int GroupOf(int candidate) {
+    return sorvanta::GroupOf(candidate, 4);
+}
 
 // From the survivor text (four-digit numbers joined by blanks); pieces that
 // are not four ASCII digits are skipped.

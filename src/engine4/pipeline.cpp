@@ -1,6 +1,6 @@
 #include "engine4/pipeline.hpp"
 
-#include "common/number_text.hpp"
+#include "common/number_list.hpp"
 #include "common/text.hpp"
 #include "engine4/banker_groups.hpp"
 #include "engine4/base_set.hpp"
@@ -82,35 +82,11 @@ std::vector<int> CollectRows(const CandidateSet& set, int excluded) {
 }
 
 std::string JoinNumbers(const std::vector<int>& rows) {
-    std::string text;
-    if (rows.empty())
-        return text;
-    text.reserve(rows.size() * 5);
-    for (int n : rows) {
-        if (!text.empty())
-            text.push_back(' ');
-        AppendFixedWidth(text, n, 4);
-    }
-    return text;
+    return sorvanta::JoinNumbers(rows, 4);
 }
 
 std::vector<std::string> FourPerLine(const std::vector<int>& rows) {
-    std::vector<std::string> lines;
-    lines.reserve(rows.size() / 4 + 1);
-    std::string line;
-    int inLine = 0;
-    for (int n : rows) {
-        AppendFixedWidth(line, n, 4);
-        line.push_back(' ');
-        if (++inLine == 4) {
-            lines.push_back(std::move(line));
-            line.clear();
-            inLine = 0;
-        }
-    }
-    if (!line.empty())
-        lines.push_back(std::move(line));
-    return lines;
+    return NumbersPerLine(rows, 4, 4);
 }
 
 } // namespace sorvanta::four

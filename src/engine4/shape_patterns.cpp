@@ -1,7 +1,9 @@
 #include "engine4/shape_patterns.hpp"
 
+#include "common/digit_classes.hpp"
 #include "engine4/group_support.hpp"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <vector>
@@ -22,15 +24,24 @@ struct KindTable {
 };
 
 const KindTable& TableOf(PatternKind kind) {
+    // Class 0 is the first class of a kind (大, 奇, 质), class 1 the second.
+    constexpr auto classes = [](std::uint16_t first) {
+        std::array<std::uint8_t, 10> of{};
+        for (int d = 0; d < 10; ++d)
+            of[static_cast<std::size_t>(d)] = InClass(first, d) ? 0 : 1;
+        return of;
+    };
+    constexpr auto routes = [] {
+        std::array<std::uint8_t, 10> of{};
+        for (int d = 0; d < 10; ++d)
+            of[static_cast<std::size_t>(d)] = static_cast<std::uint8_t>(Route012(d));
+        return of;
+    };
     static const std::array<KindTable, 4> tables = {{
-        {7, 2, {1, 1, 1, 1, 1, 0, 0, 0, 0, 0}, {"大", "小", ""}, &FourStarInput::pattern_big_small},
-        {8, 2, {1, 0, 1, 0, 1, 0, 1, 0, 1, 0}, {"奇", "偶", ""}, &FourStarInput::pattern_odd_even},
-        {9,
-         2,
-         {1, 0, 0, 0, 1, 0, 1, 0, 1, 1},
-         {"质", "合", ""},
-         &FourStarInput::pattern_prime_composite},
-        {10, 3, {0, 1, 2, 0, 1, 2, 0, 1, 2, 0}, {"0", "1", "2"}, &FourStarInput::pattern_route012},
+        {7, 2, classes(kBigDigits), {"大", "小", ""}, &FourStarInput::pattern_big_small},
+        {8, 2, classes(kOddDigits), {"奇", "偶", ""}, &FourStarInput::pattern_odd_even},
+        {9, 2, classes(kPrimeDigits), {"质", "合", ""}, &FourStarInput::pattern_prime_composite},
+        {10, 3, routes(), {"0", "1", "2"}, &FourStarInput::pattern_route012},
     }};
     return tables[static_cast<std::size_t>(kind)];
 }
@@ -121,6 +132,17 @@ const std::vector<std::string>& PatternCaptions(PatternKind kind) {
         BuildCaptions(PatternKind::BigSmall), BuildCaptions(PatternKind::OddEven),
         BuildCaptions(PatternKind::PrimeComposite), BuildCaptions(PatternKind::Route012)};
     return captions[static_cast<std::size_t>(kind)];
+}
+
+const std::vector<std::string>& PatternButtonCaptions(PatternKind kind) {
+    // The route block's buttons run 0000 to 0021, then 0100 to 2222, and
+    // 0022 comes last; the other kinds' buttons follow PatternCaptions.
+    static const std::vector<std::string> routes = [] {
+        std::vector<std::string> order = PatternCaptions(PatternKind::Route012);
+        std::rotate(order.begin() + 8, order.begin() + 9, order.end());
+        return order;
+    }();
+    return kind == PatternKind::Route012 ? routes : PatternCaptions(kind);
 }
 
 std::string PatternOf(PatternKind kind, const CandidateDigits::Digits& digits) {

@@ -14,6 +14,10 @@ enum class PatternKind { BigSmall, OddEven, PrimeComposite, Route012 };
 // A pattern group's button captions in element order: the class of each
 // position, thousands first ("大小小大", "奇偶奇偶", "质合合质", "2202").
 const std::vector<std::string>& PatternCaptions(PatternKind kind);
+// The same captions in the order of the group's buttons (C_bi 21.., 37..,
+// 53.., 69..149): the panel builds its buttons from it and a saved scheme
+// lists chosen captions in it.
+const std::vector<std::string>& PatternButtonCaptions(PatternKind kind);
 
 // The caption a candidate shows under a kind: 5892 is "大大大小", "奇偶奇偶",
 // "质合合质" and "2202".

@@ -1,5 +1,6 @@
 #include "engine4/shape_ratios.hpp"
 
+#include "common/digit_classes.hpp"
 #include "engine4/group_support.hpp"
 
 #include <array>
@@ -10,9 +11,6 @@ namespace sorvanta::four {
 namespace {
 
 constexpr int kColumn = 5;
-
-// Big 56789, odd 13579, prime 12357 (1 counts as prime here), as digit bits.
-constexpr std::array<std::uint16_t, 3> kFirstClasses = {0b1111100000, 0b1010101010, 0b0010101110};
 
 // Bit k set when the caption "k:(4-k)" is chosen. A kind with any caption
 // chosen is in use, even one matching no candidate.

@@ -1,6 +1,6 @@
 #include "engine4/splices.hpp"
 
-#include "engine4/base_number_table.hpp"
+#include "common/base_number_table.hpp"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "shell/base_number_box.hpp"
 
-#include "engine4/base_number_table.hpp"
+#include "common/base_number_table.hpp"
 #include "shell/message_box.hpp"
 #include "shell/mycode.hpp"
 #include "shell/text_boxes.hpp"
@@ -71,7 +71,7 @@ QString BaseNumberBox::shownPattern() const {
 }
 
 int BaseNumberBox::numberWidth() const {
-    return four::BaseNumberWidth(shownPattern().toStdString());
+    return BaseNumberWidth(shownPattern().toStdString());
 }
 
 void BaseNumberBox::a_cls_all() {
@@ -87,7 +87,7 @@ void BaseNumberBox::setText(const QString& text) {
     T_dd->setPlainText(text);
 }
 
-four::BaseNumberTable BaseNumberBox::a_get_data(int /*unused*/) {
+BaseNumberTable BaseNumberBox::a_get_data(int /*unused*/) {
     // A pattern covering neither two nor three positions has no table shape
     // for its numbers; say so instead of reading them as something else.
     const QString shown = shownPattern();
@@ -97,12 +97,11 @@ four::BaseNumberTable BaseNumberBox::a_get_data(int /*unused*/) {
                             QStringLiteral("大底框号码有错误:") + shown);
         return {};
     }
-    return four::ReadBaseNumberTable(text().toStdString(), static_cast<int>(covered));
+    return ReadBaseNumberTable(text().toStdString(), static_cast<int>(covered));
 }
 
 void BaseNumberBox::paste() {
-    const four::BaseNumberPaste pasted =
-        four::PasteBaseNumbers(get_ztb().toStdString(), numberWidth());
+    const BaseNumberPaste pasted = PasteBaseNumbers(get_ztb().toStdString(), numberWidth());
     if (pasted.overflow) {
         // The box keeps the numbers it had: a paste that cannot be taken
         // must not cost the player the list already there.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine4/base_number_table.hpp"
+#include "common/base_number_table.hpp"
 
 #include <QString>
 #include <QWidget>
@@ -28,7 +28,7 @@ public:
     void a_cls_all();
     void paste(); // the "粘" button
     // The box's numbers as a digit table; entry (10,10,10) says it is in use.
-    four::BaseNumberTable a_get_data(int unused = 0);
+    BaseNumberTable a_get_data(int unused = 0);
 
     // The width of the numbers the box takes: the covered positions of the
     // label's pattern, 2 or 3 (2 when the pattern says otherwise).

@@ -1,4 +1,4 @@
-#include "engine4/base_number_table.hpp"
+#include "common/base_number_table.hpp"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-using namespace sorvanta::four;
+using namespace sorvanta;
 
 namespace {
 

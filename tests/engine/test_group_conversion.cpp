@@ -1,6 +1,6 @@
 #include "engine4/group_conversion.hpp"
 
-#include "common/number_text.hpp"
+#include "common/number_list.hpp"
 
 #include <gtest/gtest.h>
 

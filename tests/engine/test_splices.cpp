@@ -2,7 +2,7 @@
 #include "engine4/splices.hpp"
 #include "four_star_groups_support.hpp"
 
-#include "common/number_text.hpp"
+#include "common/number_list.hpp"
 
 #include <gtest/gtest.h>
 

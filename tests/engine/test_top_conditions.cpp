@@ -1,6 +1,6 @@
 #include "engine4/top_conditions.hpp"
 
-#include "common/number_text.hpp"
+#include "common/number_list.hpp"
 
 #include "four_star_groups_support.hpp"
 

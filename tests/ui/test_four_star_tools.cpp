@@ -171,7 +171,7 @@ void TestFourStarTools::pasteOverflowKeepsList() {
 
 void TestFourStarTools::digitTableOfABox() {
     typeSplice(5, "05 5 123 88");
-    const four::BaseNumberTable two = spliceBox(5)->a_get_data();
+    const BaseNumberTable two = spliceBox(5)->a_get_data();
     QVERIFY(two.InUse());
     QCOMPARE(int(two.at(0, 5, 0)), 1);
     QCOMPARE(int(two.at(8, 8, 0)), 1);

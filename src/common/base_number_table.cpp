@@ -1,8 +1,8 @@
-#include "engine4/base_number_table.hpp"
+#include "common/base_number_table.hpp"
 
 #include "common/text.hpp"
 
-namespace sorvanta::four {
+namespace sorvanta {
 
 int BaseNumberWidth(std::string_view pattern) {
     int covered = 0;
@@ -54,4 +54,4 @@ BaseNumberPaste PasteBaseNumbers(std::string_view clipboard, int width) {
     return paste;
 }
 
-} // namespace sorvanta::four
+} // namespace sorvanta

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace sorvanta::four {
+namespace sorvanta {
 
 // The digits of a two- or three-star base-number box (大底) as a lookup
 // table: entry (a, b, c) is 1 when the box holds the number a b c (c is 0 for
@@ -54,4 +54,4 @@ struct BaseNumberPaste {
 
 BaseNumberPaste PasteBaseNumbers(std::string_view clipboard, int width);
 
-} // namespace sorvanta::four
+} // namespace sorvanta
