@@ -1,6 +1,6 @@
+#include "app/fmain.hpp"
 #include "engine4/pipeline.hpp"
-#include "panels/four_star_panel.hpp"
-#include "shell/fmain.hpp"
+#include "panels/four_star/four_star_panel.hpp"
 #include "shell/message_box.hpp"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 // Renders the window in each mode to PNG, offscreen, so a layout change can
 // be looked at without a display: sorvanta-screenshots OUTPUT_DIR
-#include "panels/four_star_panel.hpp"
-#include "shell/fmain.hpp"
+#include "app/fmain.hpp"
+#include "panels/four_star/four_star_panel.hpp"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "shell/fmain.hpp"
+#include "app/fmain.hpp"
 
 #include <QApplication>
 #include <QFont>

@@ -11,9 +11,13 @@ enum class Mode { Two = 0, Three = 1, Four = 2 };
 
 inline constexpr Mode kModes[3] = {Mode::Two, Mode::Three, Mode::Four};
 
-constexpr int Index(Mode mode) { return static_cast<int>(mode); }
+constexpr int Index(Mode mode) {
+    return static_cast<int>(mode);
+}
 // Digits of a bet: 2, 3 or 4.
-constexpr int Width(Mode mode) { return Index(mode) + 2; }
+constexpr int Width(Mode mode) {
+    return Index(mode) + 2;
+}
 // How many bets there are before any condition: 100, 1000 or 10000.
 constexpr int Candidates(Mode mode) {
     return mode == Mode::Two ? 100 : mode == Mode::Three ? 1000 : 10000;

@@ -14,8 +14,7 @@ using Members = std::bitset<kMostNumbers>;
 
 Members MembersOf(std::string_view normalised, int width) {
     Members members;
-    ForEachNumber(normalised, width,
-                  [&](int n) { members.set(static_cast<std::size_t>(n)); });
+    ForEachNumber(normalised, width, [&](int n) { members.set(static_cast<std::size_t>(n)); });
     return members;
 }
 

@@ -14,6 +14,14 @@ using DigitSet = std::bitset<10>;
 // Captions of the chosen buttons of a group ("1:3", "上山", "2202").
 using CaptionSet = std::set<std::string>;
 
+// The texts the panel's boxes start with; they hold no number, so a box
+// still showing one is no condition. The T_ding boxes start with the hint
+// between two line breaks, and the whole-panel reset puts it back after one.
+inline constexpr const char* kDingHint = "\n双击清空\n";
+inline constexpr const char* kDingResetHint = "\n双击清空";
+inline constexpr const char* kSumHint = "和值输入要保持2位数，例如：00 05 08 16";
+inline constexpr const char* kBaseSetHint = "大底号码，双击清空";
+
 struct BankerRow {
     DigitSet digits; // C_danzu, ten a row
     DigitSet counts; // C_danzu_gs, counts 0..4 (bits 0..4 used)

@@ -3,10 +3,10 @@
 // text that QTest::keyClicks cannot.
 #pragma once
 
+#include "app/fmain.hpp"
 #include "engine4/four_star_input.hpp"
-#include "panels/four_star_panel.hpp"
+#include "panels/four_star/four_star_panel.hpp"
 #include "shell/base_number_box.hpp"
-#include "shell/fmain.hpp"
 #include "shell/message_box.hpp"
 #include "shell/range_control.hpp"
 #include "shell/text_boxes.hpp"

@@ -1,9 +1,9 @@
 // The main window: start-up state, the mode switch, the four-star result
 // commands through the guarded run, the progress frame, closing and the
 // four-star page buttons.
+#include "app/fmain.hpp"
 #include "engine4/candidate_set.hpp"
 #include "shell/colour_button.hpp"
-#include "shell/fmain.hpp"
 #include "shell/message_box.hpp"
 #include "shell/mycode.hpp"
 #include "shell/twips.hpp"

@@ -2,12 +2,12 @@
 // the panel's input, the writeInput/readInput mirror, the toggles and their
 // colours, the come-out count check, emptying boxes, the pages, and a few
 // shrinks driven through the real controls.
+#include "app/fmain.hpp"
 #include "engine4/four_star_input.hpp"
 #include "four_star_checks.hpp"
-#include "panels/four_star_panel.hpp"
+#include "panels/four_star/four_star_panel.hpp"
 #include "shell/base_number_box.hpp"
 #include "shell/colour_button.hpp"
-#include "shell/fmain.hpp"
 #include "shell/message_box.hpp"
 #include "shell/range_control.hpp"
 #include "shell/text_boxes.hpp"

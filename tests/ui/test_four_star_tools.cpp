@@ -2,12 +2,12 @@
 // smallest/largest digit buttons, the splice boxes and their paste, the
 // win check, the intersection page, conversion to group, and shrinks that
 // use the run, repeat, extreme-digit and splice conditions.
+#include "app/fmain.hpp"
 #include "engine4/four_star_input.hpp"
 #include "four_star_checks.hpp"
-#include "panels/four_star_panel.hpp"
+#include "panels/four_star/four_star_panel.hpp"
 #include "shell/base_number_box.hpp"
 #include "shell/colour_button.hpp"
-#include "shell/fmain.hpp"
 #include "shell/message_box.hpp"
 #include "shell/mycode.hpp"
 #include "shell/range_control.hpp"

@@ -1,14 +1,14 @@
 // Clearing the four-star conditions: each C_cls button on its own group and
 // nothing else, the select-all buttons, the guarded press, and the whole
 // panel reset of "清空条件" with the result it empties.
+#include "app/fmain.hpp"
 #include "engine4/four_star_input.hpp"
 #include "four_star_checks.hpp"
-#include "panels/four_star_panel.hpp"
-#include "panels/verification_strip.hpp"
+#include "panels/four_star/four_star_panel.hpp"
+#include "panels/verification/verification_strip.hpp"
 #include "reset/condition_reset.hpp"
 #include "shell/base_number_box.hpp"
 #include "shell/colour_button.hpp"
-#include "shell/fmain.hpp"
 #include "shell/message_box.hpp"
 #include "shell/mycode.hpp"
 #include "shell/range_control.hpp"
@@ -248,7 +248,7 @@ void TestReset::codesOutsideTableChangeNothing() {
     fillSideTexts();
     const SideTexts side = sideTexts();
     for (int code : {-1, 36, 99, 1000})
-        ResetConditionGroup(*window, code);
+        ResetConditionGroup(window->controls(), code);
     COMPARE_INPUT(panel->readInput(), before);
     QCOMPARE(sideTexts(), side);
 }

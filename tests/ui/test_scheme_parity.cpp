@@ -1,9 +1,9 @@
 // A scheme loaded into the four-star panel and shrunk in the window gives
 // exactly the list sorvanta-cli prints for the same file: the window and the
 // headless tool run one engine on one input.
-#include "panels/four_star_panel.hpp"
+#include "app/fmain.hpp"
+#include "panels/four_star/four_star_panel.hpp"
 #include "scheme/scheme.hpp"
-#include "shell/fmain.hpp"
 #include "shell/message_box.hpp"
 
 #include <QFile>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine4/candidate_set.hpp"
+#include "panels/progress_sink.hpp"
 #include "shell/control_registry.hpp"
 
 #include <QFrame>
@@ -17,14 +18,16 @@ class QTimer;
 namespace sorvanta::ui {
 
 class ColourButton;
+class FourStarCommands;
 class FourStarPanel;
 class VerificationStrip;
 
 // The one working window: three mode panels that overlap, the verification
 // strip beside them, the progress frame, and the routing of every command
-// press. The controls are the state; beside them the window keeps only the
-// four-star table of the last run.
-class Fmain : public QWidget {
+// press through one guard to the commands of the mode it belongs to. The
+// controls are the state; the commands objects keep the tables of the last
+// runs.
+class Fmain : public QWidget, public ProgressSink {
     Q_OBJECT
 public:
     explicit Fmain(QWidget* parent = nullptr);
@@ -33,7 +36,8 @@ public:
     ControlRegistry& controls() { return controls_; }
     FourStarPanel* fourStar() const { return fourStar_; }
     VerificationStrip* strip() const { return strip_; }
-    const four::FourStarState& fourStarState() const { return state_; }
+    FourStarCommands* fourStarCommands() const { return fourStarCommands_; }
+    const four::FourStarState& fourStarState() const;
 
     // Widths in twips: the mode's panel, then the strip, then a margin.
     static int panelWidth(int mode);
@@ -42,11 +46,11 @@ public:
     void switchMode(int mode);          // C_ding element pressed
     int currentMode() const;            // the mode whose button is green
     void RunFourStarCommand(int index); // C_guolv_ks dispatcher
-    // Empties the four-star result: list, count and the survivor text the
-    // copy command and the win check read, so none of them acts on a
-    // result that is no longer shown.
-    void clearFourStarResult();
-    void set_button_color(const QString& name, int ks, int js, int colour);
+
+    // The progress frame, shown over the strip's column while a run lasts.
+    void showProgress() override;
+    void setProgress(double share) override;
+    void hideProgress() override;
 
     // How the window ends the program after the close was confirmed; tests
     // replace it so the test process lives on.
@@ -62,18 +66,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    friend void RunStartup(Fmain& window);
     void RunCommandGuarded(QPushButton* button, int index, const std::function<void(int)>& run);
-    void startup();
-    void runShrink();
-    void InvertResult();
-    void listRows(int excluded);
-    void ShowSurvivors();
-    void convertToGroup();
-    void combineSets(const char* code);
-    void setProgress(double share);
 
     ControlRegistry controls_;
-    four::FourStarState state_;
+    FourStarCommands* fourStarCommands_ = nullptr;
     QMap<int, ColourButton*> C_ding_;
     QMap<int, QFrame*> Pic_di_;
     FourStarPanel* fourStar_ = nullptr;

@@ -1,4 +1,4 @@
-#include "panels/four_star_panel.hpp"
+#include "panels/four_star/four_star_panel.hpp"
 
 #include "engine4/pipeline.hpp"
 #include "shell/colour_button.hpp"

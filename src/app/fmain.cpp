@@ -1,16 +1,12 @@
-#include "shell/fmain.hpp"
+#include "app/fmain.hpp"
 
-#include "engine4/group_conversion.hpp"
-#include "engine4/pipeline.hpp"
-#include "engine4/set_operations.hpp"
-#include "history/win_check.hpp"
-#include "panels/four_star_panel.hpp"
-#include "panels/verification_strip.hpp"
-#include "reset/condition_reset.hpp"
+#include "app/startup.hpp"
+#include "panels/four_star/four_star_commands.hpp"
+#include "panels/four_star/four_star_panel.hpp"
+#include "panels/verification/verification_strip.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/message_box.hpp"
 #include "shell/mycode.hpp"
-#include "shell/text_boxes.hpp"
 #include "shell/twips.hpp"
 
 #include <QApplication>
@@ -83,7 +79,7 @@ Fmain::Fmain(QWidget* parent) : QWidget(parent) {
     C_cls_->setExclusive(false);
     connect(C_cls_, &QButtonGroup::idClicked, this, [this](int code) {
         RunCommandGuarded(qobject_cast<QPushButton*>(C_cls_->button(code)), code,
-                          [this](int c) { ResetConditionGroup(*this, c); });
+                          [this](int c) { fourStarCommands_->runClear(c); });
     });
 
     for (int i = 0; i < 2; ++i) {
@@ -99,10 +95,8 @@ Fmain::Fmain(QWidget* parent) : QWidget(parent) {
     fourStar_->setGeometry(twipsRect(kPanelX, kPanelY, panelWidth(2), kPanelHeight));
     Pic_di_.insert(2, fourStar_);
     fourStar_->raise();
-    connect(fourStar_->winCheckBox, &QLineEdit::textChanged, this, [this](const QString& text) {
-        fourStar_->L_duijiang_news->setText(
-            QString::fromStdString(history::CheckWin(text.toStdString(), state_.SurvivorText, 4)));
-    });
+    fourStarCommands_ = new FourStarCommands(*fourStar_, controls_, *this, this);
+    fourStarCommands_->setVerificationRunner([this] { RunFourStarCommand(12); });
 
     strip_ = new VerificationStrip(controls_, C_guolv_ks_, C_cls_, this);
     strip_->setObjectName(QStringLiteral("verificationStrip"));
@@ -140,21 +134,14 @@ Fmain::Fmain(QWidget* parent) : QWidget(parent) {
     Timer_load_->setObjectName(QStringLiteral("Timer_load"));
     Timer_load_->setInterval(30);
     Timer_load_->setSingleShot(true);
-    connect(Timer_load_, &QTimer::timeout, this, &Fmain::startup);
+    connect(Timer_load_, &QTimer::timeout, this, [this] { RunStartup(*this); });
     Timer_load_->start();
 }
 
 Fmain::~Fmain() = default;
 
-void Fmain::startup() {
-    Timer_load_->stop();
-    fourStar_->pageButtons[0]->setBackColor(Colour::LightGreen);
-    fourStar_->switchPage(0);
-    switchMode(2);
-    fourStar_->fillTotalToleranceLists();
-    fourStar_->fillConditionToleranceLists();
-    four::InitCandidateSet(state_);
-    emit startupFinished();
+const four::FourStarState& Fmain::fourStarState() const {
+    return fourStarCommands_->state();
 }
 
 int Fmain::currentMode() const {
@@ -167,7 +154,7 @@ int Fmain::currentMode() const {
 void Fmain::switchMode(int mode) {
     if (mode < 0 || mode > 2)
         return;
-    set_button_color(QStringLiteral("C_ding"), 0, 2, Colour::Off);
+    set_button_color(controls_, QStringLiteral("C_ding"), 0, 2, Colour::Off);
     // Only the panel in front is ever seen; the others are hidden as well, so
     // no edge of a wider panel shows in the gap beside a narrower one.
     for (auto it = Pic_di_.begin(); it != Pic_di_.end(); ++it)
@@ -187,10 +174,6 @@ void Fmain::switchMode(int mode) {
     strip_->set_mode_positions(mode);
 }
 
-void Fmain::set_button_color(const QString& name, int ks, int js, int colour) {
-    sorvanta::ui::set_button_color(controls_, name, ks, js, colour);
-}
-
 void Fmain::RunCommandGuarded(QPushButton* button, int index, const std::function<void(int)>& run) {
     // A command that lets the message loop run must not see a second command
     // act on its half-built state: while one runs, other presses are ignored.
@@ -205,48 +188,15 @@ void Fmain::RunCommandGuarded(QPushButton* button, int index, const std::functio
 }
 
 void Fmain::RunFourStarCommand(int index) {
-    switch (index) {
-    case 0:
-        runShrink();
-        break;
-    case 1:
-        data_cp(QString::fromStdString(state_.SurvivorText), this);
-        break;
-    case 2:
-        runShrink();
-        convertToGroup();
-        Frame_jindu_->hide();
-        break;
-    case 3:
-        ResetConditionPanel(*this);
-        // The three-star win check and the banker calculator go with it,
-        // where their panels are built.
-        EmptyBox(controls_.widget(QStringLiteral("T_duijiang"), 0));
-        EmptyBox(controls_.widget(QStringLiteral("T_cs_ip"), 1));
-        EmptyBox(controls_.widget(QStringLiteral("T_cs_ip"), 2));
-        break;
-    case 4:
-        InvertResult();
-        break;
-    case 5:
-        data_cp(fourStar_->T_jj[2]->text(), this);
-        break;
-    case 6:
-        combineSets("jiao");
-        break;
-    case 7:
-        combineSets("bing");
-        break;
-    case 8:
-        combineSets("a_b");
-        break;
-    case 9:
-        combineSets("b_a");
-        break;
-    default:
-        // The remaining commands come with their own tools.
-        break;
-    }
+    if (index >= 0 && index <= 9)
+        fourStarCommands_->run(index);
+    // 10 to 14 belong to the banker tool and the strip, which bring their
+    // own commands.
+}
+
+void Fmain::showProgress() {
+    Frame_jindu_->show();
+    Frame_jindu_->raise();
 }
 
 void Fmain::setProgress(double share) {
@@ -255,70 +205,8 @@ void Fmain::setProgress(double share) {
     emit progressShown(share);
 }
 
-void Fmain::runShrink() {
-    fourStar_->invertButton->setBackColor(Colour::LightGreen);
-    fourStar_->winCheckBox->clear();
-    fourStar_->L_duijiang_news->setText(QStringLiteral("【中奖查询】"));
-
-    const four::FourStarInput input = fourStar_->readInput();
-    four::RunShrinkPipeline(input, state_, [this](double share) {
-        if (share < 0.01) {
-            Frame_jindu_->show();
-            Frame_jindu_->raise();
-        }
-        setProgress(share);
-        QCoreApplication::processEvents();
-    });
-    ShowSurvivors();
+void Fmain::hideProgress() {
     Frame_jindu_->hide();
-}
-
-// The list, the count and the survivor text always show the same rows: the
-// survivors of the last tally (excluded 0) or, inverted, its complement (1).
-void Fmain::listRows(int excluded) {
-    const std::vector<int> rows = four::CollectRows(state_.candidates, excluded);
-    fourStar_->showRows(rows);
-    state_.SurvivorText = four::JoinNumbers(rows);
-}
-
-void Fmain::ShowSurvivors() {
-    listRows(0);
-    QCoreApplication::processEvents();
-}
-
-void Fmain::convertToGroup() {
-    const four::GroupList groups = four::ConvertToGroup(state_.SurvivorText);
-    fourStar_->showRows(groups.groups);
-    QCoreApplication::processEvents();
-    state_.SurvivorText = groups.text;
-}
-
-void Fmain::clearFourStarResult() {
-    fourStar_->Li_out->clear();
-    fourStar_->dadi_zhushu->setText(QStringLiteral("0"));
-    state_.SurvivorText.clear();
-}
-
-void Fmain::combineSets(const char* code) {
-    const std::optional<four::SetOperation> operation = four::SetOperationFromCode(code);
-    if (!operation)
-        return;
-    const auto& boxes = fourStar_->T_jj;
-    boxes[2]->clear();
-    fourStar_->Ljiaoji_zhushu->setText(QStringLiteral("0"));
-    const four::CombinedSets combined = four::CombineSets(
-        boxes[0]->text().toStdString(), boxes[1]->text().toStdString(), *operation);
-    Send_to_text(QString::fromStdString(combined.a), boxes[0]);
-    Send_to_text(QString::fromStdString(combined.b), boxes[1]);
-    Send_to_text(QString::fromStdString(combined.result), boxes[2]);
-    fourStar_->Ljiaoji_zhushu->setText(QString::number(combined.count));
-}
-
-void Fmain::InvertResult() {
-    MessageBox::information(this, QStringLiteral("温馨提示"),
-                            QStringLiteral("反选成功。\n注意，组选号码不能反选，只能反选直选号码"));
-    listRows(1);
-    fourStar_->invertButton->setBackColor(Colour::Red);
 }
 
 void Fmain::closeEvent(QCloseEvent* event) {

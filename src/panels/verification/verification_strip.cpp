@@ -1,6 +1,7 @@
-#include "panels/verification_strip.hpp"
+#include "panels/verification/verification_strip.hpp"
 
 #include "reset/condition_reset.hpp"
+#include "shell/clear_button.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
 #include "shell/mycode.hpp"
@@ -83,7 +84,8 @@ VerificationStrip::VerificationStrip(ControlRegistry& controls, QButtonGroup* co
     L_zs[0] = new QLabel(QStringLiteral("0"), verify);
     controls_.add(QStringLiteral("L_zs"), 0, L_zs[0]);
     countRow->addWidget(L_zs[0], 1);
-    countRow->addWidget(AddClearButton(controls_, clearButtons, 28, verify));
+    countRow->addWidget(
+        AddClearButton(controls_, clearButtons, 28, ClearButtonCaption(28), verify));
     vv->addLayout(countRow);
     const char* const results[4] = {"近5000期命中*", "近100期命中*", "近5000期最大连中*",
                                     "最大连挂*"};
@@ -119,7 +121,8 @@ VerificationStrip::VerificationStrip(ControlRegistry& controls, QButtonGroup* co
     L_zs[1] = new QLabel(QStringLiteral("0"), extract);
     controls_.add(QStringLiteral("L_zs"), 1, L_zs[1]);
     extractCount->addWidget(L_zs[1], 1);
-    extractCount->addWidget(AddClearButton(controls_, clearButtons, 30, extract));
+    extractCount->addWidget(
+        AddClearButton(controls_, clearButtons, 30, ClearButtonCaption(30), extract));
     ev->addLayout(extractCount);
     extractBox = new TextBox(QString(), extract);
     controls_.add(QStringLiteral("T_cs_ip"), 6, extractBox);

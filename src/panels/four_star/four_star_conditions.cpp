@@ -1,11 +1,12 @@
 // The four-star condition controls: which element holds which condition,
 // how the toggles react to a click, and the bridge to FourStarInput.
-#include "panels/four_star_panel.hpp"
+#include "panels/four_star/four_star_panel.hpp"
 
 #include "engine4/runs_and_extremes.hpp"
 #include "engine4/splices.hpp"
 #include "reset/condition_reset.hpp"
 #include "shell/base_number_box.hpp"
+#include "shell/clear_button.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
 #include "shell/message_box.hpp"
@@ -265,7 +266,7 @@ RangeControl* FourStarPanel::addRange(int index, int longest, QWidget* parent) {
 }
 
 QPushButton* FourStarPanel::addClear(int code, QWidget* parent) {
-    return AddClearButton(controls_, clearButtons_, code, parent);
+    return AddClearButton(controls_, clearButtons_, code, ClearButtonCaption(code), parent);
 }
 
 void FourStarPanel::createToggleArrays() {

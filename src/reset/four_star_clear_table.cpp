@@ -1,0 +1,120 @@
+#include "reset/clear_table.hpp"
+#include "reset/condition_reset.hpp"
+
+#include "engine4/four_star_input.hpp"
+
+#include <array>
+#include <iterator>
+
+namespace sorvanta::ui {
+
+namespace {
+
+using B = Becomes;
+
+// One row per run of elements a C_cls code touches, in the order they
+// change.
+constexpr ClearRow kFourStarRows[] = {
+    {0, "Check_hewei_sha1", 0, 9, B::Unchecked},
+    {1, "Check_hewei_sha1", 10, 19, B::Unchecked},
+    {2, "Check_hewei_sha1", 20, 29, B::Unchecked},
+    {3, "Check_hewei_sha1", 30, 39, B::Unchecked},
+    {4, "Check_hewei_sha", 0, 9, B::Unchecked},
+    {5, "T_cs_ip", 0, 0, B::Empty},
+    {6, "Check_kuadu_sha", 0, 9, B::Unchecked},
+    {7, "Check_tsm_sha", 0, 9, B::Unchecked},
+    {8, "Check_ac_sha", 0, 5, B::Unchecked},
+    {9, "C_danzu", 0, 9, B::Grey},
+    {9, "C_danzu_gs", 0, 4, B::Grey},
+    {10, "C_danzu", 10, 19, B::Grey},
+    {10, "C_danzu_gs", 5, 9, B::Grey},
+    {11, "C_danzu", 20, 29, B::Grey},
+    {11, "C_danzu_gs", 10, 14, B::Grey},
+    {12, "C_danzu", 30, 39, B::Grey},
+    {12, "C_danzu_gs", 15, 19, B::Grey},
+    {13, "C_danzu", 0, 9, B::Green},
+    {14, "C_danzu", 10, 19, B::Green},
+    {15, "C_danzu", 20, 29, B::Green},
+    {16, "C_danzu", 30, 39, B::Green},
+    {17, "C_bi", 0, 4, B::Green},
+    {18, "C_bi", 5, 9, B::Green},
+    {19, "C_bi", 10, 14, B::Green},
+    {20, "C_bi", 0, 4, B::Grey},
+    {21, "C_bi", 5, 9, B::Grey},
+    {22, "C_bi", 10, 14, B::Grey},
+    {23, "C_bi", 15, 20, B::Grey},
+    {24, "T_jj", 0, 0, B::Empty},
+    {25, "C_bi", 21, 36, B::Grey},
+    {26, "T_jj", 1, 1, B::Empty},
+    {27, "C_bi", 37, 52, B::Grey},
+    {28, "T_cs_ip", 5, 5, B::Empty},
+    {28, "L_zs", 0, 0, B::Text, "0"},
+    {29, "C_bi", 53, 68, B::Grey},
+    {30, "T_cs_ip", 6, 6, B::Empty},
+    {30, "L_zs", 1, 1, B::Text, "0"},
+    {31, "C_bi", 69, 149, B::Grey},
+    {32, "C_max", 0, 17, B::Grey},
+    {33, "T_ding", 1, 1, B::Empty},
+    {33, "ucf_rc", 2, 2, B::RangeZero},
+    {34, "ucf_ssc23x1", 0, 5, B::SpliceBoxesEmpty},
+    {34, "Option_sx", 0, 0, B::Checked},
+    {34, "ucf_rc", 5, 5, B::RangeZero},
+    {35, "ucf_ssc23x1", 6, 9, B::SpliceBoxesEmpty},
+    {35, "Option_sx", 2, 2, B::Checked},
+    {35, "ucf_rc", 6, 6, B::RangeZero},
+};
+
+// The whole-panel reset: the hint texts and the controls no single code
+// covers, around the clear codes it runs.
+constexpr ClearRow kPanelBefore[] = {
+    {-1, "T_ding", 0, 0, B::Empty},
+    {-1, "T_ding", 1, 6, B::Text, four::kDingResetHint},
+};
+// The select-all codes, the intersection lists, the verification with its
+// automatic run and the extraction result are left alone.
+constexpr int kPanelCodes[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
+                               12, 20, 21, 22, 23, 25, 27, 29, 31, 32};
+constexpr ClearRow kPanelAfter[] = {
+    {-1, "T_cs_ip", 0, 0, B::Text, four::kSumHint},
+    {-1, "C_bi", 150, 158, B::Grey},
+    {-1, "T_cs_ip", 3, 3, B::Text, four::kBaseSetHint},
+    {-1, "Com_rc", 0, 5, B::Text, "0"},
+    {-1, "T_jj", 0, 2, B::Empty},
+    {-1, "C_max", 0, 17, B::Grey},
+    {-1, "ucf_rc", 0, 4, B::RangeZero},
+};
+constexpr int kPanelSpliceCodes[] = {34, 35};
+constexpr ClearRow kPanelLast[] = {
+    {-1, "C_guolv_ks", 4, 4, B::LightGreen},
+    {-1, "Picbb", 9, 9, B::ShownInFront},
+};
+
+} // namespace
+
+QString ClearButtonCaption(int code) {
+    if (code >= 13 && code <= 19)
+        return QStringLiteral("全");
+    if (code == 34 || code == 35)
+        return QStringLiteral("全清");
+    return QStringLiteral("清");
+}
+
+void ResetConditionGroup(const ControlRegistry& controls, int code) {
+    RunClearCode(controls, kFourStarRows, code);
+}
+
+bool ClearCodeRerunsVerification(int code) {
+    return code == 28;
+}
+
+void ResetConditionPanel(const ControlRegistry& controls) {
+    RunClearRows(controls, kPanelBefore);
+    for (int code : kPanelCodes)
+        ResetConditionGroup(controls, code);
+    RunClearRows(controls, kPanelAfter);
+    for (int code : kPanelSpliceCodes)
+        ResetConditionGroup(controls, code);
+    RunClearRows(controls, kPanelLast);
+}
+
+} // namespace sorvanta::ui
