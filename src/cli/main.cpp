@@ -1,8 +1,6 @@
 // sorvanta-cli: runs a saved scheme headless and prints the list the window's
 // copy button would put on the clipboard.
-#include "engine4/group_conversion.hpp"
-#include "engine4/pipeline.hpp"
-#include "scheme/scheme.hpp"
+#include "scheme/run_scheme.hpp"
 
 #include <CLI/CLI.hpp>
 
@@ -90,26 +88,21 @@ int RunShrink(const ShrinkOptions& options) {
         const std::string name = options.path == "-" ? "(stdin)" : options.path;
         return Die(name + ": " + e.what());
     }
-    if (scheme.mode != sorvanta::scheme::Mode::Four)
-        return Die(std::string("mode \"") +
-                   (scheme.mode == sorvanta::scheme::Mode::Two ? "two" : "three") +
-                   "\" cannot be run by this version yet");
-
-    using namespace sorvanta::four;
-    FourStarState state;
-    RunShrinkPipeline(scheme.four, state);
-    const std::vector<int> rows = CollectRows(state.candidates, options.invert ? 1 : 0);
-    if (options.group) {
-        const GroupList groups = ConvertToGroup(rows);
-        if (options.count)
-            std::cout << groups.count << "\n";
-        else
-            std::cout << groups.text << "\n";
-    } else if (options.count) {
-        std::cout << rows.size() << "\n";
-    } else {
-        std::cout << JoinNumbers(rows) << "\n";
+    using sorvanta::scheme::RunResult;
+    const RunResult result = sorvanta::scheme::RunScheme(scheme, {options.group, options.invert});
+    switch (result.status) {
+    case RunResult::Status::Unsupported:
+        return Die(result.message);
+    case RunResult::Status::Refused:
+        std::cerr << "sorvanta-cli: " << result.message << "\n";
+        return kExitRefused;
+    case RunResult::Status::Ok:
+        break;
     }
+    if (options.count)
+        std::cout << result.numbers.size() << "\n";
+    else
+        std::cout << result.Text() << "\n";
     return std::cout.good() ? 0 : kExitRefused;
 }
 

@@ -72,8 +72,8 @@ constexpr ClearRow kPanelBefore[] = {
 };
 // The select-all codes, the intersection lists, the verification with its
 // automatic run and the extraction result are left alone.
-constexpr int kPanelCodes[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
-                               12, 20, 21, 22, 23, 25, 27, 29, 31, 32};
+constexpr int kPanelCodes[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
+                               11, 12, 20, 21, 22, 23, 25, 27, 29, 31, 32};
 constexpr ClearRow kPanelAfter[] = {
     {-1, "T_cs_ip", 0, 0, B::Text, four::kSumHint},
     {-1, "C_bi", 150, 158, B::Grey},

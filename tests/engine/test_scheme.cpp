@@ -116,7 +116,7 @@ TEST(SchemeFourStar, ReadsEveryGroupField) {
         c.expect(expected);
         Scheme scheme;
         ASSERT_NO_THROW(scheme = ParseScheme(FourStar(c.conditions))) << c.name;
-        EXPECT_TRUE(scheme.four == expected) << c.name;
+        EXPECT_TRUE(scheme.four() == expected) << c.name;
     }
 }
 
@@ -245,7 +245,7 @@ FourStarInput EverythingSet() {
 TEST(SchemeFourStar, WriteAndParseAreInverse) {
     const FourStarInput input = EverythingSet();
     const Scheme back = ParseScheme(WriteFourStarScheme(input));
-    EXPECT_TRUE(back.four == input);
+    EXPECT_TRUE(back.four() == input);
 }
 
 TEST(SchemeFourStar, OffFieldsAreLeftOut) {

@@ -78,7 +78,7 @@ private slots:
         QVERIFY(started.wait(5000));
         // Range controls settle 10 ms after they are built; load after that.
         QTest::qWait(30);
-        window.fourStar()->writeInput(scheme::ParseScheme(scheme.toStdString()).four);
+        window.fourStar()->writeInput(scheme::ParseScheme(scheme.toStdString()).four());
         QTest::mouseClick(window.controls().at<QPushButton>(QStringLiteral("C_guolv_ks"), 0),
                           Qt::LeftButton);
 

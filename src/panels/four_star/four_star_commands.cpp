@@ -26,8 +26,8 @@ FourStarCommands::FourStarCommands(FourStarPanel& panel, ControlRegistry& contro
                                    ProgressSink& progress, QObject* parent)
     : QObject(parent), panel_(panel), controls_(controls), progress_(progress) {
     connect(panel_.winCheckBox, &QLineEdit::textChanged, this, [this](const QString& text) {
-        panel_.L_duijiang_news->setText(QString::fromStdString(
-            history::CheckWin(text.toStdString(), state_.SurvivorText, 4)));
+        panel_.L_duijiang_news->setText(
+            QString::fromStdString(history::CheckWin(text.toStdString(), state_.SurvivorText, 4)));
     });
 }
 
@@ -125,15 +125,15 @@ void FourStarCommands::clearResult() {
 }
 
 void FourStarCommands::combineSets(int index) {
-    static constexpr SetOperation kOperations[4] = {SetOperation::Intersection,
-                                                    SetOperation::Union, SetOperation::AWithoutB,
+    static constexpr SetOperation kOperations[4] = {SetOperation::Intersection, SetOperation::Union,
+                                                    SetOperation::AWithoutB,
                                                     SetOperation::BWithoutA};
     const SetOperation operation = kOperations[index - 6];
     const auto& boxes = panel_.T_jj;
     boxes[2]->clear();
     panel_.Ljiaoji_zhushu->setText(QStringLiteral("0"));
-    const CombinedSets combined =
-        four::CombineSets(boxes[0]->text().toStdString(), boxes[1]->text().toStdString(), operation);
+    const CombinedSets combined = four::CombineSets(boxes[0]->text().toStdString(),
+                                                    boxes[1]->text().toStdString(), operation);
     Send_to_text(QString::fromStdString(combined.a), boxes[0]);
     Send_to_text(QString::fromStdString(combined.b), boxes[1]);
     Send_to_text(QString::fromStdString(combined.result), boxes[2]);

@@ -26,8 +26,8 @@ public:
     // The table every run starts from; start-up builds it once.
     void initCandidates();
 
-    void run(int index);      // C_guolv_ks 0..9
-    void runClear(int code);  // C_cls 0..35
+    void run(int index);     // C_guolv_ks 0..9
+    void runClear(int code); // C_cls 0..35
     // Empties the four-star result: list, count and the survivor text the
     // copy command and the win check read, so none of them acts on a result
     // that is no longer shown.

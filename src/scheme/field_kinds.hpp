@@ -1,0 +1,241 @@
+#pragma once
+
+// The kinds of scheme field, each a reader and a writer over one member of a
+// mode's panel input. A mode's field table is a list of these; the envelope
+// loops over it, so a field is written down once.
+
+#include "common/allowed_counts.hpp"
+#include "scheme/json_values.hpp"
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace sorvanta::scheme {
+
+template <class Input> struct Field {
+    std::string name;
+    std::function<void(const json&, const std::string& path, Input&)> read;
+    // Returns null for the field's off state, which a saved scheme leaves out.
+    std::function<json(const Input&)> write;
+};
+
+template <class Input> using FieldTable = std::vector<Field<Input>>;
+
+template <class Input> Field<Input> Text(const char* name, std::string Input::*member) {
+    return {name,
+            [member](const json& v, const std::string& p, Input& in) {
+                RequireString(v, p, "a string");
+                in.*member = v.template get<std::string>();
+            },
+            [member](const Input& in) {
+                return (in.*member).empty() ? json() : json(in.*member);
+            }};
+}
+
+template <class Input> Field<Input> Range(const char* name, RangeText Input::*member) {
+    return {name,
+            [member](const json& v, const std::string& p, Input& in) {
+                ReadRange(v, p, in.*member);
+            },
+            [member](const Input& in) {
+                const RangeText& range = in.*member;
+                return range == RangeText{} ? json() : json{range.lower, range.upper};
+            }};
+}
+
+template <class Input>
+Field<Input> Digits(const char* name, std::bitset<10> Input::*member, int low, int high) {
+    return {name,
+            [member, low, high](const json& v, const std::string& p, Input& in) {
+                in.*member = ReadDigits(v, p, low, high);
+            },
+            [member](const Input& in) {
+                return (in.*member).none() ? json() : WriteDigits(in.*member);
+            }};
+}
+
+// One digit string per row, exactly N rows (千 百 十 个, 百 十 个, 十 个).
+template <class Input, std::size_t N>
+Field<Input> DigitRows(const char* name, std::array<std::bitset<10>, N> Input::*member,
+                       const char* rowNames) {
+    return {name,
+            [member, rowNames](const json& v, const std::string& p, Input& in) {
+                const std::string count = N == 4 ? "four" : N == 3 ? "three" : "two";
+                if (!v.is_array())
+                    Fail(p, "expected an array of " + count + " digit strings, found " +
+                                KindName(v));
+                if (v.size() != N)
+                    Fail(p, "expected " + count + " rows (" + rowNames + "), found " +
+                                std::to_string(v.size()));
+                for (std::size_t r = 0; r < N; ++r)
+                    (in.*member)[r] = ReadDigits(v[r], p + "[" + std::to_string(r) + "]", 0, 9);
+            },
+            [member](const Input& in) {
+                json rows = json::array();
+                bool any = false;
+                for (const auto& row : in.*member) {
+                    rows.push_back(WriteDigits(row));
+                    any = any || row.any();
+                }
+                return any ? rows : json();
+            }};
+}
+
+template <class Input>
+Field<Input> Captions(const char* name, std::set<std::string> Input::*member, CaptionGroup group) {
+    auto shared = std::make_shared<const CaptionGroup>(std::move(group));
+    return {name,
+            [member, shared](const json& v, const std::string& p, Input& in) {
+                in.*member = ReadCaptions(v, p, *shared);
+            },
+            [member, shared](const Input& in) {
+                return (in.*member).empty() ? json() : WriteCaptions(in.*member, *shared);
+            }};
+}
+
+template <class Input> Field<Input> Flag(const char* name, bool Input::*member) {
+    return {name,
+            [member](const json& v, const std::string& p, Input& in) {
+                if (!v.is_boolean())
+                    Fail(p, std::string("expected true or false, found ") + KindName(v));
+                in.*member = v.template get<bool>();
+            },
+            [member](const Input& in) {
+                return in.*member ? json(true) : json();
+            }};
+}
+
+// One of a few named values; the first is the panel's starting state and is
+// left out when saved.
+template <class Input, class T>
+Field<Input> Choice(const char* name, T Input::*member,
+                    std::vector<std::pair<std::string, T>> values) {
+    auto shared = std::make_shared<const std::vector<std::pair<std::string, T>>>(std::move(values));
+    return {name,
+            [member, shared](const json& v, const std::string& p, Input& in) {
+                for (const auto& [text, value] : *shared)
+                    if (v.is_string() && v.template get_ref<const std::string&>() == text) {
+                        in.*member = value;
+                        return;
+                    }
+                std::string expected;
+                for (std::size_t i = 0; i < shared->size(); ++i)
+                    expected += (i == 0 ? "" : i + 1 == shared->size() ? " or " : ", ") +
+                                Quoted((*shared)[i].first);
+                Fail(p, "expected " + expected);
+            },
+            [member, shared](const Input& in) {
+                if (in.*member == shared->front().second)
+                    return json();
+                for (const auto& [text, value] : *shared)
+                    if (in.*member == value)
+                        return json(text);
+                return json();
+            }};
+}
+
+template <class Input, std::size_t N>
+Field<Input> Texts(const char* name, std::array<std::string, N> Input::*member,
+                   const char* names) {
+    return {name,
+            [member, names](const json& v, const std::string& p, Input& in) {
+                if (!v.is_array())
+                    Fail(p, std::string("expected an array of ") + std::to_string(N) +
+                                " texts, found " + KindName(v));
+                if (v.size() != N)
+                    Fail(p, "expected " + std::to_string(N) + " texts (" + names + "), found " +
+                                std::to_string(v.size()));
+                for (std::size_t i = 0; i < N; ++i) {
+                    const std::string at = p + "[" + std::to_string(i) + "]";
+                    RequireString(v[i], at, "a string");
+                    (in.*member)[i] = v[i].template get<std::string>();
+                }
+            },
+            [member](const Input& in) {
+                const auto& texts = in.*member;
+                const bool any = std::any_of(texts.begin(), texts.end(),
+                                             [](const std::string& t) { return !t.empty(); });
+                return any ? json(texts) : json();
+            }};
+}
+
+// Banker rows {"digits", "counts"}: at most N rows, rows keep their places.
+template <class Input, class Row, std::size_t N>
+Field<Input> BankerRows(const char* name, std::array<Row, N> Input::*member, int highestCount,
+                        const char* most) {
+    auto readRow = [highestCount](const json& value, const std::string& path) {
+        if (!value.is_object())
+            Fail(path, std::string("expected an object {\"digits\", \"counts\"}, found ") +
+                           KindName(value));
+        Row row;
+        for (const auto& [key, field] : value.items()) {
+            if (key == "digits")
+                row.digits = ReadDigits(field, path + ".digits", 0, 9);
+            else if (key == "counts")
+                row.counts = ReadDigits(field, path + ".counts", 0, highestCount);
+            else
+                Fail(path + "." + key, "unknown field; a banker row has \"digits\" and \"counts\"");
+        }
+        return row;
+    };
+    return {name,
+            [member, readRow, most](const json& v, const std::string& p, Input& in) {
+                if (!v.is_array())
+                    Fail(p, std::string("expected an array of banker rows, found ") + KindName(v));
+                if (v.size() > N)
+                    Fail(p, std::string("expected at most ") + most + " rows, found " +
+                                std::to_string(v.size()));
+                for (std::size_t r = 0; r < v.size(); ++r)
+                    (in.*member)[r] = readRow(v[r], p + "[" + std::to_string(r) + "]");
+            },
+            [member](const Input& in) {
+                // An empty row before a used one is written as {}, empty rows
+                // after the last used one are left out.
+                const auto& rows = in.*member;
+                std::size_t used = 0;
+                for (std::size_t r = 0; r < N; ++r)
+                    if (rows[r] != Row{})
+                        used = r + 1;
+                if (used == 0)
+                    return json();
+                json out = json::array();
+                for (std::size_t r = 0; r < used; ++r) {
+                    json row = json::object();
+                    if (rows[r].digits.any())
+                        row["digits"] = WriteDigits(rows[r].digits);
+                    if (rows[r].counts.any())
+                        row["counts"] = WriteDigits(rows[r].counts);
+                    out.push_back(std::move(row));
+                }
+                return out;
+            }};
+}
+
+// Every key of `conditions` through its field; an unknown key is an error.
+template <class Input>
+void ReadFields(const FieldTable<Input>& fields, const json& conditions, std::string_view mode,
+                Input& input) {
+    for (const auto& [key, value] : conditions.items()) {
+        const std::string path = "conditions." + key;
+        auto it = std::find_if(fields.begin(), fields.end(),
+                               [&](const Field<Input>& f) { return f.name == key; });
+        if (it == fields.end())
+            Fail(path, "unknown field for mode \"" + std::string(mode) + "\"");
+        it->read(value, path, input);
+    }
+}
+
+template <class Input> json WriteFields(const FieldTable<Input>& fields, const Input& input) {
+    json conditions = json::object();
+    for (const Field<Input>& field : fields)
+        if (json value = field.write(input); !value.is_null())
+            conditions[field.name] = std::move(value);
+    return conditions;
+}
+
+} // namespace sorvanta::scheme

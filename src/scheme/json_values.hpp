@@ -1,0 +1,59 @@
+#pragma once
+
+// How scheme values are read and written, for every mode's field table.
+// Each reader fails with a SchemeError naming the field's JSON path.
+
+#include "scheme/scheme_error.hpp"
+
+#include <nlohmann/json.hpp>
+
+#include <bitset>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sorvanta {
+struct RangeText;
+}
+
+namespace sorvanta::scheme {
+
+using nlohmann::json;
+
+[[noreturn]] void Fail(const std::string& path, const std::string& problem);
+const char* KindName(const json& value);
+std::string Quoted(std::string_view text);
+void RequireString(const json& value, const std::string& path, const char* what);
+void RequireArray(const json& value, const std::string& path, std::size_t size,
+                  const char* what);
+
+void ReadRange(const json& value, const std::string& path, RangeText& out);
+
+// A digit string: each character one chosen digit of a row offering the
+// digits `low` to `high`; order and repeats do not matter.
+std::bitset<10> ReadDigits(const json& value, const std::string& path, int low, int high);
+json WriteDigits(const std::bitset<10>& digits);
+
+struct CaptionGroup {
+    std::vector<std::string> offered; // in the panel's button order
+    std::string expected;             // how an error describes the offer
+};
+
+// "one of \"a\", \"b\"" over every caption.
+template <class Captions> CaptionGroup Offered(const Captions& captions) {
+    CaptionGroup group;
+    for (const auto& caption : captions)
+        group.offered.emplace_back(caption);
+    std::string expected;
+    for (const std::string& caption : group.offered)
+        expected += (expected.empty() ? "" : ", ") + Quoted(caption);
+    group.expected = "one of " + expected;
+    return group;
+}
+
+std::set<std::string> ReadCaptions(const json& value, const std::string& path,
+                                   const CaptionGroup& group);
+json WriteCaptions(const std::set<std::string>& captions, const CaptionGroup& group);
+
+} // namespace sorvanta::scheme
