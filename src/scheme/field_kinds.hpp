@@ -38,14 +38,13 @@ template <class Input> Field<Input> Text(const char* name, std::string Input::*m
 }
 
 template <class Input> Field<Input> Range(const char* name, RangeText Input::*member) {
-    return {name,
-            [member](const json& v, const std::string& p, Input& in) {
-                ReadRange(v, p, in.*member);
-            },
-            [member](const Input& in) {
-                const RangeText& range = in.*member;
-                return range == RangeText{} ? json() : json{range.lower, range.upper};
-            }};
+    return {
+        name,
+        [member](const json& v, const std::string& p, Input& in) { ReadRange(v, p, in.*member); },
+        [member](const Input& in) {
+            const RangeText& range = in.*member;
+            return range == RangeText{} ? json() : json{range.lower, range.upper};
+        }};
 }
 
 template <class Input>
@@ -67,8 +66,8 @@ Field<Input> DigitRows(const char* name, std::array<std::bitset<10>, N> Input::*
             [member, rowNames](const json& v, const std::string& p, Input& in) {
                 const std::string count = N == 4 ? "four" : N == 3 ? "three" : "two";
                 if (!v.is_array())
-                    Fail(p, "expected an array of " + count + " digit strings, found " +
-                                KindName(v));
+                    Fail(p,
+                         "expected an array of " + count + " digit strings, found " + KindName(v));
                 if (v.size() != N)
                     Fail(p, "expected " + count + " rows (" + rowNames + "), found " +
                                 std::to_string(v.size()));
@@ -125,7 +124,9 @@ Field<Input> Choice(const char* name, T Input::*member,
                     }
                 std::string expected;
                 for (std::size_t i = 0; i < shared->size(); ++i)
-                    expected += (i == 0 ? "" : i + 1 == shared->size() ? " or " : ", ") +
+                    expected += (i == 0                    ? ""
+                                 : i + 1 == shared->size() ? " or "
+                                                           : ", ") +
                                 Quoted((*shared)[i].first);
                 Fail(p, "expected " + expected);
             },
@@ -140,8 +141,7 @@ Field<Input> Choice(const char* name, T Input::*member,
 }
 
 template <class Input, std::size_t N>
-Field<Input> Texts(const char* name, std::array<std::string, N> Input::*member,
-                   const char* names) {
+Field<Input> Texts(const char* name, std::array<std::string, N> Input::*member, const char* names) {
     return {name,
             [member, names](const json& v, const std::string& p, Input& in) {
                 if (!v.is_array())

@@ -107,8 +107,7 @@ json WriteDigits(const std::bitset<10>& digits) {
     return text;
 }
 
-void RequireArray(const json& value, const std::string& path, std::size_t size,
-                  const char* what) {
+void RequireArray(const json& value, const std::string& path, std::size_t size, const char* what) {
     if (!value.is_array())
         Fail(path, std::string("expected an array of ") + what + ", found " + KindName(value));
     if (value.size() != size)
@@ -117,7 +116,7 @@ void RequireArray(const json& value, const std::string& path, std::size_t size,
 }
 
 std::set<std::string> ReadCaptions(const json& value, const std::string& path,
-                              const CaptionGroup& group) {
+                                   const CaptionGroup& group) {
     if (!value.is_array())
         Fail(path, std::string("expected an array of captions, found ") + KindName(value));
     std::set<std::string> captions;

@@ -25,8 +25,7 @@ using nlohmann::json;
 const char* KindName(const json& value);
 std::string Quoted(std::string_view text);
 void RequireString(const json& value, const std::string& path, const char* what);
-void RequireArray(const json& value, const std::string& path, std::size_t size,
-                  const char* what);
+void RequireArray(const json& value, const std::string& path, std::size_t size, const char* what);
 
 void ReadRange(const json& value, const std::string& path, RangeText& out);
 

@@ -7,6 +7,18 @@ void ControlRegistry::add(const QString& array, int index, QWidget* widget) {
     arrays_[array][index] = widget;
 }
 
+void ControlRegistry::addSingle(const QString& name, QWidget* widget) {
+    widget->setObjectName(name);
+    arrays_[name][0] = widget;
+}
+
+QWidget* ControlRegistry::require(const QString& array, int index) const {
+    QWidget* found = widget(array, index);
+    Q_ASSERT_X(found, "ControlRegistry::require",
+               qPrintable(QStringLiteral("%1 %2").arg(array).arg(index)));
+    return found;
+}
+
 QWidget* ControlRegistry::widget(const QString& array, int index) const {
     auto a = arrays_.constFind(array);
     if (a == arrays_.constEnd())

@@ -15,10 +15,16 @@ namespace sorvanta::ui {
 class ControlRegistry {
 public:
     void add(const QString& array, int index, QWidget* widget);
+    // A control that is no array: registered as element 0 of its own name and
+    // keeping that name as its object name ("Check_dm_jchong").
+    void addSingle(const QString& name, QWidget* widget);
     QWidget* widget(const QString& array, int index) const;
     template <typename T> T* at(const QString& array, int index) const {
         return qobject_cast<T*>(widget(array, index));
     }
+    // A lookup that must succeed: a missing control is a fault of the code
+    // that names it, so it stops test builds at once instead of doing nothing.
+    QWidget* require(const QString& array, int index) const;
     // Elements of one array in index order; missing or destroyed ones left out.
     QMap<int, QWidget*> array(const QString& array) const;
 

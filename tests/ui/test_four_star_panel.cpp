@@ -5,7 +5,9 @@
 #include "app/fmain.hpp"
 #include "engine4/four_star_input.hpp"
 #include "four_star_checks.hpp"
+#include "panels/four_star/four_star_bindings.hpp"
 #include "panels/four_star/four_star_panel.hpp"
+#include "scheme/four_star_fields.hpp"
 #include "shell/base_number_box.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/message_box.hpp"
@@ -25,6 +27,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 
 using namespace sorvanta;
 using namespace sorvanta::ui;
@@ -96,6 +99,7 @@ private slots:
     void shrinkThroughControls_data();
     void shrinkThroughControls();
     void shrinkSurvivesGarbage();
+    void bindingsNameTheSchemeFields();
 };
 
 void TestFourStarPanel::init() {
@@ -692,6 +696,17 @@ void TestFourStarPanel::shrinkSurvivesGarbage() {
     QVERIFY(ok);
     QVERIFY(survivors >= 0 && survivors <= 10000);
     QCOMPARE(find<QListWidget>("Li_out")->count(), (survivors + 3) / 4);
+}
+
+// A field the panel binds but the scheme does not know (or the other way)
+// would be lost on save or never reach the window on load.
+void TestFourStarPanel::bindingsNameTheSchemeFields() {
+    std::set<std::string> bound, saved;
+    for (const auto& row : FourStarBindings())
+        bound.insert(TopLevelField(row.field));
+    for (const auto& field : scheme::FourStarFields())
+        saved.insert(field.name);
+    QCOMPARE(bound, saved);
 }
 
 QTEST_MAIN(TestFourStarPanel)

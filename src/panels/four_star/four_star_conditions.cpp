@@ -2,7 +2,12 @@
 // how the toggles react to a click, and the bridge to FourStarInput.
 #include "panels/four_star/four_star_panel.hpp"
 
+#include "panels/four_star/four_star_bindings.hpp"
+
 #include "engine4/runs_and_extremes.hpp"
+#include "engine4/shape_patterns.hpp"
+#include "engine4/shape_ratios.hpp"
+#include "engine4/special_shapes.hpp"
 #include "engine4/splices.hpp"
 #include "reset/condition_reset.hpp"
 #include "shell/base_number_box.hpp"
@@ -44,42 +49,20 @@ constexpr int kRunRepeatLast = 158;
 constexpr int kLargestFirst = 9; // C_max 9..17 are the largest digits 1..9
 constexpr int kExtremeLast = 17;
 
-const char* const kRatioCaptions[5] = {"0:4", "1:3", "2:2", "3:1", "4:0"};
 const char* const kRatioLabels[3] = {"大小比", "奇偶比", "质合比"};
-const char* const kSpecialShapes[6] = {"上山", "下山", "凸形", "凹形", "N形", "反N形"};
-// The other two pattern rows use the same order with their own two classes.
-const char* const kBigSmallPatterns[16] = {
-    "大大大大", "大大小大", "大小大大", "大小小大", "小大大大", "小大小大", "小小大大", "小小小大",
-    "大大大小", "大大小小", "大小大小", "大小小小", "小大大小", "小大小小", "小小大小", "小小小小"};
 const char* const kPositionLabels[4] = {"千位", "百位", "十位", "个位"};
 
-const QString kDingHint = QStringLiteral("\n双击清空\n");
-const QString kSumHint = QStringLiteral("和值输入要保持2位数，例如：00 05 08 16");
-const QString kBaseSetHint = QStringLiteral("大底号码，双击清空");
-
-// Route patterns read as base-3 numbers, thousands digit first. Element 69
-// is 0000 and element 149 is 0022; the rest follow in ascending order.
-int routeValue(int index) {
-    if (index == kRouteLast)
-        return 8;
-    const int k = index - kRouteFirst;
-    return k < 8 ? k : k + 1;
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString routeText(int value) {
-    QString text(4, QLatin1Char('0'));
-    for (int p = 3; p >= 0; --p) {
-        text[p] = QLatin1Char(static_cast<char>('0' + value % 3));
-        value /= 3;
-    }
-    return text;
-}
-
-QString patternCaption(int index, QChar first, QChar second) {
-    QString caption = QString::fromUtf8(kBigSmallPatterns[index]);
-    caption.replace(QChar(u'大'), first);
-    caption.replace(QChar(u'小'), second);
-    return caption;
+// Where a route caption sits in its grid: the caption read as a base-3
+// number, thousands digit first, so rows go by the first two positions.
+int routeValue(const QString& caption) {
+    int value = 0;
+    for (QChar c : caption)
+        value = value * 3 + (c.unicode() - u'0');
+    return value;
 }
 
 // Small fixed-size buttons keep 150 captions readable in the panel: every
@@ -109,118 +92,38 @@ QLabel* label(const char* text, QWidget* parent) {
     return new QLabel(QString::fromUtf8(text), parent);
 }
 
-bool checkedAt(const QButtonGroup* array, int index) {
-    const QAbstractButton* b = array->button(index);
-    return b && b->isChecked();
-}
-
-void setCheckedAt(const QButtonGroup* array, int index, bool on) {
-    if (QAbstractButton* b = array->button(index))
-        b->setChecked(on);
-}
-
-int colourAt(const QButtonGroup* array, int index) {
-    const auto* b = qobject_cast<const ColourButton*>(array->button(index));
-    return b ? b->backColor() : Colour::Off;
-}
-
-void setColourAt(const QButtonGroup* array, int index, int colour) {
-    if (auto* b = qobject_cast<ColourButton*>(array->button(index)))
-        b->setBackColor(colour);
-}
-
-// Bit d + offset of the result is element first + d of the array.
-four::DigitSet readChecks(const QButtonGroup* array, int first, int count, int offset = 0) {
-    four::DigitSet digits;
-    for (int d = 0; d < count; ++d)
-        if (d + offset < 10 && checkedAt(array, first + d))
-            digits.set(static_cast<std::size_t>(d + offset));
-    return digits;
-}
-
-void writeChecks(const QButtonGroup* array, int first, int count, const four::DigitSet& digits,
-                 int offset = 0) {
-    for (int d = 0; d < count; ++d)
-        setCheckedAt(array, first + d,
-                     d + offset < 10 && digits.test(static_cast<std::size_t>(d + offset)));
-}
-
-four::DigitSet readColours(const QButtonGroup* array, int first, int count, int chosen) {
-    four::DigitSet digits;
-    for (int d = 0; d < count; ++d)
-        if (colourAt(array, first + d) == chosen)
-            digits.set(static_cast<std::size_t>(d));
-    return digits;
-}
-
-void writeColours(const QButtonGroup* array, int first, int count, const four::DigitSet& digits,
-                  int chosen) {
-    for (int d = 0; d < count; ++d)
-        setColourAt(array, first + d,
-                    digits.test(static_cast<std::size_t>(d)) ? chosen : Colour::Off);
-}
-
 int chosenColour(int shapeIndex) {
     return shapeIndex < kSpecialFirst ? Colour::On : Colour::Yellow;
 }
 
-four::CaptionSet readCaptions(const QButtonGroup* array, int first, int last) {
-    four::CaptionSet captions;
-    for (int i = first; i <= last; ++i)
-        if (colourAt(array, i) == chosenColour(i))
-            captions.insert(array->button(i)->text().toStdString());
-    return captions;
-}
-
-void writeCaptions(const QButtonGroup* array, int first, int last,
-                   const four::CaptionSet& captions) {
-    for (int i = first; i <= last; ++i) {
-        const QAbstractButton* b = array->button(i);
-        if (!b)
-            continue;
-        const bool chosen = captions.count(b->text().toStdString()) != 0;
-        setColourAt(array, i, chosen ? chosenColour(i) : Colour::Off);
-    }
-}
-
-std::string text(const QString& s) {
-    return s.toStdString();
-}
-
-QString text(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-RangeText rangeOf(const QComboBox* lower, const QComboBox* upper) {
-    return {lower->currentText().toStdString(), upper->currentText().toStdString()};
-}
-
-void setRange(QComboBox* lower, QComboBox* upper, const RangeText& range) {
-    lower->setEditText(text(range.lower));
-    upper->setEditText(text(range.upper));
-}
-
 } // namespace
 
+// The captions come from the engine's tables, in button order, so a button
+// and the condition it stands for can never disagree.
 QString FourStarPanel::shapeCaption(int index) {
-    if (index >= kRunRepeatFirst && index <= kRunRepeatLast) {
-        const std::string_view caption =
-            four::kRunRepeatCaptions[static_cast<std::size_t>(index - kRunRepeatFirst)];
-        return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
-    }
+    using four::PatternKind;
+    if (index >= kRunRepeatFirst && index <= kRunRepeatLast)
+        return fromView(
+            four::kRunRepeatCaptions[static_cast<std::size_t>(index - kRunRepeatFirst)]);
     if (index < kRatioFirst || index > kRouteLast)
         return {};
     if (index < kSpecialFirst)
-        return QString::fromLatin1(kRatioCaptions[index % 5]);
+        return fromView(four::kRatioCaptions[static_cast<std::size_t>(index % 5)]);
     if (index < kBigSmallFirst)
-        return QString::fromUtf8(kSpecialShapes[index - kSpecialFirst]);
-    if (index < kOddEvenFirst)
-        return QString::fromUtf8(kBigSmallPatterns[index - kBigSmallFirst]);
-    if (index < kPrimeFirst)
-        return patternCaption(index - kOddEvenFirst, QChar(u'奇'), QChar(u'偶'));
-    if (index < kRouteFirst)
-        return patternCaption(index - kPrimeFirst, QChar(u'质'), QChar(u'合'));
-    return routeText(routeValue(index));
+        return fromView(
+            four::kSpecialShapeCaptions[static_cast<std::size_t>(index - kSpecialFirst)]);
+    const struct {
+        int first;
+        PatternKind kind;
+    } blocks[4] = {{kRouteFirst, PatternKind::Route012},
+                   {kPrimeFirst, PatternKind::PrimeComposite},
+                   {kOddEvenFirst, PatternKind::OddEven},
+                   {kBigSmallFirst, PatternKind::BigSmall}};
+    for (const auto& block : blocks)
+        if (index >= block.first)
+            return QString::fromStdString(four::PatternButtonCaptions(
+                block.kind)[static_cast<std::size_t>(index - block.first)]);
+    return {};
 }
 
 QString FourStarPanel::extremeCaption(int index) {
@@ -365,7 +268,7 @@ void FourStarPanel::buildSplicePage(int page, int firstBox, int boxCount, int fi
 
 void FourStarPanel::buildTopConditionPages() {
     for (int i = 0; i < 7; ++i) {
-        T_ding[i] = new TextBox(i == 0 ? QString() : kDingHint);
+        T_ding[i] = new TextBox(i == 0 ? QString() : QString::fromUtf8(four::kDingHint));
         controls_.add(QStringLiteral("T_ding"), i, T_ding[i]);
     }
     auto toleranceRow = [this](int rangeIndex, QWidget* page) {
@@ -472,7 +375,7 @@ QGroupBox* FourStarPanel::buildDigitKills() {
         grid->addWidget(addClear(rows[r].clearCode, box), r, 11);
     }
     grid->addWidget(label("杀和值", box), 4, 0);
-    sumBox = new LineBox(kSumHint, box);
+    sumBox = new LineBox(QString::fromUtf8(four::kSumHint), box);
     controls_.add(QStringLiteral("T_cs_ip"), 0, sumBox);
     sumBox->setCursorPosition(0);
     grid->addWidget(sumBox, 4, 1, 1, 10);
@@ -514,7 +417,7 @@ QGroupBox* FourStarPanel::buildBankerGroups() {
 
     auto* row = new QHBoxLayout;
     Check_dm_jchong = new QCheckBox(QStringLiteral("胆码计重"), box);
-    Check_dm_jchong->setObjectName(QStringLiteral("Check_dm_jchong"));
+    controls_.addSingle(QStringLiteral("Check_dm_jchong"), Check_dm_jchong);
     row->addWidget(Check_dm_jchong);
     row->addStretch(1);
     row->addWidget(label("胆组容错", box));
@@ -599,8 +502,8 @@ QGroupBox* FourStarPanel::buildRoutePatterns() {
     QList<ColourButton*> buttons;
     // Rows by the first two positions, columns by the last two.
     for (int index = kRouteFirst; index <= kRouteLast; ++index) {
-        const int value = routeValue(index);
         buttons << addToggle(C_bi, index, shapeCaption(index), box);
+        const int value = routeValue(buttons.last()->text());
         grid->addWidget(buttons.last(), value / 9, value % 9);
     }
     fitButtons(buttons);
@@ -619,7 +522,7 @@ QGroupBox* FourStarPanel::buildBaseSet() {
     box->setObjectName(QStringLiteral("baseSetGroup"));
     auto* v = new QVBoxLayout(box);
     v->setContentsMargins(4, 2, 4, 4);
-    baseSetBox = new TextBox(kBaseSetHint, box);
+    baseSetBox = new TextBox(QString::fromUtf8(four::kBaseSetHint), box);
     controls_.add(QStringLiteral("T_cs_ip"), 3, baseSetBox);
     v->addWidget(baseSetBox);
     return box;
@@ -678,7 +581,8 @@ void FourStarPanel::ChooseComeOutCount(int index) {
     }
     const int row = index / 5;
     const int count = index % 5;
-    const int chosen = static_cast<int>(readColours(C_danzu, 10 * row, 10, Colour::On).count());
+    const int chosen = static_cast<int>(
+        ReadColours(controls_, QStringLiteral("C_danzu"), 10 * row, 10, Colour::On).count());
     if (!Check_dm_jchong->isChecked() && count > chosen) {
         MessageBox::warning(this, QStringLiteral("错误提示"),
                             QStringLiteral("出胆个数不能大于选胆个数"));
@@ -688,132 +592,11 @@ void FourStarPanel::ChooseComeOutCount(int index) {
 }
 
 four::FourStarInput FourStarPanel::readInput() const {
-    four::FourStarInput in;
-    in.kill_direct = text(T_ding[0]->text());
-    in.junk_compounds = text(T_ding[1]->text());
-    in.junk_compounds_tolerance = ucf_rc[2]->text();
-    in.kill_pairs = text(T_ding[2]->text());
-    in.kill_pairs_tolerance = ucf_rc[3]->text();
-    in.require_pairs = text(T_ding[3]->text());
-    in.kill_triples = text(T_ding[4]->text());
-    in.kill_triples_tolerance = ucf_rc[4]->text();
-    in.require_triples = text(T_ding[5]->text());
-    in.kill_patterns = text(T_ding[6]->text());
-
-    for (int r = 0; r < 4; ++r)
-        in.position_kill[static_cast<std::size_t>(r)] = readChecks(Check_hewei_sha1, 10 * r, 10);
-    in.position_kill_tolerance = rangeOf(conditionTolerance[0], conditionTolerance[1]);
-
-    in.kill_sum_tails = readChecks(Check_hewei_sha, 0, 10);
-    in.kill_sums = text(sumBox->text());
-    in.kill_spans = readChecks(Check_kuadu_sha, 0, 10);
-    in.kill_all_digits = readChecks(Check_tsm_sha, 0, 10);
-    in.kill_ac = readChecks(Check_ac_sha, 0, 6, 1);
-
-    for (int r = 0; r < 4; ++r) {
-        four::BankerRow& row = in.banker_rows[static_cast<std::size_t>(r)];
-        row.digits = readColours(C_danzu, 10 * r, 10, Colour::On);
-        row.counts = readColours(C_danzu_gs, 5 * r, 5, Colour::On);
-    }
-    in.banker_count_repeats = Check_dm_jchong->isChecked();
-    in.banker_tolerance = rangeOf(conditionTolerance[2], conditionTolerance[3]);
-
-    in.ratio_big_small = readCaptions(C_bi, 0, 4);
-    in.ratio_odd_even = readCaptions(C_bi, 5, 9);
-    in.ratio_prime_composite = readCaptions(C_bi, 10, 14);
-    in.ratio_tolerance = ucf_rc[1]->text();
-    in.special_shapes = readCaptions(C_bi, kSpecialFirst, kBigSmallFirst - 1);
-    in.pattern_big_small = readCaptions(C_bi, kBigSmallFirst, kOddEvenFirst - 1);
-    in.pattern_odd_even = readCaptions(C_bi, kOddEvenFirst, kPrimeFirst - 1);
-    in.pattern_prime_composite = readCaptions(C_bi, kPrimeFirst, kRouteFirst - 1);
-    in.pattern_route012 = readCaptions(C_bi, kRouteFirst, kRouteLast);
-    in.pattern_tolerance = ucf_rc[0]->text();
-
-    in.run_repeat = readCaptions(C_bi, kRunRepeatFirst, kRunRepeatLast);
-    for (int i = 0; i <= kExtremeLast; ++i) {
-        // Chosen is any colour but grey, whoever set it.
-        if (colourAt(C_max, i) == Colour::Off)
-            continue;
-        if (i < kLargestFirst)
-            in.smallest_digits.set(static_cast<std::size_t>(i));
-        else
-            in.largest_digits.set(static_cast<std::size_t>(i - kLargestFirst + 1));
-    }
-    for (std::size_t j = 0; j < in.two_star_splice.size(); ++j)
-        in.two_star_splice[j] = text(ucf_ssc23x1[j]->text());
-    in.two_star_splice_delete = Option_sx[1]->isChecked();
-    in.two_star_splice_tolerance = ucf_rc[5]->text();
-    for (std::size_t j = 0; j < in.three_star_splice.size(); ++j)
-        in.three_star_splice[j] = text(ucf_ssc23x1[6 + j]->text());
-    in.three_star_splice_delete = Option_sx[3]->isChecked();
-    in.three_star_splice_tolerance = ucf_rc[6]->text();
-
-    in.base_set = text(baseSetBox->text());
-    in.total_tolerance = rangeOf(totalLower, totalUpper);
-    return in;
+    return ReadAll(FourStarBindings(), controls_);
 }
 
 void FourStarPanel::writeInput(const four::FourStarInput& in) {
-    T_ding[0]->setText(text(in.kill_direct));
-    T_ding[1]->setText(text(in.junk_compounds));
-    ucf_rc[2]->setText(in.junk_compounds_tolerance);
-    T_ding[2]->setText(text(in.kill_pairs));
-    ucf_rc[3]->setText(in.kill_pairs_tolerance);
-    T_ding[3]->setText(text(in.require_pairs));
-    T_ding[4]->setText(text(in.kill_triples));
-    ucf_rc[4]->setText(in.kill_triples_tolerance);
-    T_ding[5]->setText(text(in.require_triples));
-    T_ding[6]->setText(text(in.kill_patterns));
-
-    for (int r = 0; r < 4; ++r)
-        writeChecks(Check_hewei_sha1, 10 * r, 10, in.position_kill[static_cast<std::size_t>(r)]);
-    setRange(conditionTolerance[0], conditionTolerance[1], in.position_kill_tolerance);
-
-    writeChecks(Check_hewei_sha, 0, 10, in.kill_sum_tails);
-    sumBox->setText(text(in.kill_sums));
-    sumBox->setCursorPosition(0);
-    writeChecks(Check_kuadu_sha, 0, 10, in.kill_spans);
-    writeChecks(Check_tsm_sha, 0, 10, in.kill_all_digits);
-    writeChecks(Check_ac_sha, 0, 6, in.kill_ac, 1);
-
-    for (int r = 0; r < 4; ++r) {
-        const four::BankerRow& row = in.banker_rows[static_cast<std::size_t>(r)];
-        writeColours(C_danzu, 10 * r, 10, row.digits, Colour::On);
-        writeColours(C_danzu_gs, 5 * r, 5, row.counts, Colour::On);
-    }
-    Check_dm_jchong->setChecked(in.banker_count_repeats);
-    setRange(conditionTolerance[2], conditionTolerance[3], in.banker_tolerance);
-
-    writeCaptions(C_bi, 0, 4, in.ratio_big_small);
-    writeCaptions(C_bi, 5, 9, in.ratio_odd_even);
-    writeCaptions(C_bi, 10, 14, in.ratio_prime_composite);
-    ucf_rc[1]->setText(in.ratio_tolerance);
-    writeCaptions(C_bi, kSpecialFirst, kBigSmallFirst - 1, in.special_shapes);
-    writeCaptions(C_bi, kBigSmallFirst, kOddEvenFirst - 1, in.pattern_big_small);
-    writeCaptions(C_bi, kOddEvenFirst, kPrimeFirst - 1, in.pattern_odd_even);
-    writeCaptions(C_bi, kPrimeFirst, kRouteFirst - 1, in.pattern_prime_composite);
-    writeCaptions(C_bi, kRouteFirst, kRouteLast, in.pattern_route012);
-    ucf_rc[0]->setText(in.pattern_tolerance);
-
-    writeCaptions(C_bi, kRunRepeatFirst, kRunRepeatLast, in.run_repeat);
-    for (int i = 0; i <= kExtremeLast; ++i) {
-        const bool chosen =
-            i < kLargestFirst
-                ? in.smallest_digits.test(static_cast<std::size_t>(i))
-                : in.largest_digits.test(static_cast<std::size_t>(i - kLargestFirst + 1));
-        setColourAt(C_max, i, chosen ? Colour::On : Colour::Off);
-    }
-    for (std::size_t j = 0; j < in.two_star_splice.size(); ++j)
-        ucf_ssc23x1[j]->setText(text(in.two_star_splice[j]));
-    Option_sx[in.two_star_splice_delete ? 1 : 0]->setChecked(true);
-    ucf_rc[5]->setText(in.two_star_splice_tolerance);
-    for (std::size_t j = 0; j < in.three_star_splice.size(); ++j)
-        ucf_ssc23x1[6 + j]->setText(text(in.three_star_splice[j]));
-    Option_sx[in.three_star_splice_delete ? 3 : 2]->setChecked(true);
-    ucf_rc[6]->setText(in.three_star_splice_tolerance);
-
-    baseSetBox->setText(text(in.base_set));
-    setRange(totalLower, totalUpper, in.total_tolerance);
+    WriteAll(FourStarBindings(), controls_, in);
 }
 
 } // namespace sorvanta::ui

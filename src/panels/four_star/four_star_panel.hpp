@@ -44,7 +44,8 @@ public:
     // The page buttons C_sst_0: 0..7 a page, 99 the main page.
     void switchPage(int index);
 
-    // The result list and count (ShowSurvivors' steps 1 to 4).
+    // The write side of the bridge: the result list, four numbers a line,
+    // and its count.
     void showRows(const std::vector<int>& rows);
     void fillTotalToleranceLists();
     // Com_rc 0..3 (position-kill and banker-row tolerance) offer 0 to 4.

@@ -1,0 +1,174 @@
+#pragma once
+
+// The bridge between a panel's controls and its input value, as a table: one
+// row binds one field (by its scheme name) to the controls that hold it, so a
+// panel's readInput()/writeInput() are two loops and a field is named once
+// on this side.
+
+#include "common/allowed_counts.hpp"
+
+#include <QString>
+
+#include <bitset>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace sorvanta::ui {
+
+class ControlRegistry;
+
+template <class Input> struct Binding {
+    std::string field; // the scheme field it holds ("banker_rows[2].digits")
+    std::function<void(const ControlRegistry&, Input&)> read;
+    std::function<void(const ControlRegistry&, const Input&)> write;
+};
+
+template <class Input> using Bindings = std::vector<Binding<Input>>;
+
+template <class Input> Input ReadAll(const Bindings<Input>& rows, const ControlRegistry& controls) {
+    Input in;
+    for (const Binding<Input>& row : rows)
+        row.read(controls, in);
+    return in;
+}
+
+template <class Input>
+void WriteAll(const Bindings<Input>& rows, const ControlRegistry& controls, const Input& in) {
+    for (const Binding<Input>& row : rows)
+        row.write(controls, in);
+}
+
+// The scheme's top-level field of a binding ("banker_rows" for
+// "banker_rows[2].digits").
+std::string TopLevelField(const std::string& field);
+
+// ---- the control kinds, each read and written by one pair of functions -----
+using DigitSet = std::bitset<10>;
+using CaptionSet = std::set<std::string>;
+
+// A text box, line box or base-number box, as typed.
+std::string ReadText(const ControlRegistry& c, const QString& array, int index);
+void WriteText(const ControlRegistry& c, const QString& array, int index, const std::string& text);
+// A range control (ucf_rc).
+RangeText ReadRange(const ControlRegistry& c, int index);
+void WriteRange(const ControlRegistry& c, int index, const RangeText& range);
+// Two editable lists (Com_rc lower, upper).
+RangeText ReadListRange(const ControlRegistry& c, int lower, int upper);
+void WriteListRange(const ControlRegistry& c, int lower, int upper, const RangeText& range);
+// Check boxes first..first+count-1 as digits offset..offset+count-1.
+DigitSet ReadChecks(const ControlRegistry& c, const QString& array, int first, int count,
+                    int offset = 0);
+void WriteChecks(const ControlRegistry& c, const QString& array, int first, int count,
+                 const DigitSet& digits, int offset = 0);
+// Colour buttons as digits: chosen is `chosen`, or any colour but grey when
+// `chosen` is 0 (whoever set it).
+DigitSet ReadColours(const ControlRegistry& c, const QString& array, int first, int count,
+                     int chosen, int offset = 0);
+void WriteColours(const ControlRegistry& c, const QString& array, int first, int count,
+                  const DigitSet& digits, int chosen, int offset = 0);
+// Colour buttons as the captions of the chosen ones.
+CaptionSet ReadCaptions(const ControlRegistry& c, const QString& array, int first, int last,
+                        int chosen);
+void WriteCaptions(const ControlRegistry& c, const QString& array, int first, int last,
+                   const CaptionSet& captions, int chosen);
+// A check box or option button.
+bool ReadChecked(const ControlRegistry& c, const QString& array, int index);
+void WriteChecked(const ControlRegistry& c, const QString& array, int index, bool on);
+
+// ---- rows ------------------------------------------------------------------
+template <class Input, class T> using Member = std::function<T&(Input&)>;
+
+template <class Input, class Get>
+Binding<Input> TextRow(std::string field, Get get, const char* array, int index) {
+    return {std::move(field),
+            [=](const ControlRegistry& c, Input& in) {
+                get(in) = ReadText(c, QString::fromLatin1(array), index);
+            },
+            [=](const ControlRegistry& c, const Input& in) {
+                WriteText(c, QString::fromLatin1(array), index, get(const_cast<Input&>(in)));
+            }};
+}
+
+template <class Input, class Get> Binding<Input> RangeRow(std::string field, Get get, int index) {
+    return {std::move(field),
+            [=](const ControlRegistry& c, Input& in) { get(in) = ReadRange(c, index); },
+            [=](const ControlRegistry& c, const Input& in) {
+                WriteRange(c, index, get(const_cast<Input&>(in)));
+            }};
+}
+
+template <class Input, class Get>
+Binding<Input> ListRangeRow(std::string field, Get get, int lower, int upper) {
+    return {std::move(field),
+            [=](const ControlRegistry& c, Input& in) { get(in) = ReadListRange(c, lower, upper); },
+            [=](const ControlRegistry& c, const Input& in) {
+                WriteListRange(c, lower, upper, get(const_cast<Input&>(in)));
+            }};
+}
+
+template <class Input, class Get>
+Binding<Input> CheckRow(std::string field, Get get, const char* array, int first, int count,
+                        int offset = 0) {
+    return {std::move(field),
+            [=](const ControlRegistry& c, Input& in) {
+                get(in) = ReadChecks(c, QString::fromLatin1(array), first, count, offset);
+            },
+            [=](const ControlRegistry& c, const Input& in) {
+                WriteChecks(c, QString::fromLatin1(array), first, count,
+                            get(const_cast<Input&>(in)), offset);
+            }};
+}
+
+template <class Input, class Get>
+Binding<Input> ColourRow(std::string field, Get get, const char* array, int first, int count,
+                         int chosen, int offset = 0) {
+    return {std::move(field),
+            [=](const ControlRegistry& c, Input& in) {
+                get(in) = ReadColours(c, QString::fromLatin1(array), first, count, chosen, offset);
+            },
+            [=](const ControlRegistry& c, const Input& in) {
+                WriteColours(c, QString::fromLatin1(array), first, count,
+                             get(const_cast<Input&>(in)), chosen, offset);
+            }};
+}
+
+template <class Input, class Get>
+Binding<Input> CaptionRow(std::string field, Get get, const char* array, int first, int last,
+                            int chosen) {
+    return {std::move(field),
+            [=](const ControlRegistry& c, Input& in) {
+                get(in) = ReadCaptions(c, QString::fromLatin1(array), first, last, chosen);
+            },
+            [=](const ControlRegistry& c, const Input& in) {
+                WriteCaptions(c, QString::fromLatin1(array), first, last,
+                              get(const_cast<Input&>(in)), chosen);
+            }};
+}
+
+template <class Input, class Get>
+Binding<Input> CheckedRow(std::string field, Get get, const char* array, int index = 0) {
+    return {std::move(field),
+            [=](const ControlRegistry& c, Input& in) {
+                get(in) = ReadChecked(c, QString::fromLatin1(array), index);
+            },
+            [=](const ControlRegistry& c, const Input& in) {
+                WriteChecked(c, QString::fromLatin1(array), index, get(const_cast<Input&>(in)));
+            }};
+}
+
+// Two option buttons of which `on` holds the field's true.
+template <class Input, class Get>
+Binding<Input> OptionRow(std::string field, Get get, const char* array, int off, int on) {
+    return {std::move(field),
+            [=](const ControlRegistry& c, Input& in) {
+                get(in) = ReadChecked(c, QString::fromLatin1(array), on);
+            },
+            [=](const ControlRegistry& c, const Input& in) {
+                WriteChecked(c, QString::fromLatin1(array), get(const_cast<Input&>(in)) ? on : off,
+                             true);
+            }};
+}
+
+} // namespace sorvanta::ui
