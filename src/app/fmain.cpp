@@ -18,6 +18,8 @@
 #include <QListWidget>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace sorvanta::ui {
 
 namespace {
@@ -31,7 +33,6 @@ constexpr int kMargin = 100;
 constexpr int kWindowHeight = kStripY + kStripHeight + kMargin;
 constexpr int kProgressWidth = 4890;
 constexpr int kProgressHeight = 540;
-constexpr int kTrackWidth = 4590;
 constexpr int kTrackHeight = 270;
 } // namespace
 
@@ -61,6 +62,8 @@ Fmain::Fmain(QWidget* parent) : QWidget(parent) {
                                    i == 2 ? Colour::On : Colour::Off);
         controls_.add(QStringLiteral("C_ding"), i, b);
         b->setGeometry(twipsRect(i * 1410, 0, 1400, 360));
+        // A CJK caption is taller than the twips allow at some sizes.
+        b->resize(b->width(), qMax(b->height(), b->minimumSizeHint().height() + 4));
         QFont f = b->font();
         f.setBold(true);
         b->setFont(f);
@@ -108,7 +111,10 @@ Fmain::Fmain(QWidget* parent) : QWidget(parent) {
     Frame_jindu_ = new QGroupBox(QStringLiteral("正在过滤中，请稍等。。。"), this);
     Frame_jindu_->setObjectName(QStringLiteral("Frame_jindu"));
     Frame_jindu_->setAutoFillBackground(true);
-    Frame_jindu_->resize(twipsSize(kProgressWidth, kProgressHeight + 240));
+    // As wide as the strip's column, so it never covers the result list.
+    Frame_jindu_->resize(twips(qMin(kProgressWidth, kStripWidth)),
+                         qMax(twips(kProgressHeight),
+                              Frame_jindu_->minimumSizeHint().height() + twips(kTrackHeight)));
     for (int i = 0; i < 2; ++i) {
         T_jindutiao_[i] = new QFrame(Frame_jindu_);
         controls_.add(QStringLiteral("T_jindutiao"), i, T_jindutiao_[i]);
@@ -116,15 +122,25 @@ Fmain::Fmain(QWidget* parent) : QWidget(parent) {
         QPalette pal = T_jindutiao_[i]->palette();
         pal.setColor(QPalette::Window, i == 0 ? Qt::white : Qt::red);
         T_jindutiao_[i]->setPalette(pal);
-        T_jindutiao_[i]->setGeometry(twipsRect(150, 330, kTrackWidth, kTrackHeight));
+        T_jindutiao_[i]->setGeometry(twips(75), Frame_jindu_->height() - twips(kTrackHeight) - 6,
+                                     Frame_jindu_->width() - twips(150), twips(kTrackHeight));
     }
     T_jindutiao_[0]->setFrameShape(QFrame::Box);
     Frame_jindu_->hide();
 
-    setFixedSize(twips(windowWidthTwips(2)), twips(kWindowHeight));
+    // The twips heights were drawn for a smaller font: a panel or the strip
+    // grows to what its groups need, and the window with them.
+    panelTop_ = qMax(twips(kPanelY), C_ding_[0]->geometry().bottom() + 3);
+    panelHeight_ = qMax(twips(kPanelHeight), fourStar_->minimumSizeHint().height());
+    const int stripHeight = std::max({twips(kStripHeight), strip_->minimumSizeHint().height(),
+                                      panelTop_ + panelHeight_ - twips(kStripY)});
+    stripHeight_ = stripHeight;
+    windowHeight_ = qMax(twips(kWindowHeight), twips(kStripY) + stripHeight + twips(kMargin));
+    for (auto it = Pic_di_.begin(); it != Pic_di_.end(); ++it)
+        it.value()->setGeometry(twips(kPanelX), panelTop_, twips(panelWidth(it.key())),
+                                panelHeight_);
     // Until start-up places the window for its mode, lay out four-star.
-    strip_->setGeometry(twipsRect(panelWidth(2) + kMargin, kStripY, kStripWidth, kStripHeight));
-    Frame_jindu_->move(twips(windowWidthTwips(2) - kProgressWidth - kMargin), twips(3300));
+    placeForMode(2);
 
     quit_ = [] {
         QCoreApplication::exit(0);
@@ -161,17 +177,22 @@ void Fmain::switchMode(int mode) {
         it.value()->setVisible(it.key() == mode);
     Pic_di_[mode]->raise();
     C_ding_[mode]->setBackColor(Colour::On);
+    placeForMode(mode);
+    strip_->set_mode_positions(mode);
+}
+
+void Fmain::placeForMode(int mode) {
     // The strip follows the panel, so the window is the panel, the strip
     // and their margins, and nothing of it is hidden off the edge.
     const int width = windowWidthTwips(mode);
-    strip_->setGeometry(twipsRect(panelWidth(mode) + kMargin, kStripY, kStripWidth, kStripHeight));
+    const int stripX = twips(panelWidth(mode) + kMargin);
+    strip_->setGeometry(stripX, twips(kStripY), twips(kStripWidth), stripHeight_);
     // The wider panels behind the current one reach under the strip; it
     // must stay on top of them, and the progress frame on top of all.
     strip_->raise();
-    Frame_jindu_->move(twips(width - kProgressWidth - kMargin), twips(3300));
+    Frame_jindu_->move(stripX, twips(3300));
     Frame_jindu_->raise();
-    setFixedSize(twips(width), twips(kWindowHeight));
-    strip_->set_mode_positions(mode);
+    setFixedSize(twips(width), windowHeight_);
 }
 
 void Fmain::RunCommandGuarded(QPushButton* button, int index, const std::function<void(int)>& run) {

@@ -68,6 +68,7 @@ protected:
 private:
     friend void RunStartup(Fmain& window);
     void RunCommandGuarded(QPushButton* button, int index, const std::function<void(int)>& run);
+    void placeForMode(int mode);
 
     ControlRegistry controls_;
     FourStarCommands* fourStarCommands_ = nullptr;
@@ -82,6 +83,10 @@ private:
     QButtonGroup* C_guolv_ks_ = nullptr;
     QButtonGroup* C_cls_ = nullptr;
     bool commandRunning_ = false;
+    int panelTop_ = 0;
+    int panelHeight_ = 0;
+    int stripHeight_ = 0;
+    int windowHeight_ = 0;
     std::function<void()> quit_;
 };
 

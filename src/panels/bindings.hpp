@@ -136,7 +136,7 @@ Binding<Input> ColourRow(std::string field, Get get, const char* array, int firs
 
 template <class Input, class Get>
 Binding<Input> CaptionRow(std::string field, Get get, const char* array, int first, int last,
-                            int chosen) {
+                          int chosen) {
     return {std::move(field),
             [=](const ControlRegistry& c, Input& in) {
                 get(in) = ReadCaptions(c, QString::fromLatin1(array), first, last, chosen);

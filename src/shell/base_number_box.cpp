@@ -1,5 +1,7 @@
 #include "shell/base_number_box.hpp"
 
+#include "shell/colour_button.hpp"
+
 #include "common/base_number_table.hpp"
 #include "shell/message_box.hpp"
 #include "shell/mycode.hpp"
@@ -23,13 +25,12 @@ BaseNumberBox::BaseNumberBox(const QString& pattern, QWidget* parent)
     T_dd->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Lzhushu = new QLabel(QStringLiteral("0"), this);
     Lzhushu->setObjectName(QStringLiteral("Lzhushu"));
-    C_zt = new QPushButton(QStringLiteral("粘"), this);
+    C_zt = new FlatButton(QStringLiteral("粘"), this);
     C_zt->setObjectName(QStringLiteral("C_zt"));
-    C_cls = new QPushButton(QStringLiteral("清"), this);
+    C_cls = new FlatButton(QStringLiteral("清"), this);
     C_cls->setObjectName(QStringLiteral("C_cls"));
     for (QPushButton* b : {C_zt, C_cls}) {
-        b->setAutoDefault(false);
-        b->setFixedWidth(b->fontMetrics().horizontalAdvance(b->text()) + 14);
+        b->setFixedWidth(b->minimumSizeHint().width() + 10);
     }
 
     auto* v = new QVBoxLayout(this);

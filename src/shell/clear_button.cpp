@@ -1,5 +1,6 @@
 #include "shell/clear_button.hpp"
 
+#include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
 
 #include <QButtonGroup>
@@ -14,16 +15,14 @@ namespace sorvanta::ui {
 
 QPushButton* AddClearButton(ControlRegistry& controls, QButtonGroup* group, int code,
                             const QString& caption, QWidget* parent, const QString& array) {
-    auto* button = new QPushButton(caption, parent);
-    button->setAutoDefault(false);
+    auto* button = new FlatButton(caption, parent);
     controls.add(array, code, button);
     if (group)
         group->addButton(button, code);
     // As small as the caption allows: most sit at the ends of button rows.
     // The size follows the font the button really gets, so a CJK font
     // larger than the C locale's never cuts the caption.
-    const QFontMetrics fm(button->font());
-    button->setFixedSize(fm.horizontalAdvance(button->text()) + 8, fm.height() + 6);
+    button->setFixedSize(button->minimumSizeHint() + QSize(4, 2));
     return button;
 }
 

@@ -1,7 +1,6 @@
 #include "shell/colour_button.hpp"
 
-#include <QStyleOptionButton>
-#include <QStylePainter>
+#include <QPainter>
 
 namespace sorvanta::ui {
 
@@ -10,7 +9,7 @@ QColor toQColor(int v) {
 }
 
 ColourButton::ColourButton(const QString& caption, QWidget* parent, int backColor)
-    : QPushButton(caption, parent), backColor_(backColor - 1) {
+    : FlatButton(caption, parent), backColor_(backColor - 1) {
     setFocusPolicy(Qt::StrongFocus);
     setBackColor(backColor);
 }
@@ -28,24 +27,39 @@ void ColourButton::setBackColor(int colourValue) {
     emit backColorChanged(colourValue);
 }
 
-// The caption is drawn over the whole face rather than the style's padded
-// contents, so the small pattern buttons keep four characters readable.
-void ColourButton::paintEvent(QPaintEvent*) {
-    QStylePainter p(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    p.drawControl(QStyle::CE_PushButtonBevel, option);
-    QRect face = rect().adjusted(1, 0, -1, 0);
+FlatButton::FlatButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+    setAutoDefault(false);
+}
+
+QSize FlatButton::minimumSizeHint() const {
+    const QFontMetrics fm(font());
+    return {fm.horizontalAdvance(text()) + 4, fm.height() + 2};
+}
+
+QSize FlatButton::sizeHint() const {
+    const QFontMetrics fm(font());
+    return {fm.horizontalAdvance(text()) + 16, fm.height() + 8};
+}
+
+void FlatButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QColor face = palette().color(QPalette::Button);
+    // Flat: the back colour itself, no style gradient, so a colour state
+    // reads as that colour; a darker edge and a shift show a press.
+    p.fillRect(rect(), isDown() ? face.darker(115) : face);
+    p.setPen(face.darker(isEnabled() ? 160 : 120));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    QRect caption = rect().adjusted(1, 0, -1, 0);
     if (isDown())
-        face.translate(0, 1);
+        caption.translate(0, 1);
     p.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    p.drawText(face, Qt::AlignCenter | Qt::TextSingleLine, text());
+    p.setFont(font());
+    p.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, text());
     if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(2, 2, -2, -2);
-        p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        QPen dotted(palette().color(QPalette::ButtonText), 1, Qt::DotLine);
+        p.setPen(dotted);
+        p.drawRect(rect().adjusted(2, 2, -3, -3));
     }
 }
 

@@ -17,9 +17,25 @@ constexpr int White = 16777215;
 
 QColor toQColor(int colourValue);
 
-// A command or toggle button whose state is its back colour. There is no
-// other "selected" flag: whoever needs the state compares backColor().
-class ColourButton : public QPushButton {
+// A small button painted flat in its palette's button colour, its caption
+// over the whole face rather than the style's padded contents, so the
+// hundreds of small condition buttons keep their captions readable. Its
+// minimum size is what its caption needs in the font it really has.
+class FlatButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit FlatButton(const QString& caption, QWidget* parent = nullptr);
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A command or toggle button whose state is its back colour, painted flat
+// so "pure red" reads as red. There is no other "selected" flag: whoever
+// needs the state compares backColor().
+class ColourButton : public FlatButton {
     Q_OBJECT
 public:
     explicit ColourButton(const QString& caption, QWidget* parent = nullptr,
@@ -31,9 +47,6 @@ public:
 
 signals:
     void backColorChanged(int colourValue);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     int backColor_;

@@ -14,7 +14,9 @@ using four::FourStarInput;
 using In = FourStarInput;
 
 template <auto M> auto F() {
-    return [](auto& in) -> auto& { return in.*M; };
+    return [](auto& in) -> auto& {
+        return in.*M;
+    };
 }
 
 std::string Indexed(const char* field, std::size_t i, const char* sub = nullptr) {
@@ -67,18 +69,17 @@ Bindings<In> Build() {
         CaptionRow<In>("ratio_big_small", F<&In::ratio_big_small>(), "C_bi", 0, 4, Colour::On),
         CaptionRow<In>("ratio_odd_even", F<&In::ratio_odd_even>(), "C_bi", 5, 9, Colour::On),
         CaptionRow<In>("ratio_prime_composite", F<&In::ratio_prime_composite>(), "C_bi", 10, 14,
-                         Colour::On),
+                       Colour::On),
         RangeRow<In>("ratio_tolerance", F<&In::ratio_tolerance>(), 1),
-        CaptionRow<In>("special_shapes", F<&In::special_shapes>(), "C_bi", 15, 20,
-                         Colour::Yellow),
+        CaptionRow<In>("special_shapes", F<&In::special_shapes>(), "C_bi", 15, 20, Colour::Yellow),
         CaptionRow<In>("pattern_big_small", F<&In::pattern_big_small>(), "C_bi", 21, 36,
-                         Colour::Yellow),
+                       Colour::Yellow),
         CaptionRow<In>("pattern_odd_even", F<&In::pattern_odd_even>(), "C_bi", 37, 52,
-                         Colour::Yellow),
-        CaptionRow<In>("pattern_prime_composite", F<&In::pattern_prime_composite>(), "C_bi", 53,
-                         68, Colour::Yellow),
+                       Colour::Yellow),
+        CaptionRow<In>("pattern_prime_composite", F<&In::pattern_prime_composite>(), "C_bi", 53, 68,
+                       Colour::Yellow),
         CaptionRow<In>("pattern_route012", F<&In::pattern_route012>(), "C_bi", 69, 149,
-                         Colour::Yellow),
+                       Colour::Yellow),
         RangeRow<In>("pattern_tolerance", F<&In::pattern_tolerance>(), 0),
         CaptionRow<In>("run_repeat", F<&In::run_repeat>(), "C_bi", 150, 158, Colour::Yellow),
         // Chosen is any colour but grey, whoever set it (0 as the colour).
@@ -92,14 +93,15 @@ Bindings<In> Build() {
             "ucf_ssc23x1", static_cast<int>(j)));
     rows.push_back(
         OptionRow<In>("two_star_splice_mode", F<&In::two_star_splice_delete>(), "Option_sx", 0, 1));
-    rows.push_back(RangeRow<In>("two_star_splice_tolerance", F<&In::two_star_splice_tolerance>(), 5));
+    rows.push_back(
+        RangeRow<In>("two_star_splice_tolerance", F<&In::two_star_splice_tolerance>(), 5));
     for (std::size_t j = 0; j < 4; ++j)
         rows.push_back(TextRow<In>(
             Indexed("three_star_splice", j),
             [j](auto& in) -> auto& { return in.three_star_splice[j]; }, "ucf_ssc23x1",
             static_cast<int>(6 + j)));
     rows.push_back(OptionRow<In>("three_star_splice_mode", F<&In::three_star_splice_delete>(),
-                                  "Option_sx", 2, 3));
+                                 "Option_sx", 2, 3));
     rows.push_back(
         RangeRow<In>("three_star_splice_tolerance", F<&In::three_star_splice_tolerance>(), 6));
     rows.push_back(TextRow<In>("base_set", F<&In::base_set>(), "T_cs_ip", 3));

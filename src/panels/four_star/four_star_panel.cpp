@@ -84,6 +84,12 @@ FourStarPanel::FourStarPanel(ControlRegistry& controls, QButtonGroup* commands,
     buildSplicePage(6, 0, 6, 0, 5, 6, 34);
     buildSplicePage(7, 6, 4, 2, 6, 4, 35);
     buildConditionArea();
+    // The pages take their twips height, or what the tallest of them needs
+    // in the font it really has.
+    int pageHeight = twips(2700);
+    for (QGroupBox* page : pages)
+        pageHeight = std::max(pageHeight, page->minimumSizeHint().height());
+    findChild<QWidget*>(QStringLiteral("pageStack"))->setFixedHeight(pageHeight);
 }
 
 QComboBox* FourStarPanel::makeToleranceBox(QWidget* parent) const {

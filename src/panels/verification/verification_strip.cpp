@@ -107,7 +107,7 @@ VerificationStrip::VerificationStrip(ControlRegistry& controls, QButtonGroup* co
     drawRow->addWidget(new QLabel(QStringLiteral("提取最近"), extract));
     drawCount = new LineBox(QStringLiteral("50"), extract);
     controls_.add(QStringLiteral("T_cs_ip"), 4, drawCount);
-    drawCount->setFixedWidth(twips(600));
+    drawCount->setFixedWidth(qMax(twips(600), drawCount->minimumSizeHint().width()));
     drawRow->addWidget(drawCount);
     drawRow->addWidget(new QLabel(QStringLiteral("期号码"), extract));
     drawRow->addStretch(1);
