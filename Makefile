@@ -51,8 +51,14 @@ bench: deps
 screenshots: deps
 	cmake -S . -B $(BUILD)/release -DCMAKE_BUILD_TYPE=Release -DSORVANTA_BUILD_TESTS=OFF
 	cmake --build $(BUILD)/release -j$(JOBS) --target sorvanta-screenshots
-	mkdir -p screenshots
-	QT_QPA_PLATFORM=offscreen $(BUILD)/release/tools/sorvanta-screenshots screenshots
+	@# zh_CN is what players run (Noto Sans CJK, wider and taller than the C
+	@# locale's font); C and 1.5x show the layout holds elsewhere too.
+	for locale in zh_CN.UTF-8 C; do \
+	  LANG=$$locale LC_ALL=$$locale QT_QPA_PLATFORM=offscreen \
+	    $(BUILD)/release/sorvanta-screenshots screenshots/$${locale%%.*}; \
+	done
+	LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 QT_SCALE_FACTOR=1.5 QT_QPA_PLATFORM=offscreen \
+	  $(BUILD)/release/sorvanta-screenshots screenshots/zh_CN-1.5x
 
 format: deps
 	clang-format -i $(SOURCES)

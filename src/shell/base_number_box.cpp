@@ -23,6 +23,9 @@ BaseNumberBox::BaseNumberBox(const QString& pattern, QWidget* parent)
     T_dd = new TextBox(QString(), this);
     T_dd->setObjectName(QStringLiteral("T_dd"));
     T_dd->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A box emptied by hand holds no number, and its count says so.
+    connect(T_dd, &TextBox::emptiedByDoubleClick, this,
+            [this] { Lzhushu->setText(QStringLiteral("0")); });
     Lzhushu = new QLabel(QStringLiteral("0"), this);
     Lzhushu->setObjectName(QStringLiteral("Lzhushu"));
     C_zt = new FlatButton(QStringLiteral("粘"), this);

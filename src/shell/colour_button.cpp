@@ -31,6 +31,14 @@ FlatButton::FlatButton(const QString& caption, QWidget* parent) : QPushButton(ca
     setAutoDefault(false);
 }
 
+void FlatButton::setMarked(bool marked) {
+    if (marked == marked_)
+        return;
+    marked_ = marked;
+    setToolTip(marked ? QStringLiteral("此页有生效的条件") : QString());
+    update();
+}
+
 QSize FlatButton::minimumSizeHint() const {
     const QFontMetrics fm(font());
     return {fm.horizontalAdvance(text()) + 4, fm.height() + 2};
@@ -56,6 +64,15 @@ void FlatButton::paintEvent(QPaintEvent*) {
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     p.setFont(font());
     p.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, text());
+    if (marked_) {
+        const int r = qMax(2, height() / 7);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(220, 0, 0));
+        p.drawEllipse(QPoint(width() - r - 3, r + 3), r, r);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setBrush(Qt::NoBrush);
+    }
     if (hasFocus()) {
         QPen dotted(palette().color(QPalette::ButtonText), 1, Qt::DotLine);
         p.setPen(dotted);

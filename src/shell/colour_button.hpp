@@ -28,8 +28,16 @@ public:
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
 
+    // A small red dot in the corner: something behind this button is in
+    // force though it is not in view (a page that holds a condition).
+    void setMarked(bool marked);
+    bool isMarked() const { return marked_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool marked_ = false;
 };
 
 // A command or toggle button whose state is its back colour, painted flat

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -100,6 +101,13 @@ private slots:
     void shrinkThroughControls();
     void shrinkSurvivesGarbage();
     void bindingsNameTheSchemeFields();
+    void hiddenPageShowsItsCondition_data();
+    void hiddenPageShowsItsCondition();
+    void hintSelectedOnFocus_data();
+    void hintSelectedOnFocus();
+    void spliceBoxEmptiedShowsCountZero();
+    void ctrlCCopiesSelectedRows();
+    void colourButtonsPaintFlat();
 };
 
 void TestFourStarPanel::init() {
@@ -707,6 +715,108 @@ void TestFourStarPanel::bindingsNameTheSchemeFields() {
     for (const auto& field : scheme::FourStarFields())
         saved.insert(field.name);
     QCOMPARE(bound, saved);
+}
+
+void TestFourStarPanel::hiddenPageShowsItsCondition_data() {
+    QTest::addColumn<QString>("control"); // what the player fills
+    QTest::addColumn<QString>("text");    // typed, or empty to tick a check box
+    QTest::addColumn<int>("page");        // -1: no page marked
+    QTest::newRow("kill direct") << "T_ding_0"
+                                 << "1234" << 0;
+    QTest::newRow("junk compounds") << "T_ding_1"
+                                    << "12*34*5*6" << 1;
+    QTest::newRow("require pairs") << "T_ding_3"
+                                   << "12" << 2;
+    QTest::newRow("kill triples") << "T_ding_4"
+                                  << "123" << 3;
+    QTest::newRow("kill patterns") << "T_ding_6"
+                                   << "1*2*" << 4;
+    QTest::newRow("position kill") << "Check_hewei_sha1_13"
+                                   << "" << 4;
+    QTest::newRow("no digit, no mark") << "T_ding_2"
+                                       << "双击清空 abc" << -1;
+}
+
+void TestFourStarPanel::hiddenPageShowsItsCondition() {
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    QFETCH(int, page);
+    if (text.isEmpty())
+        find<QCheckBox>(control)->setChecked(true);
+    else
+        find<TextBox>(control)->setText(text);
+    showPage(99);
+    for (int i = 0; i < 8; ++i)
+        QCOMPARE(colourButton(QStringLiteral("C_sst_0_%1").arg(i))->isMarked(), i == page);
+}
+
+void TestFourStarPanel::hintSelectedOnFocus_data() {
+    QTest::addColumn<bool>("byTab");
+    QTest::newRow("click") << false;
+    QTest::newRow("tab") << true;
+}
+
+// Typing into a box that shows its hint replaces the hint: the sum box's
+// hint holds sums of its own ("00 05 08 16") that would otherwise count.
+void TestFourStarPanel::hintSelectedOnFocus() {
+    QFETCH(bool, byTab);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    auto* sums = find<LineBox>("T_cs_ip_0");
+    if (byTab) {
+        sums->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(sums->hasFocus());
+    } else {
+        QTest::mouseClick(sums, Qt::LeftButton, {}, QPoint(20, sums->height() / 2));
+    }
+    QTRY_VERIFY(sums->hasSelectedText());
+    QTest::keyClicks(sums, QStringLiteral("12"));
+    QCOMPARE(sums->text(), QStringLiteral("12"));
+    // Once the hint is gone, a click places the cursor as usual.
+    QTest::mouseClick(find<QCheckBox>("Check_ac_sha_5"), Qt::LeftButton);
+    QTest::mouseClick(sums, Qt::LeftButton, {}, QPoint(sums->width() - 4, sums->height() / 2));
+    QTest::qWait(10);
+    QVERIFY(!sums->hasSelectedText());
+    QTest::mouseDClick(sums, Qt::LeftButton);
+    QCOMPARE(sums->text(), QString());
+}
+
+void TestFourStarPanel::spliceBoxEmptiedShowsCountZero() {
+    showPage(6);
+    BaseNumberBox* box = panel->ucf_ssc23x1[0];
+    QGuiApplication::clipboard()->setText(QStringLiteral("12 34 56"));
+    QTest::mouseClick(box->C_zt, Qt::LeftButton);
+    QCOMPARE(box->Lzhushu->text(), QStringLiteral("3"));
+    QTest::mouseDClick(box->T_dd->viewport(), Qt::LeftButton);
+    QCOMPARE(box->T_dd->text(), QString());
+    QCOMPARE(box->Lzhushu->text(), QStringLiteral("0"));
+}
+
+void TestFourStarPanel::ctrlCCopiesSelectedRows() {
+    typeDing(0, QStringLiteral("0001"));
+    shrink();
+    auto* list = find<QListWidget>("Li_out");
+    list->item(0)->setSelected(true);
+    list->item(2)->setSelected(true);
+    list->setFocus();
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral("0000 0002 0003 0004 0009 0010 0011 0012"));
+}
+
+// The state is the colour, so the face must show that colour, not a style
+// gradient over it.
+void TestFourStarPanel::colourButtonsPaintFlat() {
+    ColourButton* button = colourButton(QStringLiteral("C_bi_150"));
+    showPage(99);
+    for (int colour : {Colour::Red, Colour::Off, Colour::Yellow, Colour::On}) {
+        button->setBackColor(colour);
+        const QImage face = button->grab().toImage();
+        QCOMPARE(face.pixelColor(3, face.height() / 2).rgb(), toQColor(colour).rgb());
+        QCOMPARE(face.pixelColor(face.width() - 4, face.height() - 4).rgb(),
+                 toQColor(colour).rgb());
+    }
 }
 
 QTEST_MAIN(TestFourStarPanel)

@@ -270,6 +270,9 @@ void FourStarPanel::buildTopConditionPages() {
     for (int i = 0; i < 7; ++i) {
         T_ding[i] = new TextBox(i == 0 ? QString() : QString::fromUtf8(four::kDingHint));
         controls_.add(QStringLiteral("T_ding"), i, T_ding[i]);
+        if (i > 0)
+            T_ding[i]->setHints(
+                {QString::fromUtf8(four::kDingHint), QString::fromUtf8(four::kDingResetHint)});
     }
     auto toleranceRow = [this](int rangeIndex, QWidget* page) {
         auto* row = new QHBoxLayout;
@@ -376,6 +379,7 @@ QGroupBox* FourStarPanel::buildDigitKills() {
     }
     grid->addWidget(label("杀和值", box), 4, 0);
     sumBox = new LineBox(QString::fromUtf8(four::kSumHint), box);
+    sumBox->setHints({QString::fromUtf8(four::kSumHint)});
     controls_.add(QStringLiteral("T_cs_ip"), 0, sumBox);
     sumBox->setCursorPosition(0);
     grid->addWidget(sumBox, 4, 1, 1, 10);
@@ -523,6 +527,7 @@ QGroupBox* FourStarPanel::buildBaseSet() {
     auto* v = new QVBoxLayout(box);
     v->setContentsMargins(4, 2, 4, 4);
     baseSetBox = new TextBox(QString::fromUtf8(four::kBaseSetHint), box);
+    baseSetBox->setHints({QString::fromUtf8(four::kBaseSetHint)});
     controls_.add(QStringLiteral("T_cs_ip"), 3, baseSetBox);
     v->addWidget(baseSetBox);
     return box;

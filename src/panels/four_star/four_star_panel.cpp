@@ -1,8 +1,10 @@
 #include "panels/four_star/four_star_panel.hpp"
 
 #include "engine4/pipeline.hpp"
+#include "shell/base_number_box.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
+#include "shell/mycode.hpp"
 #include "shell/text_boxes.hpp"
 #include "shell/twips.hpp"
 
@@ -15,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -90,6 +93,61 @@ FourStarPanel::FourStarPanel(ControlRegistry& controls, QButtonGroup* commands,
     for (QGroupBox* page : pages)
         pageHeight = std::max(pageHeight, page->minimumSizeHint().height());
     findChild<QWidget*>(QStringLiteral("pageStack"))->setFixedHeight(pageHeight);
+    watchPages();
+}
+
+namespace {
+
+bool HoldsDigit(const QString& text) {
+    for (QChar c : text)
+        if (c >= u'0' && c <= u'9')
+            return true;
+    return false;
+}
+
+} // namespace
+
+void FourStarPanel::watchPages() {
+    for (TextBox* box : T_ding)
+        connect(box, &QPlainTextEdit::textChanged, this, &FourStarPanel::refreshPageMarks);
+    for (BaseNumberBox* box : ucf_ssc23x1)
+        connect(box->T_dd, &QPlainTextEdit::textChanged, this, &FourStarPanel::refreshPageMarks);
+    for (QAbstractButton* check : Check_hewei_sha1->buttons())
+        connect(check, &QAbstractButton::toggled, this, &FourStarPanel::refreshPageMarks);
+}
+
+void FourStarPanel::refreshPageMarks() {
+    // A box counts when it holds a digit: hints hold none, and a box with
+    // only other characters never filters.
+    auto anyBox = [&](int first, int last) {
+        for (int i = first; i <= last; ++i)
+            if (HoldsDigit(T_ding[static_cast<std::size_t>(i)]->text()))
+                return true;
+        return false;
+    };
+    auto anySplice = [&](int first, int last) {
+        for (int i = first; i <= last; ++i)
+            if (HoldsDigit(ucf_ssc23x1[static_cast<std::size_t>(i)]->text()))
+                return true;
+        return false;
+    };
+    bool positions = false;
+    for (const QAbstractButton* check : Check_hewei_sha1->buttons())
+        positions = positions || check->isChecked();
+    const bool active[8] = {
+        anyBox(0, 0), anyBox(1, 1),    anyBox(2, 3),   anyBox(4, 5), anyBox(6, 6) || positions,
+        false,        anySplice(0, 5), anySplice(6, 9)};
+    for (int i = 0; i < 8; ++i)
+        pageButtons[i]->setMarked(active[i]);
+}
+
+void FourStarPanel::copySelectedRows() {
+    QStringList numbers;
+    for (int row = 0; row < Li_out->count(); ++row)
+        if (QListWidgetItem* item = Li_out->item(row); item->isSelected())
+            numbers << item->text().split(u' ', Qt::SkipEmptyParts);
+    if (!numbers.isEmpty())
+        data_cp(numbers.join(u' '), this);
 }
 
 QComboBox* FourStarPanel::makeToleranceBox(QWidget* parent) const {
@@ -192,6 +250,11 @@ QWidget* FourStarPanel::buildResultArea(QButtonGroup* commands) {
     Li_out->setUniformItemSizes(true);
     Li_out->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     Li_out->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Ctrl+C copies the chosen rows as one list, the way "复制号码" copies
+    // the whole result.
+    auto* copy = new QShortcut(QKeySequence::Copy, Li_out);
+    copy->setContext(Qt::WidgetShortcut);
+    connect(copy, &QShortcut::activated, this, &FourStarPanel::copySelectedRows);
     v->addWidget(Li_out, 1);
 
     auto* countRow = new QHBoxLayout;

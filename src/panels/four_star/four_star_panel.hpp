@@ -43,6 +43,9 @@ public:
 
     // The page buttons C_sst_0: 0..7 a page, 99 the main page.
     void switchPage(int index);
+    // Marks each page button whose page holds a condition in force, so a
+    // hidden page that still filters is seen.
+    void refreshPageMarks();
 
     // The write side of the bridge: the result list, four numbers a line,
     // and its count.
@@ -100,6 +103,8 @@ public:
 
 private:
     QWidget* buildResultArea(QButtonGroup* commands);
+    void watchPages();
+    void copySelectedRows();
     QWidget* buildPageArea();
     void buildTopConditionPages();
     void buildConditionArea();
