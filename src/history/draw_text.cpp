@@ -324,16 +324,30 @@ DrawTextRead ReadDrawText(std::string_view bytes) {
     for (std::size_t i = 0; i < result.draws.size(); ++i)
         first[i] = seen.insert(result.draws[i].period).second;
     seen.clear();
-    std::vector<Draw> kept;
-    kept.reserve(result.draws.size());
+    // Each period's key is worked out once, not in every comparison.
+    struct Sorted {
+        PeriodKey key;
+        std::size_t index;
+    };
+    std::vector<Sorted> order;
+    order.reserve(result.draws.size());
     for (std::size_t i = 0; i < result.draws.size(); ++i) {
         if (first[i])
-            kept.push_back(std::move(result.draws[i]));
+            order.push_back({KeyOfPeriod(result.draws[i].period), i});
         else
             ++result.skipped;
     }
-    std::stable_sort(kept.begin(), kept.end(),
-                     [](const Draw& a, const Draw& b) { return LaterPeriod(a.period, b.period); });
+    std::sort(order.begin(), order.end(), [&](const Sorted& a, const Sorted& b) {
+        if (a.key.major != b.key.major)
+            return a.key.major > b.key.major;
+        if (a.key.minor != b.key.minor)
+            return a.key.minor > b.key.minor;
+        return result.draws[a.index].period > result.draws[b.index].period;
+    });
+    std::vector<Draw> kept;
+    kept.reserve(order.size());
+    for (const Sorted& s : order)
+        kept.push_back(std::move(result.draws[s.index]));
     result.draws = std::move(kept);
     result.ok = true;
     return result;
