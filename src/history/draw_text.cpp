@@ -353,4 +353,9 @@ DrawTextRead ReadDrawText(std::string_view bytes) {
     return result;
 }
 
+std::string ImportSummary(const DrawTextRead& read) {
+    return "导入" + std::to_string(read.draws.size()) + "期，跳过" + std::to_string(read.skipped) +
+           "行";
+}
+
 } // namespace sorvanta::history

@@ -63,4 +63,7 @@ struct DrawTextRead {
 // with '#' are neither read nor counted.
 DrawTextRead ReadDrawText(std::string_view bytes);
 
+// The strip's line after an import: "导入N期，跳过M行".
+std::string ImportSummary(const DrawTextRead& read);
+
 } // namespace sorvanta::history

@@ -42,7 +42,8 @@ bool DecodeOne(std::string_view character, std::string& out) {
     if (n <= 0)
         return false;
     char utf8[16];
-    const int m = WideCharToMultiByte(CP_UTF8, 0, wide, n, utf8, sizeof utf8, nullptr, nullptr);
+    const int m = WideCharToMultiByte(CP_UTF8, 0, wide, n, utf8, static_cast<int>(sizeof utf8),
+                                      nullptr, nullptr);
     if (m <= 0)
         return false;
     out.append(utf8, static_cast<std::size_t>(m));

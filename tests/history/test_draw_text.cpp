@@ -215,6 +215,7 @@ TEST(DrawText, SampleFile) {
     EXPECT_EQ(read.draws.front(), (Draw{"20260101-040", "45957"}));
     EXPECT_EQ(read.draws[34], (Draw{"20260101-006", "90996"}));
     EXPECT_EQ(read.draws.back(), (Draw{"20260101-001", "52601"}));
+    EXPECT_EQ(ImportSummary(read), "导入40期，跳过2行");
 }
 
 } // namespace
