@@ -1,5 +1,6 @@
 // sorvanta-cli: runs a saved scheme headless and prints the list the window's
 // copy button would put on the clipboard.
+#include "cli/history_commands.hpp"
 #include "scheme/run_scheme.hpp"
 
 #include <CLI/CLI.hpp>
@@ -120,6 +121,7 @@ int main(int argc, char** argv) {
     // The window inverts only direct numbers, never a group list.
     shrink->add_flag("--invert", options.invert, "Print the inverted list (反选)")->excludes(group);
     shrink->add_flag("--count", options.count, "Print only the count");
+    const auto history = sorvanta::cli::AddHistoryCommands(app);
 
     try {
         app.parse(argc, argv);
@@ -137,5 +139,7 @@ int main(int argc, char** argv) {
     }
     if (shrink->parsed())
         return RunShrink(options);
+    if (const auto status = sorvanta::cli::RunHistoryCommands(*history))
+        return *status;
     return Die("no command given; try: sorvanta-cli shrink SCHEME.json");
 }

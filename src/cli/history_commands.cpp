@@ -1,0 +1,265 @@
+#include "cli/history_commands.hpp"
+
+#include "history/backtest.hpp"
+#include "history/draw_store.hpp"
+#include "history/draw_text.hpp"
+#include "history/extraction.hpp"
+
+#include <CLI/CLI.hpp>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+
+namespace sorvanta::cli {
+
+namespace {
+
+using namespace sorvanta::history;
+
+constexpr int kExitRefused = 1;
+constexpr int kExitBadInput = 2;
+
+int Fail(const std::string& message) {
+    // One line whatever it quotes: a path or a database message may hold a
+    // line break of its own.
+    std::string line;
+    for (char c : message)
+        line += c == '\n' || c == '\r' || static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
+    std::cerr << "sorvanta-cli: " << line << "\n";
+    return kExitBadInput;
+}
+
+bool ReadInput(const std::string& path, std::string& out, std::string& error) {
+    if (path == "-") {
+        std::ostringstream buffer;
+        buffer << std::cin.rdbuf();
+        out = buffer.str();
+        return true;
+    }
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        error = "cannot read " + path + ": " + std::strerror(EISDIR);
+        return false;
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        error = "cannot read " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    out.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    if (file.bad()) {
+        error = "cannot read " + path;
+        return false;
+    }
+    return true;
+}
+
+int Print(const std::string& text) {
+    std::cout << text << std::flush;
+    return std::cout.good() ? 0 : kExitRefused;
+}
+
+std::filesystem::path StorePath(const HistoryCommands& c) {
+    return c.store.empty() ? DefaultStorePath() : std::filesystem::path(c.store);
+}
+
+std::string StoreFailure(const std::filesystem::path& path, const StoreError& error) {
+    const std::string what =
+        error.problem == StoreProblem::Corrupt ? "is damaged and was left as it is" : "failed";
+    return "store " + path.string() + " " + what + ": " + error.detail;
+}
+
+// The draws a command works on, put into the table as the history source
+// puts them: from a draw file when one is given, else from the store. A
+// store file that does not exist yet holds no draws; it is not created.
+int LoadHistory(const HistoryCommands& c, HistoryState& state) {
+    const DataLine line = *DataLineFromNumber(c.line);
+    if (!c.drawsFile.empty()) {
+        std::string bytes;
+        std::string error;
+        if (!ReadInput(c.drawsFile, bytes, error))
+            return Fail(error);
+        const DrawTextRead read = ReadDrawText(bytes);
+        if (!read.ok)
+            return Fail(c.drawsFile + ": " + read.error);
+        FillHistory(state, line, read.draws);
+        return 0;
+    }
+    const std::filesystem::path path = StorePath(c);
+    if (path.empty())
+        return Fail("no home folder for the store; give --store PATH");
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec))
+        return 0;
+    StoreError error;
+    const auto store = DrawStore::Open(path, DrawStore::Access::ReadOnly, error);
+    if (!store)
+        return Fail(StoreFailure(path, error));
+    if (FillHistoryFromStore(*store, *LotteryFromCode(c.lottery), line, state, error) < 0)
+        return Fail(StoreFailure(path, error));
+    return 0;
+}
+
+std::optional<PositionSelection> Positions(const HistoryCommands& c) {
+    return PositionsFromText(c.positions);
+}
+
+int CheckSource(const HistoryCommands& c) {
+    if (c.drawsFile.empty() == c.lottery.empty())
+        return Fail("give either --draws FILE or --lottery cq|xj|tj");
+    if (!Positions(c))
+        return Fail("--positions must name positions among 万千百十个, each once: '" + c.positions +
+                    "'");
+    return 0;
+}
+
+int RunImport(const HistoryCommands& c) {
+    std::string bytes;
+    std::string error;
+    if (!ReadInput(c.input, bytes, error))
+        return Fail(error);
+    const DrawTextRead read = ReadDrawText(bytes);
+    if (!read.ok)
+        return Fail((c.input == "-" ? std::string("(stdin)") : c.input) + ": " + read.error);
+
+    const std::filesystem::path path = StorePath(c);
+    if (path.empty())
+        return Fail("no home folder for the store; give --store PATH");
+    if (c.store.empty()) {
+        // The window's own folder may not exist before its first run.
+        std::error_code ec;
+        std::filesystem::create_directories(path.parent_path(), ec);
+    }
+    StoreError storeError;
+    const auto store = DrawStore::Open(path, DrawStore::Access::ReadWrite, storeError);
+    if (!store)
+        return Fail(StoreFailure(path, storeError));
+    const StoreWrite written =
+        store->Write(*LotteryFromCode(c.lottery), *DataLineFromNumber(c.line), read.draws);
+    if (written.error)
+        return Fail(StoreFailure(path, written.error));
+    return Print("imported " + std::to_string(read.draws.size()) + " draws, skipped " +
+                 std::to_string(read.skipped) + " lines\n");
+}
+
+int RunList(const HistoryCommands& c) {
+    const std::filesystem::path path = StorePath(c);
+    if (path.empty())
+        return Fail("no home folder for the store; give --store PATH");
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec))
+        return 0;
+    StoreError error;
+    const auto store = DrawStore::Open(path, DrawStore::Access::ReadOnly, error);
+    if (!store)
+        return Fail(StoreFailure(path, error));
+    const StoreRead read =
+        store->Latest(*LotteryFromCode(c.lottery), *DataLineFromNumber(c.line), c.limit);
+    if (read.error)
+        return Fail(StoreFailure(path, read.error));
+    std::string out;
+    for (const Draw& draw : read.draws)
+        out += draw.period + " " + draw.number + "\n";
+    return Print(out);
+}
+
+int RunVerify(const HistoryCommands& c) {
+    if (const int status = CheckSource(c))
+        return status;
+    if (c.input == "-" && c.drawsFile == "-")
+        return Fail("standard input can give the list or the draws, not both");
+    std::string list;
+    std::string error;
+    if (!ReadInput(c.input, list, error))
+        return Fail(error);
+    HistoryState state;
+    if (const int status = LoadHistory(c, state))
+        return status;
+    const BacktestResult result = RunBacktest(DecodeDrawBytes(list), *Positions(c), state);
+    std::string out;
+    for (const std::string& caption : result.captions)
+        out += caption + "\n";
+    if (c.marks)
+        for (const std::string& line : HistoryListLines(state))
+            out += line + "\n";
+    return Print(out);
+}
+
+int RunExtract(const HistoryCommands& c) {
+    if (const int status = CheckSource(c))
+        return status;
+    HistoryState state;
+    if (const int status = LoadHistory(c, state))
+        return status;
+    const ExtractionResult result = ExtractPastNumbers(*Positions(c), c.last, state);
+    return Print(result.numbers + "\n");
+}
+
+void AddStore(CLI::App* command, HistoryCommands& c) {
+    command->add_option("--store", c.store, "The draw store (default: the window's store)");
+}
+
+void AddLotteryAndLine(CLI::App* command, HistoryCommands& c, bool required) {
+    CLI::Option* lottery = command->add_option("--lottery", c.lottery, "Lottery: cq, xj or tj")
+                               ->check(CLI::IsMember({"cq", "xj", "tj"}));
+    if (required)
+        lottery->required();
+    command->add_option("--line", c.line, "Data line 1 (5000 draws) or 2 (100 draws)")
+        ->check(CLI::IsMember({1, 2}));
+}
+
+} // namespace
+
+std::unique_ptr<HistoryCommands> AddHistoryCommands(CLI::App& app) {
+    auto c = std::make_unique<HistoryCommands>();
+
+    CLI::App* draws = app.add_subcommand("draws", "Import or list stored draws");
+    draws->require_subcommand(1);
+    c->import = draws->add_subcommand("import", "Read a draw file into the store");
+    c->import->add_option("FILE", c->input, "Draw file, or - for standard input")->required();
+    AddLotteryAndLine(c->import, *c, true);
+    AddStore(c->import, *c);
+
+    c->list = draws->add_subcommand("list", "Print stored draws, latest first");
+    AddLotteryAndLine(c->list, *c, true);
+    c->list->add_option("--limit", c->limit, "At most this many draws")
+        ->check(CLI::NonNegativeNumber);
+    AddStore(c->list, *c);
+
+    c->verify = app.add_subcommand("verify", "Check a number list against past draws (开始验证)");
+    c->verify->add_option("LIST", c->input, "Number list file, or - for standard input")
+        ->required();
+    c->verify->add_option("--positions", c->positions, "Positions, e.g. 千百十个")->required();
+    c->verify->add_option("--draws", c->drawsFile, "Read the draws from this file, not the store");
+    AddLotteryAndLine(c->verify, *c, false);
+    c->verify->add_flag("--marks", c->marks, "Also print the history list with the marks");
+    AddStore(c->verify, *c);
+
+    c->extract = app.add_subcommand("extract", "List the numbers past draws formed (开始提取)");
+    c->extract->add_option("--positions", c->positions, "Positions, e.g. 千百十个")->required();
+    c->extract->add_option("--last", c->last, "How many draws, read as the window reads its box")
+        ->required();
+    c->extract->add_option("--draws", c->drawsFile, "Read the draws from this file, not the store");
+    AddLotteryAndLine(c->extract, *c, false);
+    AddStore(c->extract, *c);
+    return c;
+}
+
+std::optional<int> RunHistoryCommands(const HistoryCommands& c) {
+    if (c.import->parsed())
+        return RunImport(c);
+    if (c.list->parsed())
+        return RunList(c);
+    if (c.verify->parsed())
+        return RunVerify(c);
+    if (c.extract->parsed())
+        return RunExtract(c);
+    return std::nullopt;
+}
+
+} // namespace sorvanta::cli

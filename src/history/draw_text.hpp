@@ -1,0 +1,69 @@
+#pragma once
+
+#include "history/draw_history.hpp"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sorvanta::history {
+
+// A read refuses texts past these, so a wrong file or a runaway download
+// cannot stall the window.
+inline constexpr std::size_t kMaxDrawTextBytes = 8u * 1024u * 1024u;
+inline constexpr std::size_t kMaxDrawTextLines = 100000;
+
+enum class TextEncoding { Utf8, Gbk };
+
+// Bytes of a file, a download or a paste as UTF-8: a byte-order mark is
+// dropped; text that is valid UTF-8 stays as it is, anything else is read
+// as GBK.
+std::string DecodeDrawBytes(std::string_view bytes, TextEncoding* detected = nullptr);
+
+// GBK bytes as UTF-8; a byte that starts no valid GBK character becomes
+// U+FFFD and the decoding goes on with the next byte.
+std::string DecodeGbk(std::string_view bytes);
+
+bool IsValidUtf8(std::string_view bytes);
+
+struct DrawLineRead {
+    bool ok = false; // the line has a period and a draw after it
+    std::string period;
+    std::string number;
+};
+
+// One line of draw text: tokens are the runs of ASCII digits, '-' and ':';
+// the period is the first token of 6 to 14 digits with an optional '-' and
+// 1 to 4 digits; the draw is the first five-digit token after it or the
+// first five one-digit tokens in a row after it.
+DrawLineRead ReadDrawLine(std::string_view line);
+
+// Orders periods latest first: by the number before the '-', then by the
+// number after it (none counts as -1), then by the text itself so that two
+// spellings of one value still have a fixed order.
+struct PeriodKey {
+    long long major = 0;
+    long long minor = -1;
+};
+PeriodKey KeyOfPeriod(std::string_view period);
+bool LaterPeriod(std::string_view a, std::string_view b);
+
+struct DrawTextRead {
+    bool ok = false;
+    std::string error;       // why the read failed, one line, for the strip
+    std::vector<Draw> draws; // latest first, one per period
+    int skipped = 0;         // lines without a period or a draw, and repeats
+    TextEncoding encoding = TextEncoding::Utf8;
+};
+
+// Reads a whole draw file, download or page: the one call a history source
+// needs for an HTTP body or a file's bytes. A page with <tr> rows is read
+// row by row, anything else line by line; empty lines and lines starting
+// with '#' are neither read nor counted.
+DrawTextRead ReadDrawText(std::string_view bytes);
+
+// The strip's line after an import: "导入N期，跳过M行".
+std::string ImportSummary(const DrawTextRead& read);
+
+} // namespace sorvanta::history
