@@ -294,6 +294,31 @@ TEST(ShippedHelp, BuiltResourceIsTheSourceInGbk) {
     EXPECT_TRUE(built == expected);
 }
 
+// Width and height from a JPEG's start-of-frame segment; 0 x 0 when there is
+// none, so a picture saved in another format fails too.
+std::pair<int, int> JpegSize(const std::string& bytes) {
+    const auto at = [&](std::size_t i) {
+        return static_cast<unsigned char>(bytes[i]);
+    };
+    if (bytes.size() < 4 || at(0) != 0xFF || at(1) != 0xD8)
+        return {0, 0};
+    std::size_t i = 2;
+    while (i + 9 < bytes.size() && at(i) == 0xFF) {
+        const unsigned char marker = at(i + 1);
+        const std::size_t length = (at(i + 2) << 8) | at(i + 3);
+        if (marker >= 0xC0 && marker <= 0xC3)
+            return {(at(i + 7) << 8) | at(i + 8), (at(i + 5) << 8) | at(i + 6)};
+        i += 2 + length;
+    }
+    return {0, 0};
+}
+
+TEST(Illustrations, JpegsOfTheSizesTheWindowShows) {
+    const std::filesystem::path dir = std::filesystem::path(SORVANTA_HELP_SOURCE).parent_path();
+    EXPECT_EQ(JpegSize(ReadFile((dir / "dm.jpg").string().c_str())), std::make_pair(915, 573));
+    EXPECT_EQ(JpegSize(ReadFile((dir / "yl.jpg").string().c_str())), std::make_pair(317, 456));
+}
+
 // The converter must stop the build on text the resource cannot carry.
 struct ConverterRun {
     int status;
