@@ -3,6 +3,7 @@
 #include "app/startup.hpp"
 #include "panels/four_star/four_star_commands.hpp"
 #include "panels/four_star/four_star_panel.hpp"
+#include "panels/mode_commands.hpp"
 #include "panels/verification/verification_strip.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/message_box.hpp"
@@ -19,6 +20,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <exception>
 
 namespace sorvanta::ui {
 
@@ -85,14 +87,28 @@ Fmain::Fmain(QWidget* parent) : QWidget(parent) {
                           [this](int c) { fourStarCommands_->runClear(c); });
     });
 
-    for (int i = 0; i < 2; ++i) {
-        auto* panel = new QFrame(this);
-        panel->setFrameShape(QFrame::StyledPanel);
-        panel->setAutoFillBackground(true);
-        controls_.add(QStringLiteral("Pic_di"), i, panel);
-        panel->setGeometry(twipsRect(kPanelX, kPanelY, panelWidth(i), kPanelHeight));
-        Pic_di_.insert(i, panel);
+    // The two- and three-star arrays: one group each for the whole window,
+    // whose ids are the element indexes the panels give their buttons.
+    for (QButtonGroup** group : {&C_2x3x_gn_, &C_3x_cls_, &C_3x_all_}) {
+        *group = new QButtonGroup(this);
+        (*group)->setExclusive(false);
     }
+    connect(C_2x3x_gn_, &QButtonGroup::idClicked, this, [this](int index) {
+        RunCommandGuarded(qobject_cast<QPushButton*>(C_2x3x_gn_->button(index)), index,
+                          [this](int i) { RunTwoThreeStarCommand(i); });
+    });
+    // The clear and select-all codes of both panels share one numbering:
+    // three-star's are C_3x_cls 0..22 (and 37, 38) and C_3x_all 0..8.
+    connect(C_3x_cls_, &QButtonGroup::idClicked, this, [this](int code) {
+        runModeButton(code <= 22 || code >= 37 ? threeStarCommands_ : twoStarCommands_,
+                      &ModeCommands::runClear, code);
+    });
+    connect(C_3x_all_, &QButtonGroup::idClicked, this, [this](int code) {
+        runModeButton(code <= 8 ? threeStarCommands_ : twoStarCommands_,
+                      &ModeCommands::runSelectAll, code);
+    });
+    buildTwoStarMode();
+    buildThreeStarMode();
     fourStar_ = new FourStarPanel(controls_, C_guolv_ks_, C_cls_, Cf_, this);
     controls_.add(QStringLiteral("Pic_di"), 2, fourStar_);
     fourStar_->setGeometry(twipsRect(kPanelX, kPanelY, panelWidth(2), kPanelHeight));
@@ -131,7 +147,9 @@ Fmain::Fmain(QWidget* parent) : QWidget(parent) {
     // The twips heights were drawn for a smaller font: a panel or the strip
     // grows to what its groups need, and the window with them.
     panelTop_ = qMax(twips(kPanelY), C_ding_[0]->geometry().bottom() + 3);
-    panelHeight_ = qMax(twips(kPanelHeight), fourStar_->minimumSizeHint().height());
+    panelHeight_ = twips(kPanelHeight);
+    for (QFrame* panel : Pic_di_)
+        panelHeight_ = qMax(panelHeight_, panel->minimumSizeHint().height());
     const int stripHeight = std::max({twips(kStripHeight), strip_->minimumSizeHint().height(),
                                       panelTop_ + panelHeight_ - twips(kStripY)});
     stripHeight_ = stripHeight;
@@ -213,6 +231,20 @@ void Fmain::RunFourStarCommand(int index) {
         fourStarCommands_->run(index);
     // 10 to 14 belong to the banker tool and the strip, which bring their
     // own commands.
+}
+
+void Fmain::RunTwoThreeStarCommand(int index) {
+    runModeButton(index <= 13 ? threeStarCommands_ : twoStarCommands_, &ModeCommands::run, index);
+}
+
+void Fmain::runModeButton(ModeCommands* commands, void (ModeCommands::*what)(int), int index) {
+    if (!commands)
+        return;
+    try {
+        (commands->*what)(index);
+    } catch (const std::exception& error) {
+        MessageBox::information(this, QStringLiteral("温馨提示"), QString::fromUtf8(error.what()));
+    }
 }
 
 void Fmain::showProgress() {

@@ -19,6 +19,7 @@ namespace sorvanta::ui {
 
 class ColourButton;
 class FourStarCommands;
+class ModeCommands;
 class FourStarPanel;
 class VerificationStrip;
 
@@ -69,6 +70,15 @@ private:
     friend void RunStartup(Fmain& window);
     void RunCommandGuarded(QPushButton* button, int index, const std::function<void(int)>& run);
     void placeForMode(int mode);
+    // The two- and three-star modes, each built in its own file
+    // (app/two_star_mode.cpp, app/three_star_mode.cpp): the panel as Pic_di
+    // element 0 or 1, and the commands the window routes to it.
+    void buildTwoStarMode();
+    void buildThreeStarMode();
+    // C_2x3x_gn 0..13 belong to three-star, 14..18 to two-star; a run-time
+    // error inside one is shown, never let through.
+    void RunTwoThreeStarCommand(int index);
+    void runModeButton(ModeCommands* commands, void (ModeCommands::*what)(int), int index);
 
     ControlRegistry controls_;
     FourStarCommands* fourStarCommands_ = nullptr;
@@ -82,6 +92,11 @@ private:
     QTimer* Timer_load_ = nullptr;
     QButtonGroup* C_guolv_ks_ = nullptr;
     QButtonGroup* C_cls_ = nullptr;
+    QButtonGroup* C_2x3x_gn_ = nullptr;
+    QButtonGroup* C_3x_cls_ = nullptr;
+    QButtonGroup* C_3x_all_ = nullptr;
+    ModeCommands* twoStarCommands_ = nullptr;
+    ModeCommands* threeStarCommands_ = nullptr;
     bool commandRunning_ = false;
     int panelTop_ = 0;
     int panelHeight_ = 0;
