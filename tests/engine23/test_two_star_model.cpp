@@ -88,7 +88,8 @@ private:
     // A list box: empty, its hint, or pieces of one to three digits between
     // separators a player might type or paste.
     std::string ListText(double p, int pieces) {
-        static const char* const separators[] = {" ", ",", "\n", "，", "x", "  ", "０"};
+        // A lone lead byte must not swallow the digits after it.
+        static const char* const separators[] = {" ", ",", "\n", "，", "x", "  ", "０", "\xe4"};
         if (!Chance(p))
             return Chance(0.3) ? std::string(Chance(0.5) ? kKillListHint : kBaseSetHint)
                                : std::string();
@@ -98,7 +99,7 @@ private:
             const int length = Chance(0.8) ? 2 : Uniform(1, 3);
             for (int k = 0; k < length; ++k)
                 text += static_cast<char>('0' + Uniform(0, 9));
-            text += separators[Uniform(0, 6)];
+            text += separators[Uniform(0, 7)];
         }
         return text;
     }

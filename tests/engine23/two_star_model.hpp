@@ -9,8 +9,8 @@
 #include "engine23/two_star_groups.hpp"
 #include "engine23/two_star_input.hpp"
 
+#include <algorithm>
 #include <array>
-#include <cstdio>
 #include <cstdlib>
 #include <set>
 #include <string>
@@ -64,10 +64,10 @@ inline std::vector<int> TwoDigitPieces(const std::string& text) {
     return numbers;
 }
 
+// "0" put in front, then the last two characters.
 inline std::string Text(int n) {
-    char buffer[4];
-    std::snprintf(buffer, sizeof buffer, "%02d", n);
-    return buffer;
+    const std::string padded = "0" + std::to_string(n);
+    return padded.substr(padded.size() - 2);
 }
 
 inline bool Chosen(const CaptionSet& set, const char* caption) {
@@ -231,7 +231,7 @@ inline std::string GroupList(const ModelRun& run) {
         if (run.excluded[static_cast<std::size_t>(n)])
             continue;
         const int t = n / 10, u = n % 10;
-        const std::string group = Text(t < u ? t : u).substr(1) + Text(t < u ? u : t).substr(1);
+        const std::string group = std::to_string(std::min(t, u)) + std::to_string(std::max(t, u));
         slots[static_cast<std::size_t>(std::stoi(group))] = group;
     }
     std::string joined;
