@@ -81,13 +81,6 @@ TEST(TwoStarShrink, ResultText) {
              in.base_set = "05 09 55";
          },
          "09", 1},
-        {"KillListUnderInvertedTolerance",
-         [](TwoStarInput& in) {
-             in.kill_list = "12,30";
-             KillSumThree(in);
-             in.total_tolerance = {"1", "1"};
-         },
-         "03 21", 2},
     };
     for (const RunCase& c : cases) {
         SCOPED_TRACE(c.name);
