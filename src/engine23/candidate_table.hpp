@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -52,6 +53,13 @@ public:
     static constexpr int kList = 100;
 
     FailTable() : cells_(static_cast<std::size_t>(kRows) * kColumns, 0) {}
+
+    // All zero and no column taken: the table as a run creates it afresh,
+    // without giving its memory back.
+    void Reset() {
+        std::fill(cells_.begin(), cells_.end(), 0);
+        conditionCount_ = 0;
+    }
 
     std::int32_t& at(int row, int column) { return cells_[Index(row, column)]; }
     std::int32_t at(int row, int column) const { return cells_[Index(row, column)]; }
