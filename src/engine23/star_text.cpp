@@ -47,4 +47,32 @@ std::string WithoutBlanks(std::string_view text) {
     return out;
 }
 
+std::string KeepOnly(std::string_view text, std::string_view allowed) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text)
+        if (c != ' ' && allowed.find(c) != std::string_view::npos)
+            out.push_back(c);
+    return out;
+}
+
+bool DigitsOnlyLengthAtLeast(std::string_view text, std::size_t length) {
+    // Every digit counts one, and every run after the first one more for
+    // the blank before it.
+    std::size_t count = 0;
+    bool inRun = false;
+    bool anyRun = false;
+    for (char c : text) {
+        const bool digit = c >= '0' && c <= '9';
+        if (digit) {
+            count += (!inRun && anyRun) ? 2 : 1;
+            anyRun = true;
+            if (count >= length)
+                return true;
+        }
+        inRun = digit;
+    }
+    return length == 0;
+}
+
 } // namespace sorvanta::star

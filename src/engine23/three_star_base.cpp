@@ -2,8 +2,7 @@
 // in column 99 and the must-keep list (必有直选号) in column 100, each with its
 // in-use note in row 1000. Neither takes a fail-mark column.
 
-#include "common/number_list.hpp"
-#include "common/text.hpp"
+#include "engine23/star_text.hpp"
 #include "engine23/three_star_support.hpp"
 
 #include <string>
@@ -11,26 +10,27 @@
 namespace sorvanta::three {
 
 void ApplyThreeStarBaseSet(const ThreeStarInput& input, ThreeStarTable& table) {
-    const std::string text = DigitsOnly(detail::BoxText(input.base_set));
-    if (text.size() < 3)
+    const std::string_view text = detail::BoxText(input.base_set);
+    if (!star::DigitsOnlyLengthAtLeast(text, 3))
         return;
     // In force from three cleaned characters on, even when no piece has
     // three digits (then it is empty and nothing survives; ruling 10 for 组选).
-    table.at(ThreeStarTable::kNotesRow, ThreeStarTable::kBaseSet) = 1;
-    ForEachNumber(text, 3, [&](int n) {
+    std::int32_t* members = table.Column(ThreeStarTable::kBaseSet);
+    members[ThreeStarTable::kNotesRow] = 1;
+    detail::ForEachNumberIn(text, 3, [&](int n) {
         if (!input.base_set_group) {
-            table.at(n, ThreeStarTable::kBaseSet) = 1;
+            members[n] = 1;
             return;
         }
         const int x = n / 100, y = n / 10 % 10, z = n % 10;
         for (int v : {x * 100 + y * 10 + z, x * 100 + z * 10 + y, y * 100 + x * 10 + z,
                       y * 100 + z * 10 + x, z * 100 + x * 10 + y, z * 100 + y * 10 + x})
-            table.at(v, ThreeStarTable::kBaseSet) = 1;
+            members[v] = 1;
     });
 }
 
 void ApplyMustKeep(const ThreeStarInput& input, ThreeStarTable& table) {
-    ForEachNumber(DigitsOnly(detail::BoxText(input.must_keep)), 3, [&](int n) {
+    detail::ForEachNumberIn(detail::BoxText(input.must_keep), 3, [&](int n) {
         table.at(ThreeStarTable::kNotesRow, ThreeStarTable::kList) = 1;
         table.at(n, ThreeStarTable::kList) = 1;
     });

@@ -1,6 +1,5 @@
 #include "engine23/three_star_commands.hpp"
 
-#include "common/number_list.hpp"
 #include "engine23/three_star_captions.hpp"
 
 #include <array>
@@ -17,7 +16,7 @@ ThreeStarOutcome InvertThreeStar(const ThreeStarInput& input, ThreeStarState& st
         return outcome;
     }
     const std::vector<int> excluded = CollectThreeStarRows(state.table, 1);
-    outcome.result_text = JoinNumbers(excluded, 3);
+    outcome.result_text = ThreeDigitTexts(excluded);
     outcome.count = static_cast<int>(excluded.size());
     outcome.clipboard = outcome.result_text;
     outcome.message = Message{kReminderTitle, std::string(kInvertCopiedText)};
@@ -44,7 +43,7 @@ ThreeStarOutcome ConvertThreeStarToGroup(const ThreeStarInput& input, ThreeStarS
                 if (cube[static_cast<std::size_t>(i * 100 + j * 10 + k)] != 0)
                     groups.push_back(i * 100 + j * 10 + k);
     ThreeStarOutcome outcome;
-    outcome.result_text = JoinNumbers(groups, 3);
+    outcome.result_text = ThreeDigitTexts(groups);
     outcome.count = static_cast<int>(groups.size());
     state.result_text = outcome.result_text;
     state.count = outcome.count;

@@ -7,7 +7,6 @@
 #include "engine23/three_star_support.hpp"
 
 #include <array>
-#include <bit>
 #include <string>
 #include <vector>
 
@@ -18,9 +17,31 @@ namespace {
 // Allowed counts when a row chooses none: 1, 2 and 3.
 constexpr std::uint16_t kOneToThree = 0b1110;
 
+// The position letters and comparisons as code points, decoded once.
+const std::array<char32_t, 3>& PositionCodePoints() {
+    static const std::array<char32_t, 3> points = [] {
+        std::array<char32_t, 3> p{};
+        for (std::size_t i = 0; i < p.size(); ++i)
+            p[i] = DecodeUtf8(kPositionLetters[i]).front();
+        return p;
+    }();
+    return points;
+}
+
+const std::array<std::u32string, 6>& ComparisonTexts() {
+    static const std::array<std::u32string, 6> texts = [] {
+        std::array<std::u32string, 6> t;
+        for (std::size_t i = 0; i < t.size(); ++i)
+            t[i] = DecodeUtf8(kComparisons[i]);
+        return t;
+    }();
+    return texts;
+}
+
 int PositionOf(char32_t c) {
-    for (std::size_t p = 0; p < kPositionLetters.size(); ++p)
-        if (DecodeUtf8(kPositionLetters[p]) == std::u32string(1, c))
+    const auto& points = PositionCodePoints();
+    for (std::size_t p = 0; p < points.size(); ++p)
+        if (points[p] == c)
             return static_cast<int>(p);
     return -1;
 }
@@ -39,17 +60,15 @@ MatchRule ParseMatchRule(std::string_view rule) {
     parsed.left = PositionOf(chars.front());
     parsed.right = PositionOf(chars.back());
     for (std::size_t k = 0; k < kComparisons.size(); ++k)
-        if (DecodeUtf8(kComparisons[k]) == comparison)
+        if (ComparisonTexts()[k] == comparison)
             parsed.comparison = static_cast<Comparison>(k);
     return parsed;
 }
 
-bool Holds(const MatchRule& rule, const std::array<std::uint8_t, 3>& digits) {
-    if (rule.left < 0 || rule.right < 0)
-        return false;
-    const int a = digits[static_cast<std::size_t>(rule.left)];
-    const int b = digits[static_cast<std::size_t>(rule.right)];
-    switch (rule.comparison) {
+namespace {
+
+bool Compare(Comparison comparison, int a, int b) {
+    switch (comparison) {
     case Comparison::Greater:
         return a > b;
     case Comparison::Less:
@@ -68,6 +87,15 @@ bool Holds(const MatchRule& rule, const std::array<std::uint8_t, 3>& digits) {
     return false;
 }
 
+} // namespace
+
+bool Holds(const MatchRule& rule, const std::array<std::uint8_t, 3>& digits) {
+    if (rule.left < 0 || rule.right < 0)
+        return false;
+    return Compare(rule.comparison, digits[static_cast<std::size_t>(rule.left)],
+                   digits[static_cast<std::size_t>(rule.right)]);
+}
+
 bool ApplyPositionMatch(const ThreeStarInput& input, ThreeStarMarks& marks) {
     if (input.position_match.empty())
         return false;
@@ -75,16 +103,31 @@ bool ApplyPositionMatch(const ThreeStarInput& input, ThreeStarMarks& marks) {
     rules.reserve(input.position_match.size());
     for (const std::string& rule : input.position_match)
         rules.push_back(ParseMatchRule(rule));
-    // The rules are alternatives: one that holds lets the candidate pass.
-    // A rule depends only on its two digits, so each is a 10 x 10 table.
-    std::array<std::uint8_t, 1000> passes{};
-    const auto& candidates = detail::Candidates();
-    for (const MatchRule& rule : rules)
-        for (int n = 0; n < kThreeStarCandidates; ++n)
-            passes[static_cast<std::size_t>(n)] |=
-                Holds(rule, candidates[static_cast<std::size_t>(n)].digits) ? 1 : 0;
-    for (int n = 0; n < kThreeStarCandidates; ++n)
-        marks[static_cast<std::size_t>(n)] = passes[static_cast<std::size_t>(n)] ? 0 : 1;
+    // The rules are alternatives: one that holds lets the candidate pass. A
+    // rule looks at two positions only, so the rules are folded into one
+    // table of digit pairs per pair of positions first.
+    std::array<std::array<std::uint8_t, 100>, 9> holds{}; // [3 * left + right][10 a + b]
+    std::array<bool, 9> used{};
+    for (const MatchRule& rule : rules) {
+        if (rule.left < 0 || rule.right < 0 || rule.comparison == Comparison::Never)
+            continue;
+        const auto pair = static_cast<std::size_t>(3 * rule.left + rule.right);
+        used[pair] = true;
+        for (int a = 0; a < 10; ++a)
+            for (int b = 0; b < 10; ++b)
+                // With both sides at one position only a == b is a candidate's.
+                if ((rule.left != rule.right || a == b) && Compare(rule.comparison, a, b))
+                    holds[pair][static_cast<std::size_t>(detail::PairIndex(a, b))] = 1;
+    }
+    marks.fill(1);
+    for (std::size_t pair = 0; pair < used.size(); ++pair) {
+        if (!used[pair])
+            continue;
+        const std::array<std::uint8_t, 100>& table = holds[pair];
+        const detail::PairCodeColumn& codes = detail::PairCodes()[pair];
+        for (std::size_t n = 0; n < marks.size(); ++n)
+            marks[n] &= static_cast<std::uint8_t>(table[codes[n]] ^ 1u);
+    }
     return true;
 }
 
@@ -102,8 +145,7 @@ bool ApplyPositionalBankers(const ThreeStarInput& input, ThreeStarMarks& marks) 
         const auto& d = candidates[static_cast<std::size_t>(n)].digits;
         const int count = (star::Has(rows[0], d[0]) ? 1 : 0) + (star::Has(rows[1], d[1]) ? 1 : 0) +
                           (star::Has(rows[2], d[2]) ? 1 : 0);
-        if (!star::Has(allowed, count))
-            marks[static_cast<std::size_t>(n)] = 1;
+        marks[static_cast<std::size_t>(n)] = (!star::Has(allowed, count)) ? 1 : 0;
     }
     return true;
 }
@@ -111,38 +153,37 @@ bool ApplyPositionalBankers(const ThreeStarInput& input, ThreeStarMarks& marks) 
 namespace {
 
 struct BrokenGroupRule {
-    std::vector<std::uint16_t> groups; // digit masks, at most 21
-    std::uint16_t counts = 0;          // allowed k, bits 0..9
+    // Bit g of member[d]: group g (0 .. 20) holds the digit d.
+    std::array<std::uint32_t, 10> member{};
+    std::uint16_t counts = 0; // allowed k, bits 0..9
 };
 
 std::vector<BrokenGroupRule> ReadBrokenGroupRules(std::string_view box) {
-    constexpr std::size_t kMostGroups = 21;
+    constexpr int kMostGroups = 21;
     std::vector<BrokenGroupRule> rules;
+    // only_str with "0123456789-=" and the line breaks, then every blank
+    // removed: the allowed characters in their order.
     const std::string text =
-        star::WithoutBlanks(only_str(star::WithCrLf(detail::BoxText(box)), "0123456789-=\r\n"));
+        star::KeepOnly(star::WithCrLf(detail::BoxText(box)), "0123456789-=\r\n");
     for (std::string_view line : star::SplitAtCrLf(text)) {
         const std::size_t equals = line.find('=');
         if (equals == std::string_view::npos || equals == 0)
             continue;
         BrokenGroupRule rule;
-        // Ruling 8: the groups are the text before the first "=", the counts
-        // every digit after it.
-        std::uint16_t group = 0;
+        // Ruling 8: the groups are the text before the first "=" split at
+        // "-" (an empty one holds nothing; past the 21st they are dropped),
+        // the counts every digit after it.
+        int group = 0;
         for (char c : line.substr(0, equals)) {
-            if (c == '-') {
-                rule.groups.push_back(group);
-                group = 0;
-            } else if (c >= '0' && c <= '9') {
-                group = static_cast<std::uint16_t>(group | (1u << (c - '0')));
-            }
+            if (c == '-')
+                ++group;
+            else if (c >= '0' && c <= '9' && group < kMostGroups)
+                rule.member[static_cast<std::size_t>(c - '0')] |= 1u << group;
         }
-        rule.groups.push_back(group);
-        if (rule.groups.size() > kMostGroups)
-            rule.groups.resize(kMostGroups);
         for (char c : line.substr(equals + 1))
             if (c >= '0' && c <= '9')
                 rule.counts = static_cast<std::uint16_t>(rule.counts | (1u << (c - '0')));
-        rules.push_back(std::move(rule));
+        rules.push_back(rule);
     }
     return rules;
 }
@@ -153,26 +194,19 @@ bool ApplyBrokenGroups(const ThreeStarInput& input, ThreeStarMarks& marks) {
     const std::vector<BrokenGroupRule> rules = ReadBrokenGroupRules(input.broken_groups);
     if (rules.empty())
         return false;
-    // A rule's verdict depends only on which digits occur: 1024 digit sets.
-    std::array<std::uint8_t, 1024> failing{};
-    const auto& candidates = detail::Candidates();
-    std::array<std::uint8_t, 1024> seen{};
-    for (int n = 0; n < kThreeStarCandidates; ++n) {
-        const std::uint16_t present = candidates[static_cast<std::size_t>(n)].present;
-        if (!seen[present]) {
-            seen[present] = 1;
-            for (const BrokenGroupRule& rule : rules) {
-                int k = 0;
-                for (std::uint16_t group : rule.groups)
-                    k += (group & present) != 0 ? 1 : 0;
-                if (k > 9 || !star::Has(rule.counts, k)) {
-                    failing[present] = 1;
-                    break;
-                }
-            }
+    // k = the groups holding h, t or u; a rule looks only at which digits
+    // occur.
+    detail::MarkByKind(marks, [&](const detail::CandidateInfo& c) {
+        for (const BrokenGroupRule& rule : rules) {
+            const std::uint32_t hit =
+                rule.member[c.digits[0]] | rule.member[c.digits[1]] | rule.member[c.digits[2]];
+            const int k = detail::kBitCount[hit & 0x3FFu] +
+                          detail::kBitCount[(hit >> 10) & 0x3FFu] + static_cast<int>(hit >> 20);
+            if (k > 9 || !star::Has(rule.counts, k))
+                return true;
         }
-        marks[static_cast<std::size_t>(n)] = failing[present];
-    }
+        return false;
+    });
     return true;
 }
 
@@ -182,8 +216,8 @@ bool ApplyKillSumTails(const ThreeStarInput& input, ThreeStarMarks& marks) {
         return false;
     const auto& candidates = detail::Candidates();
     for (int n = 0; n < kThreeStarCandidates; ++n)
-        if (star::Has(tails, candidates[static_cast<std::size_t>(n)].sum % 10))
-            marks[static_cast<std::size_t>(n)] = 1;
+        marks[static_cast<std::size_t>(n)] =
+            (star::Has(tails, candidates[static_cast<std::size_t>(n)].sum % 10)) ? 1 : 0;
     return true;
 }
 
@@ -193,8 +227,8 @@ bool ApplyKillSpans(const ThreeStarInput& input, ThreeStarMarks& marks) {
         return false;
     const auto& candidates = detail::Candidates();
     for (int n = 0; n < kThreeStarCandidates; ++n)
-        if (star::Has(spans, candidates[static_cast<std::size_t>(n)].span))
-            marks[static_cast<std::size_t>(n)] = 1;
+        marks[static_cast<std::size_t>(n)] =
+            (star::Has(spans, candidates[static_cast<std::size_t>(n)].span)) ? 1 : 0;
     return true;
 }
 
@@ -216,13 +250,10 @@ bool ApplyBankers(const ThreeStarInput& input, ThreeStarMarks& marks) {
     default:
         break; // no option on: no count is allowed
     }
-    const auto& candidates = detail::Candidates();
-    for (int n = 0; n < kThreeStarCandidates; ++n) {
-        const int count = std::popcount(
-            static_cast<unsigned>(candidates[static_cast<std::size_t>(n)].present & bankers));
-        if (!star::Has(allowed, count))
-            marks[static_cast<std::size_t>(n)] = 1;
-    }
+    // Distinct digits count: a repeated banker is one banker.
+    detail::MarkByKind(marks, [&](const detail::CandidateInfo& c) {
+        return !star::Has(allowed, detail::kBitCount[c.present & bankers]);
+    });
     return true;
 }
 
@@ -231,8 +262,8 @@ bool ApplyKillSums(const ThreeStarInput& input, ThreeStarMarks& marks) {
         return false;
     const auto& candidates = detail::Candidates();
     for (int n = 0; n < kThreeStarCandidates; ++n)
-        if (input.kill_sums.test(candidates[static_cast<std::size_t>(n)].sum))
-            marks[static_cast<std::size_t>(n)] = 1;
+        marks[static_cast<std::size_t>(n)] =
+            (input.kill_sums.test(candidates[static_cast<std::size_t>(n)].sum)) ? 1 : 0;
     return true;
 }
 
@@ -245,8 +276,9 @@ bool ApplyExcludeCompound(const ThreeStarInput& input, ThreeStarMarks& marks) {
     const auto& candidates = detail::Candidates();
     for (int n = 0; n < kThreeStarCandidates; ++n) {
         const auto& d = candidates[static_cast<std::size_t>(n)].digits;
-        if (star::Has(rows[0], d[0]) && star::Has(rows[1], d[1]) && star::Has(rows[2], d[2]))
-            marks[static_cast<std::size_t>(n)] = 1;
+        marks[static_cast<std::size_t>(n)] =
+            (star::Has(rows[0], d[0]) && star::Has(rows[1], d[1]) && star::Has(rows[2], d[2])) ? 1
+                                                                                               : 0;
     }
     return true;
 }
@@ -270,8 +302,7 @@ bool ApplyPositionKill(const ThreeStarInput& input, ThreeStarMarks& marks) {
         const auto& d = candidates[static_cast<std::size_t>(n)].digits;
         const int count = (star::Has(rows[0], d[0]) ? 1 : 0) + (star::Has(rows[1], d[1]) ? 1 : 0) +
                           (star::Has(rows[2], d[2]) ? 1 : 0);
-        if (!star::Has(allowed, count))
-            marks[static_cast<std::size_t>(n)] = 1;
+        marks[static_cast<std::size_t>(n)] = (!star::Has(allowed, count)) ? 1 : 0;
     }
     return true;
 }
@@ -294,21 +325,20 @@ bool ApplyBankerGroups(const ThreeStarInput& input, ThreeStarMarks& marks) {
         return false;
     const std::uint32_t allowed = detail::AllowedMask(input.banker_tolerance.Allowed());
     const bool repeats = input.banker_count_repeats;
-    const auto& candidates = detail::Candidates();
-    for (int n = 0; n < kThreeStarCandidates; ++n) {
-        const detail::CandidateInfo& c = candidates[static_cast<std::size_t>(n)];
+    // Hits count digits (distinct) or positions (胆码计重); neither looks at
+    // where a digit stands.
+    detail::MarkByKind(marks, [&](const detail::CandidateInfo& c) {
         int wrong = 0;
         for (std::size_t r = 0; r < active; ++r) {
             const std::uint16_t digits = rows[r].digits;
             const int hits = repeats ? (star::Has(digits, c.digits[0]) ? 1 : 0) +
                                            (star::Has(digits, c.digits[1]) ? 1 : 0) +
                                            (star::Has(digits, c.digits[2]) ? 1 : 0)
-                                     : std::popcount(static_cast<unsigned>(c.present & digits));
+                                     : detail::kBitCount[c.present & digits];
             wrong += star::Has(rows[r].counts, hits) ? 0 : 1;
         }
-        if (!star::Has(allowed, wrong))
-            marks[static_cast<std::size_t>(n)] = 1;
-    }
+        return !star::Has(allowed, wrong);
+    });
     return true;
 }
 

@@ -1,8 +1,6 @@
 // Groups 1 to 3 (Part 3.2): kill direct numbers, kill group numbers, kill
 // compound lines.
 
-#include "common/number_list.hpp"
-#include "common/text.hpp"
 #include "engine23/star_text.hpp"
 #include "engine23/three_star_support.hpp"
 
@@ -19,19 +17,19 @@ constexpr int kMinimumCharacters = 3;
 } // namespace
 
 bool ApplyKillDirect(const ThreeStarInput& input, ThreeStarMarks& marks) {
-    const std::string text = DigitsOnly(detail::BoxText(input.kill_direct));
+    const std::string_view text = detail::BoxText(input.kill_direct);
     // The column is taken at three cleaned characters, valid piece or not.
-    if (text.size() < kMinimumCharacters)
+    if (!star::DigitsOnlyLengthAtLeast(text, kMinimumCharacters))
         return false;
-    ForEachNumber(text, 3, [&](int n) { marks[static_cast<std::size_t>(n)] = 1; });
+    detail::ForEachNumberIn(text, 3, [&](int n) { marks[static_cast<std::size_t>(n)] = 1; });
     return true;
 }
 
 bool ApplyKillGroup(const ThreeStarInput& input, ThreeStarMarks& marks) {
-    const std::string text = DigitsOnly(detail::BoxText(input.kill_group));
-    if (text.size() < kMinimumCharacters)
+    const std::string_view text = detail::BoxText(input.kill_group);
+    if (!star::DigitsOnlyLengthAtLeast(text, kMinimumCharacters))
         return false;
-    ForEachNumber(text, 3, [&](int n) {
+    detail::ForEachNumberIn(text, 3, [&](int n) {
         const int x = n / 100, y = n / 10 % 10, z = n % 10;
         for (int v : {x * 100 + y * 10 + z, x * 100 + z * 10 + y, y * 100 + x * 10 + z,
                       y * 100 + z * 10 + x, z * 100 + x * 10 + y, z * 100 + y * 10 + x})
@@ -41,8 +39,10 @@ bool ApplyKillGroup(const ThreeStarInput& input, ThreeStarMarks& marks) {
 }
 
 bool ApplyJunkCompounds(const ThreeStarInput& input, ThreeStarMarks& marks) {
-    const std::string text = star::WithoutBlanks(
-        only_str(star::WithCrLf(detail::BoxText(input.junk_compounds)), "0123456789*\r\n"));
+    // only_str with "0123456789*" and the line breaks, then every blank
+    // removed: the allowed characters in their order.
+    const std::string text =
+        star::KeepOnly(star::WithCrLf(detail::BoxText(input.junk_compounds)), "0123456789*\r\n");
     if (text.size() < kMinimumCharacters)
         return false;
     const AllowedCounts allowed = input.junk_compounds_tolerance.Allowed();
@@ -80,9 +80,11 @@ bool ApplyJunkCompounds(const ThreeStarInput& input, ThreeStarMarks& marks) {
     }
     for (int n = 0; n < kThreeStarCandidates; ++n) {
         const std::uint32_t count = hits[static_cast<std::size_t>(n)];
-        if (!allowed.Allows(count > AllowedCounts::kSize ? AllowedCounts::kSize
-                                                         : static_cast<int>(count)))
-            marks[static_cast<std::size_t>(n)] = 1;
+        marks[static_cast<std::size_t>(n)] =
+            (!allowed.Allows(count > AllowedCounts::kSize ? AllowedCounts::kSize
+                                                          : static_cast<int>(count)))
+                ? 1
+                : 0;
     }
     return true;
 }

@@ -2,8 +2,7 @@
 // positional two-digit kills and musts, two-position sums and differences,
 // and the any-two sum-tail and difference keeps.
 
-#include "common/number_list.hpp"
-#include "common/text.hpp"
+#include "engine23/star_text.hpp"
 #include "engine23/three_star_support.hpp"
 
 #include <array>
@@ -22,15 +21,11 @@ using PairTable = std::array<std::uint8_t, 100>;
 // Every 2-character piece xy of the box enters (x, y); false when none did.
 bool ReadOrderedPairs(std::string_view box, PairTable& table) {
     bool any = false;
-    ForEachNumber(DigitsOnly(detail::BoxText(box)), 2, [&](int xy) {
+    detail::ForEachNumberIn(detail::BoxText(box), 2, [&](int xy) {
         table[static_cast<std::size_t>(xy)] = 1;
         any = true;
     });
     return any;
-}
-
-int Clamped(std::uint32_t count) {
-    return count > AllowedCounts::kSize ? AllowedCounts::kSize : static_cast<int>(count);
 }
 
 } // namespace
@@ -39,7 +34,7 @@ bool ApplyKillPairs(const ThreeStarInput& input, ThreeStarMarks& marks) {
     // Combinations keyed low * 10 + high, so 12 and 21 are one.
     PairTable combinations{};
     bool any = false;
-    ForEachNumber(DigitsOnly(detail::BoxText(input.kill_pairs)), 2, [&](int xy) {
+    detail::ForEachNumberIn(detail::BoxText(input.kill_pairs), 2, [&](int xy) {
         const int x = xy / 10, y = xy % 10;
         combinations[static_cast<std::size_t>(detail::PairIndex(std::min(x, y), std::max(x, y)))] =
             1;
@@ -48,37 +43,32 @@ bool ApplyKillPairs(const ThreeStarInput& input, ThreeStarMarks& marks) {
     if (!any)
         return false;
     const std::uint32_t allowed = detail::AllowedMask(input.kill_pairs_tolerance.Allowed());
-    const auto& candidates = detail::Candidates();
-    for (int n = 0; n < kThreeStarCandidates; ++n) {
-        const detail::CandidateInfo& c = candidates[static_cast<std::size_t>(n)];
+    detail::MarkByKind(marks, [&](const detail::CandidateInfo& c) {
         int hits = 0;
         for (int k = 0; k < c.pairCount; ++k)
             hits += combinations[c.pairs[static_cast<std::size_t>(k)]];
-        if (!star::Has(allowed, hits))
-            marks[static_cast<std::size_t>(n)] = 1;
-    }
+        return !star::Has(allowed, hits);
+    });
     return true;
 }
 
 bool ApplyRequirePairs(const ThreeStarInput& input, ThreeStarMarks& marks) {
     PairTable table{};
     bool any = false;
-    ForEachNumber(DigitsOnly(detail::BoxText(input.require_pairs)), 2, [&](int xy) {
+    detail::ForEachNumberIn(detail::BoxText(input.require_pairs), 2, [&](int xy) {
         table[static_cast<std::size_t>(xy)] = 1;
         table[static_cast<std::size_t>(xy % 10 * 10 + xy / 10)] = 1;
         any = true;
     });
     if (!any)
         return false;
-    const auto& candidates = detail::Candidates();
-    for (int n = 0; n < kThreeStarCandidates; ++n) {
-        const auto& d = candidates[static_cast<std::size_t>(n)].digits;
-        const bool contains = table[static_cast<std::size_t>(detail::PairIndex(d[0], d[1]))] |
-                              table[static_cast<std::size_t>(detail::PairIndex(d[0], d[2]))] |
-                              table[static_cast<std::size_t>(detail::PairIndex(d[1], d[2]))];
-        if (!contains)
-            marks[static_cast<std::size_t>(n)] = 1;
-    }
+    // The table holds both orderings, so positions do not matter.
+    detail::MarkByKind(marks, [&](const detail::CandidateInfo& c) {
+        const auto& d = c.digits;
+        return (table[static_cast<std::size_t>(detail::PairIndex(d[0], d[1]))] |
+                table[static_cast<std::size_t>(detail::PairIndex(d[0], d[2]))] |
+                table[static_cast<std::size_t>(detail::PairIndex(d[1], d[2]))]) == 0;
+    });
     return true;
 }
 
@@ -92,109 +82,87 @@ bool ApplyPositionKillPairs(const ThreeStarInput& input, ThreeStarMarks& marks) 
     // An inactive box's table is empty, so it never adds a hit.
     const std::uint32_t allowed =
         detail::AllowedMask(input.position_kill_pairs_tolerance.Allowed());
-    const auto& candidates = detail::Candidates();
-    for (int n = 0; n < kThreeStarCandidates; ++n) {
-        const auto& d = candidates[static_cast<std::size_t>(n)].digits;
-        int hits = 0;
-        for (std::size_t box = 0; box < 3; ++box)
-            hits += tables[box][static_cast<std::size_t>(
-                detail::PairIndex(d[kPositionPairs[box][0]], d[kPositionPairs[box][1]]))];
-        if (!star::Has(allowed, Clamped(static_cast<std::uint32_t>(hits))))
-            marks[static_cast<std::size_t>(n)] = 1;
-    }
+    std::array<std::uint8_t, 4> refused{}; // by hits 0..3
+    for (std::size_t hits = 0; hits < refused.size(); ++hits)
+        refused[hits] = star::Has(allowed, static_cast<int>(hits)) ? 0 : 1;
+    const auto& codes = detail::PairCodes();
+    const auto& ht = codes[detail::kHundredsTens];
+    const auto& hu = codes[detail::kHundredsUnits];
+    const auto& tu = codes[detail::kTensUnits];
+    for (std::size_t n = 0; n < marks.size(); ++n)
+        marks[n] = refused[tables[0][ht[n]] + tables[1][hu[n]] + tables[2][tu[n]]];
     return true;
 }
 
 bool ApplyPositionRequirePairs(const ThreeStarInput& input, ThreeStarMarks& marks) {
     std::array<PairTable, 3> tables{};
-    std::array<bool, 3> active{};
     bool anyActive = false;
     for (std::size_t box = 0; box < 3; ++box) {
-        active[box] = ReadOrderedPairs(input.position_require_pairs[box], tables[box]);
-        anyActive = anyActive || active[box];
+        if (ReadOrderedPairs(input.position_require_pairs[box], tables[box]))
+            anyActive = true;
+        else
+            tables[box].fill(1); // an inactive box imposes nothing
     }
     if (!anyActive)
         return false;
-    const auto& candidates = detail::Candidates();
-    for (int n = 0; n < kThreeStarCandidates; ++n) {
-        const auto& d = candidates[static_cast<std::size_t>(n)].digits;
-        for (std::size_t box = 0; box < 3; ++box) {
-            if (active[box] && tables[box][static_cast<std::size_t>(detail::PairIndex(
-                                   d[kPositionPairs[box][0]], d[kPositionPairs[box][1]]))] == 0) {
-                marks[static_cast<std::size_t>(n)] = 1;
-                break;
-            }
-        }
-    }
+    const auto& codes = detail::PairCodes();
+    const auto& ht = codes[detail::kHundredsTens];
+    const auto& hu = codes[detail::kHundredsUnits];
+    const auto& tu = codes[detail::kTensUnits];
+    for (std::size_t n = 0; n < marks.size(); ++n)
+        marks[n] = static_cast<std::uint8_t>(
+            (tables[0][ht[n]] & tables[1][hu[n]] & tables[2][tu[n]]) ^ 1u);
     return true;
 }
 
 bool ApplyPairSums(const ThreeStarInput& input, ThreeStarMarks& marks) {
-    // Per pair, which sums S (0..18), differences D (0..9) and sum tails T
-    // (0..9) fail some active box of that pair.
-    std::array<std::uint32_t, 3> failingSums{};
-    std::array<std::uint16_t, 3> failingDiffs{};
-    std::array<std::uint16_t, 3> failingTails{};
-    bool anyActive = false;
-    // The values a box lists: pieces of 1 or 2 characters; 0 when inactive.
-    auto listed = [](std::string_view box) {
-        std::uint64_t values[2] = {0, 0}; // bits 0..99
-        ForEachPiece(DigitsOnly(detail::BoxText(box)), [&](std::string_view piece) {
-            if (piece.size() > 2)
-                return;
-            int v = 0;
-            for (char c : piece)
-                v = v * 10 + (c - '0');
-            values[v / 64] |= std::uint64_t{1} << (v % 64);
+    // The values a box lists: its pieces of 1 or 2 characters (0 to 99).
+    using Listed = std::array<std::uint8_t, 100>;
+    auto read = [](std::string_view box, Listed& listed) {
+        bool any = false;
+        star::ForEachDigitRun(detail::BoxText(box), [&](std::string_view piece) {
+            if (piece.size() <= 2) {
+                listed[static_cast<std::size_t>(detail::RunValue(piece))] = 1;
+                any = true;
+            }
         });
-        return std::array<std::uint64_t, 2>{values[0], values[1]};
+        return any;
     };
-    auto lists = [](const std::array<std::uint64_t, 2>& values, int v) {
-        return ((values[static_cast<std::size_t>(v / 64)] >> (v % 64)) & 1u) != 0;
-    };
+    // Per pair of positions, whether its two digits (a, b) fail some active
+    // box of that pair: S = a + b, D = |a - b|, T = the last digit of S.
+    std::array<std::array<std::uint8_t, 100>, 3> failing{};
+    bool anyActive = false;
     const PairSums& boxes = input.pair_sums;
     for (std::size_t p = 0; p < 3; ++p) {
-        const auto keepSum = listed(boxes.keep_sum[p]);
-        const auto excludeSum = listed(boxes.exclude_sum[p]);
-        const auto keepDiff = listed(boxes.keep_diff[p]);
-        const auto excludeDiff = listed(boxes.exclude_diff[p]);
-        const auto excludeTail = listed(boxes.exclude_sum_tail[p]);
-        auto active = [](const std::array<std::uint64_t, 2>& v) {
-            return (v[0] | v[1]) != 0;
-        };
-        for (int s = 0; s <= 18; ++s) {
-            const bool fails = (active(keepSum) && !lists(keepSum, s)) ||
-                               (active(excludeSum) && lists(excludeSum, s));
-            if (fails)
-                failingSums[p] |= 1u << s;
-        }
-        for (int v = 0; v <= 9; ++v) {
-            const bool diffFails = (active(keepDiff) && !lists(keepDiff, v)) ||
-                                   (active(excludeDiff) && lists(excludeDiff, v));
-            if (diffFails)
-                failingDiffs[p] = static_cast<std::uint16_t>(failingDiffs[p] | (1u << v));
-            if (active(excludeTail) && lists(excludeTail, v))
-                failingTails[p] = static_cast<std::uint16_t>(failingTails[p] | (1u << v));
-        }
-        anyActive = anyActive || active(keepSum) || active(excludeSum) || active(keepDiff) ||
-                    active(excludeDiff) || active(excludeTail);
+        Listed keepSum{}, excludeSum{}, keepDiff{}, excludeDiff{}, excludeTail{};
+        const bool keepSumOn = read(boxes.keep_sum[p], keepSum);
+        const bool excludeSumOn = read(boxes.exclude_sum[p], excludeSum);
+        const bool keepDiffOn = read(boxes.keep_diff[p], keepDiff);
+        const bool excludeDiffOn = read(boxes.exclude_diff[p], excludeDiff);
+        const bool excludeTailOn = read(boxes.exclude_sum_tail[p], excludeTail);
+        anyActive =
+            anyActive || keepSumOn || excludeSumOn || keepDiffOn || excludeDiffOn || excludeTailOn;
+        if (!(keepSumOn || excludeSumOn || keepDiffOn || excludeDiffOn || excludeTailOn))
+            continue;
+        for (int a = 0; a < 10; ++a)
+            for (int b = 0; b < 10; ++b) {
+                const auto s = static_cast<std::size_t>(a + b);
+                const auto d = static_cast<std::size_t>(a > b ? a - b : b - a);
+                const bool fails =
+                    (keepSumOn && keepSum[s] == 0) || (excludeSumOn && excludeSum[s] != 0) ||
+                    (keepDiffOn && keepDiff[d] == 0) || (excludeDiffOn && excludeDiff[d] != 0) ||
+                    (excludeTailOn && excludeTail[s % 10] != 0);
+                failing[p][static_cast<std::size_t>(detail::PairIndex(a, b))] = fails ? 1 : 0;
+            }
     }
     if (!anyActive)
         return false;
-    const auto& candidates = detail::Candidates();
-    for (int n = 0; n < kThreeStarCandidates; ++n) {
-        const auto& d = candidates[static_cast<std::size_t>(n)].digits;
-        for (std::size_t p = 0; p < 3; ++p) {
-            const int a = d[kPositionPairs[p][0]], b = d[kPositionPairs[p][1]];
-            const int s = a + b;
-            const int diff = a > b ? a - b : b - a;
-            if (star::Has(failingSums[p], s) || star::Has(failingDiffs[p], diff) ||
-                star::Has(failingTails[p], s % 10)) {
-                marks[static_cast<std::size_t>(n)] = 1;
-                break;
-            }
-        }
-    }
+    const auto& codes = detail::PairCodes();
+    const auto& ht = codes[detail::kHundredsTens];
+    const auto& hu = codes[detail::kHundredsUnits];
+    const auto& tu = codes[detail::kTensUnits];
+    for (std::size_t n = 0; n < marks.size(); ++n)
+        marks[n] = failing[0][ht[n]] | failing[1][hu[n]] | failing[2][tu[n]];
     return true;
 }
 
@@ -203,19 +171,17 @@ bool ApplyAnyTwoTailsAndDiffs(const ThreeStarInput& input, ThreeStarMarks& marks
     const std::uint16_t diffs = star::Mask(input.any_two_diffs);
     if (tails == 0 && diffs == 0)
         return false;
-    const auto& candidates = detail::Candidates();
-    for (int n = 0; n < kThreeStarCandidates; ++n) {
-        const auto& d = candidates[static_cast<std::size_t>(n)].digits;
+    // Every two of the three digits: positions do not matter.
+    detail::MarkByKind(marks, [&](const detail::CandidateInfo& c) {
         std::uint16_t ownTails = 0;
         std::uint16_t ownDiffs = 0;
         for (const auto& pair : kPositionPairs) {
-            const int a = d[pair[0]], b = d[pair[1]];
+            const int a = c.digits[pair[0]], b = c.digits[pair[1]];
             ownTails = static_cast<std::uint16_t>(ownTails | (1u << ((a + b) % 10)));
             ownDiffs = static_cast<std::uint16_t>(ownDiffs | (1u << (a > b ? a - b : b - a)));
         }
-        if ((tails != 0 && (ownTails & tails) == 0) || (diffs != 0 && (ownDiffs & diffs) == 0))
-            marks[static_cast<std::size_t>(n)] = 1;
-    }
+        return (tails != 0 && (ownTails & tails) == 0) || (diffs != 0 && (ownDiffs & diffs) == 0);
+    });
     return true;
 }
 

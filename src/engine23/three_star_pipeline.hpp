@@ -116,6 +116,9 @@ void ApplyThreeStarTally(ThreeStarTable& table, const RangeText& totalTolerance)
 // The rows with column 0 = 0 into survivors, result_text and count.
 void ShowThreeStarSurvivors(ThreeStarState& state);
 
+// The rows' three-digit texts joined by single blanks, no blank at either end.
+std::string ThreeDigitTexts(const std::vector<int>& rows);
+
 // Rows whose column 0 equals `excluded` (0: survivors, 1: excluded), ascending.
 std::vector<int> CollectThreeStarRows(const ThreeStarTable& table, int excluded);
 

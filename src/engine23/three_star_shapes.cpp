@@ -25,8 +25,7 @@ bool ApplyKillShapes(const ThreeStarInput& input, ThreeStarMarks& marks) {
         const int hits = (star::Has(families[0], c.bigSmall) ? 1 : 0) +
                          (star::Has(families[1], c.oddEven) ? 1 : 0) +
                          (star::Has(families[2], c.primeComposite) ? 1 : 0);
-        if (!star::Has(allowed, hits))
-            marks[static_cast<std::size_t>(n)] = 1;
+        marks[static_cast<std::size_t>(n)] = (!star::Has(allowed, hits)) ? 1 : 0;
     }
     return true;
 }
@@ -36,8 +35,9 @@ namespace {
 // Every digit left in the box after the digit filter, blanks dropped.
 std::uint16_t AllowedDigits(std::string_view box) {
     std::uint16_t mask = 0;
-    for (char c : star::WithoutBlanks(DigitsOnly(detail::BoxText(box))))
-        mask = static_cast<std::uint16_t>(mask | (1u << (c - '0')));
+    for (char c : detail::BoxText(box))
+        if (c >= '0' && c <= '9')
+            mask = static_cast<std::uint16_t>(mask | (1u << (c - '0')));
     return mask;
 }
 
@@ -51,9 +51,10 @@ bool ApplyLargestSmallest(const ThreeStarInput& input, ThreeStarMarks& marks) {
     const auto& candidates = detail::Candidates();
     for (int n = 0; n < kThreeStarCandidates; ++n) {
         const detail::CandidateInfo& c = candidates[static_cast<std::size_t>(n)];
-        if ((largest != 0 && !star::Has(largest, c.largest)) ||
-            (smallest != 0 && !star::Has(smallest, c.smallest)))
-            marks[static_cast<std::size_t>(n)] = 1;
+        marks[static_cast<std::size_t>(n)] = ((largest != 0 && !star::Has(largest, c.largest)) ||
+                                              (smallest != 0 && !star::Has(smallest, c.smallest)))
+                                                 ? 1
+                                                 : 0;
     }
     return true;
 }
@@ -67,10 +68,11 @@ bool ApplyKeepCounts(const ThreeStarInput& input, ThreeStarMarks& marks) {
     const auto& candidates = detail::Candidates();
     for (int n = 0; n < kThreeStarCandidates; ++n) {
         const detail::CandidateInfo& c = candidates[static_cast<std::size_t>(n)];
-        if ((big != 0 && !star::Has(big, c.bigCount)) ||
-            (odd != 0 && !star::Has(odd, c.oddCount)) ||
-            (prime != 0 && !star::Has(prime, c.primeCount)))
-            marks[static_cast<std::size_t>(n)] = 1;
+        marks[static_cast<std::size_t>(n)] = ((big != 0 && !star::Has(big, c.bigCount)) ||
+                                              (odd != 0 && !star::Has(odd, c.oddCount)) ||
+                                              (prime != 0 && !star::Has(prime, c.primeCount)))
+                                                 ? 1
+                                                 : 0;
     }
     return true;
 }
@@ -81,8 +83,8 @@ bool ApplyExcludeRoutes(const ThreeStarInput& input, ThreeStarMarks& marks) {
         return false;
     const auto& candidates = detail::Candidates();
     for (int n = 0; n < kThreeStarCandidates; ++n)
-        if (star::Has(routes, candidates[static_cast<std::size_t>(n)].route))
-            marks[static_cast<std::size_t>(n)] = 1;
+        marks[static_cast<std::size_t>(n)] =
+            (star::Has(routes, candidates[static_cast<std::size_t>(n)].route)) ? 1 : 0;
     return true;
 }
 
@@ -104,67 +106,18 @@ bool IsTwoRun(int h, int t, int u) {
     return neighbours(h, t) || neighbours(h, u) || neighbours(t, u);
 }
 
-namespace {
-
-// Button indexes of kSpecialExclusionCaptions.
-enum Special : int {
-    kLeopard,     // 豹子
-    kGroupThree,  // 组三
-    kGroupSix,    // 组六
-    kNoRun,       // 不连
-    kTwoRun,      // 2连
-    kThreeRunBtn, // 3连
-    kUphill,      // 上山
-    kDownhill,    // 下山
-    kConcave,     // 凹型
-    kConvex,      // 凸型
-};
-
-constexpr std::uint32_t Bit(int i) {
-    return 1u << i;
-}
-
-} // namespace
-
 bool ApplySpecialExclusions(const ThreeStarInput& input, ThreeStarMarks& marks) {
     const std::uint32_t chosen =
         detail::ChosenButtons(input.special_exclusions, kSpecialExclusionCaptions);
     if (chosen == 0)
         return false;
-    const bool typeTest = (chosen & (Bit(kLeopard) | Bit(kGroupThree) | Bit(kGroupSix))) != 0;
-    const bool runTest = (chosen & (Bit(kNoRun) | Bit(kTwoRun) | Bit(kThreeRunBtn))) != 0;
-    const bool hillTest = (chosen & (Bit(kUphill) | Bit(kDownhill))) != 0;
-    const bool peakTest = (chosen & (Bit(kConcave) | Bit(kConvex))) != 0;
+    // Each test is made only when one of its captions is chosen, and fails
+    // the candidate when its own kind is chosen: so a candidate fails exactly
+    // when one of its kinds (CandidateInfo::specialKinds) is chosen. A
+    // three-run is no two-run and no 不连; 555 is neither uphill nor downhill.
     const auto& candidates = detail::Candidates();
-    for (int n = 0; n < kThreeStarCandidates; ++n) {
-        const detail::CandidateInfo& c = candidates[static_cast<std::size_t>(n)];
-        const int h = c.digits[0], t = c.digits[1], u = c.digits[2];
-        bool fails = false;
-        if (typeTest)
-            fails = star::Has(chosen, kLeopard + c.distinct - 1);
-        if (!fails && runTest) {
-            if (IsThreeRun(h, t, u))
-                fails = star::Has(chosen, kThreeRunBtn);
-            else if (IsTwoRun(h, t, u))
-                fails = star::Has(chosen, kTwoRun);
-            else
-                fails = star::Has(chosen, kNoRun);
-        }
-        if (!fails && hillTest) {
-            if (h <= t && t <= u && h < u)
-                fails = star::Has(chosen, kUphill);
-            else if (h >= t && t >= u && h > u)
-                fails = star::Has(chosen, kDownhill);
-        }
-        if (!fails && peakTest) {
-            if (h < t && u < t)
-                fails = star::Has(chosen, kConvex);
-            else if (t < h && t < u)
-                fails = star::Has(chosen, kConcave);
-        }
-        if (fails)
-            marks[static_cast<std::size_t>(n)] = 1;
-    }
+    for (std::size_t n = 0; n < marks.size(); ++n)
+        marks[n] = (candidates[n].specialKinds & chosen) != 0 ? 1 : 0;
     return true;
 }
 
