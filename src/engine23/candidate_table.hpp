@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -40,6 +42,9 @@ private:
 // inactive group leaves no trace; columns 99 and 100 hold the base set and
 // the must-keep (three-star) or kill (two-star) list, with their in-use note
 // in the notes row.
+//
+// Stored column by column: a group writes one contiguous column and the
+// tally adds whole columns, and Reset() zeroes only the columns a run wrote.
 template <int Width> class FailTable {
 public:
     static constexpr int kCandidates = DigitTable<Width>::kCandidates;
@@ -53,8 +58,28 @@ public:
 
     FailTable() : cells_(static_cast<std::size_t>(kRows) * kColumns, 0) {}
 
-    std::int32_t& at(int row, int column) { return cells_[Index(row, column)]; }
+    // All zero and no column taken: the table as a run creates it afresh,
+    // without giving its memory back.
+    void Reset() {
+        for (int c = 0; c < kColumns; ++c)
+            if (touched_[static_cast<std::size_t>(c)] != 0)
+                std::fill_n(cells_.begin() + static_cast<std::ptrdiff_t>(Index(0, c)), kRows, 0);
+        touched_.fill(0);
+        conditionCount_ = 0;
+    }
+
+    std::int32_t& at(int row, int column) {
+        touched_[static_cast<std::size_t>(column)] = 1;
+        return cells_[Index(row, column)];
+    }
     std::int32_t at(int row, int column) const { return cells_[Index(row, column)]; }
+
+    // A whole column, rows 0 to kRows - 1.
+    std::int32_t* Column(int column) {
+        touched_[static_cast<std::size_t>(column)] = 1;
+        return cells_.data() + Index(0, column);
+    }
+    const std::int32_t* Column(int column) const { return cells_.data() + Index(0, column); }
 
     // An active group calls this once and marks its fails in the column it
     // gets back.
@@ -71,9 +96,10 @@ public:
 
 private:
     static std::size_t Index(int row, int column) {
-        return static_cast<std::size_t>(row) * kColumns + static_cast<std::size_t>(column);
+        return static_cast<std::size_t>(column) * kRows + static_cast<std::size_t>(row);
     }
     std::vector<std::int32_t> cells_;
+    std::array<std::uint8_t, kColumns> touched_{};
     int conditionCount_ = 0;
 };
 

@@ -1,0 +1,345 @@
+// Groups 10 to 19 (Part 3.3): position match, positional bankers, broken
+// groups, kill sum tail, kill span, bankers, kill sum, exclude compound,
+// positional kill, banker groups.
+
+#include "common/text.hpp"
+#include "engine23/star_text.hpp"
+#include "engine23/three_star_support.hpp"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace sorvanta::three {
+
+namespace {
+
+// Allowed counts when a row chooses none: 1, 2 and 3.
+constexpr std::uint16_t kOneToThree = 0b1110;
+
+// The position letters and comparisons as code points, decoded once.
+const std::array<char32_t, 3>& PositionCodePoints() {
+    static const std::array<char32_t, 3> points = [] {
+        std::array<char32_t, 3> p{};
+        for (std::size_t i = 0; i < p.size(); ++i)
+            p[i] = DecodeUtf8(kPositionLetters[i]).front();
+        return p;
+    }();
+    return points;
+}
+
+const std::array<std::u32string, 6>& ComparisonTexts() {
+    static const std::array<std::u32string, 6> texts = [] {
+        std::array<std::u32string, 6> t;
+        for (std::size_t i = 0; i < t.size(); ++i)
+            t[i] = DecodeUtf8(kComparisons[i]);
+        return t;
+    }();
+    return texts;
+}
+
+int PositionOf(char32_t c) {
+    const auto& points = PositionCodePoints();
+    for (std::size_t p = 0; p < points.size(); ++p)
+        if (points[p] == c)
+            return static_cast<int>(p);
+    return -1;
+}
+
+} // namespace
+
+MatchRule ParseMatchRule(std::string_view rule) {
+    MatchRule parsed;
+    const std::u32string chars = DecodeUtf8(rule);
+    if (chars.empty())
+        return parsed;
+    std::u32string comparison;
+    for (char32_t c : chars)
+        if (PositionOf(c) < 0)
+            comparison.push_back(c);
+    parsed.left = PositionOf(chars.front());
+    parsed.right = PositionOf(chars.back());
+    for (std::size_t k = 0; k < kComparisons.size(); ++k)
+        if (ComparisonTexts()[k] == comparison)
+            parsed.comparison = static_cast<Comparison>(k);
+    return parsed;
+}
+
+namespace {
+
+bool Compare(Comparison comparison, int a, int b) {
+    switch (comparison) {
+    case Comparison::Greater:
+        return a > b;
+    case Comparison::Less:
+        return a < b;
+    case Comparison::Equal:
+        return a == b;
+    case Comparison::GreaterOrEqual:
+        return a >= b;
+    case Comparison::LessOrEqual:
+        return a <= b;
+    case Comparison::NotEqual:
+        return a != b;
+    case Comparison::Never:
+        break;
+    }
+    return false;
+}
+
+} // namespace
+
+bool Holds(const MatchRule& rule, const std::array<std::uint8_t, 3>& digits) {
+    if (rule.left < 0 || rule.right < 0)
+        return false;
+    return Compare(rule.comparison, digits[static_cast<std::size_t>(rule.left)],
+                   digits[static_cast<std::size_t>(rule.right)]);
+}
+
+bool ApplyPositionMatch(const ThreeStarInput& input, ThreeStarMarks& marks) {
+    if (input.position_match.empty())
+        return false;
+    std::vector<MatchRule> rules;
+    rules.reserve(input.position_match.size());
+    for (const std::string& rule : input.position_match)
+        rules.push_back(ParseMatchRule(rule));
+    // The rules are alternatives: one that holds lets the candidate pass. A
+    // rule looks at two positions only, so the rules are folded into one
+    // table of digit pairs per pair of positions first.
+    std::array<std::array<std::uint8_t, 100>, 9> holds{}; // [3 * left + right][10 a + b]
+    std::array<bool, 9> used{};
+    for (const MatchRule& rule : rules) {
+        if (rule.left < 0 || rule.right < 0 || rule.comparison == Comparison::Never)
+            continue;
+        const auto pair = static_cast<std::size_t>(3 * rule.left + rule.right);
+        used[pair] = true;
+        for (int a = 0; a < 10; ++a)
+            for (int b = 0; b < 10; ++b)
+                // With both sides at one position only a == b is a candidate's.
+                if ((rule.left != rule.right || a == b) && Compare(rule.comparison, a, b))
+                    holds[pair][static_cast<std::size_t>(detail::PairIndex(a, b))] = 1;
+    }
+    marks.fill(1);
+    for (std::size_t pair = 0; pair < used.size(); ++pair) {
+        if (!used[pair])
+            continue;
+        const std::array<std::uint8_t, 100>& table = holds[pair];
+        const detail::PairCodeColumn& codes = detail::PairCodes()[pair];
+        for (std::size_t n = 0; n < marks.size(); ++n)
+            marks[n] &= static_cast<std::uint8_t>(table[codes[n]] ^ 1u);
+    }
+    return true;
+}
+
+bool ApplyPositionalBankers(const ThreeStarInput& input, ThreeStarMarks& marks) {
+    const PositionalBankers& bankers = input.positional_bankers;
+    const std::array<std::uint16_t, 3> rows = {star::Mask(bankers.hundreds),
+                                               star::Mask(bankers.tens), star::Mask(bankers.units)};
+    if ((rows[0] | rows[1] | rows[2]) == 0)
+        return false;
+    std::uint16_t allowed = detail::CountMask(bankers.counts);
+    if (allowed == 0)
+        allowed = kOneToThree;
+    const auto& candidates = detail::Candidates();
+    for (int n = 0; n < kThreeStarCandidates; ++n) {
+        const auto& d = candidates[static_cast<std::size_t>(n)].digits;
+        const int count = (star::Has(rows[0], d[0]) ? 1 : 0) + (star::Has(rows[1], d[1]) ? 1 : 0) +
+                          (star::Has(rows[2], d[2]) ? 1 : 0);
+        marks[static_cast<std::size_t>(n)] = (!star::Has(allowed, count)) ? 1 : 0;
+    }
+    return true;
+}
+
+namespace {
+
+struct BrokenGroupRule {
+    // Bit g of member[d]: group g (0 .. 20) holds the digit d.
+    std::array<std::uint32_t, 10> member{};
+    std::uint16_t counts = 0; // allowed k, bits 0..9
+};
+
+std::vector<BrokenGroupRule> ReadBrokenGroupRules(std::string_view box) {
+    constexpr int kMostGroups = 21;
+    std::vector<BrokenGroupRule> rules;
+    // only_str with "0123456789-=" and the line breaks, then every blank
+    // removed: the allowed characters in their order.
+    const std::string text =
+        star::KeepOnly(star::WithCrLf(detail::BoxText(box)), "0123456789-=\r\n");
+    for (std::string_view line : star::SplitAtCrLf(text)) {
+        const std::size_t equals = line.find('=');
+        if (equals == std::string_view::npos || equals == 0)
+            continue;
+        BrokenGroupRule rule;
+        // Ruling 8: the groups are the text before the first "=" split at
+        // "-" (an empty one holds nothing; past the 21st they are dropped),
+        // the counts every digit after it.
+        int group = 0;
+        for (char c : line.substr(0, equals)) {
+            if (c == '-')
+                ++group;
+            else if (c >= '0' && c <= '9' && group < kMostGroups)
+                rule.member[static_cast<std::size_t>(c - '0')] |= 1u << group;
+        }
+        for (char c : line.substr(equals + 1))
+            if (c >= '0' && c <= '9')
+                rule.counts = static_cast<std::uint16_t>(rule.counts | (1u << (c - '0')));
+        rules.push_back(rule);
+    }
+    return rules;
+}
+
+} // namespace
+
+bool ApplyBrokenGroups(const ThreeStarInput& input, ThreeStarMarks& marks) {
+    const std::vector<BrokenGroupRule> rules = ReadBrokenGroupRules(input.broken_groups);
+    if (rules.empty())
+        return false;
+    // k = the groups holding h, t or u; a rule looks only at which digits
+    // occur.
+    detail::MarkByKind(marks, [&](const detail::CandidateInfo& c) {
+        for (const BrokenGroupRule& rule : rules) {
+            const std::uint32_t hit =
+                rule.member[c.digits[0]] | rule.member[c.digits[1]] | rule.member[c.digits[2]];
+            const int k = detail::kBitCount[hit & 0x3FFu] +
+                          detail::kBitCount[(hit >> 10) & 0x3FFu] + static_cast<int>(hit >> 20);
+            if (k > 9 || !star::Has(rule.counts, k))
+                return true;
+        }
+        return false;
+    });
+    return true;
+}
+
+bool ApplyKillSumTails(const ThreeStarInput& input, ThreeStarMarks& marks) {
+    const std::uint16_t tails = star::Mask(input.kill_sum_tails);
+    if (tails == 0)
+        return false;
+    const auto& candidates = detail::Candidates();
+    for (int n = 0; n < kThreeStarCandidates; ++n)
+        marks[static_cast<std::size_t>(n)] =
+            (star::Has(tails, candidates[static_cast<std::size_t>(n)].sum % 10)) ? 1 : 0;
+    return true;
+}
+
+bool ApplyKillSpans(const ThreeStarInput& input, ThreeStarMarks& marks) {
+    const std::uint16_t spans = star::Mask(input.kill_spans);
+    if (spans == 0)
+        return false;
+    const auto& candidates = detail::Candidates();
+    for (int n = 0; n < kThreeStarCandidates; ++n)
+        marks[static_cast<std::size_t>(n)] =
+            (star::Has(spans, candidates[static_cast<std::size_t>(n)].span)) ? 1 : 0;
+    return true;
+}
+
+bool ApplyBankers(const ThreeStarInput& input, ThreeStarMarks& marks) {
+    const std::uint16_t bankers = star::Mask(input.bankers);
+    if (bankers == 0)
+        return false;
+    std::uint16_t allowed = 0;
+    switch (input.bankers_at_least) {
+    case 1:
+        allowed = 0b1110;
+        break;
+    case 2:
+        allowed = 0b1100;
+        break;
+    case 3:
+        allowed = 0b1000;
+        break;
+    default:
+        break; // no option on: no count is allowed
+    }
+    // Distinct digits count: a repeated banker is one banker.
+    detail::MarkByKind(marks, [&](const detail::CandidateInfo& c) {
+        return !star::Has(allowed, detail::kBitCount[c.present & bankers]);
+    });
+    return true;
+}
+
+bool ApplyKillSums(const ThreeStarInput& input, ThreeStarMarks& marks) {
+    if (input.kill_sums.none())
+        return false;
+    const auto& candidates = detail::Candidates();
+    for (int n = 0; n < kThreeStarCandidates; ++n)
+        marks[static_cast<std::size_t>(n)] =
+            (input.kill_sums.test(candidates[static_cast<std::size_t>(n)].sum)) ? 1 : 0;
+    return true;
+}
+
+bool ApplyExcludeCompound(const ThreeStarInput& input, ThreeStarMarks& marks) {
+    const std::array<std::uint16_t, 3> rows = {star::Mask(input.exclude_compound[0]),
+                                               star::Mask(input.exclude_compound[1]),
+                                               star::Mask(input.exclude_compound[2])};
+    if (rows[0] == 0 || rows[1] == 0 || rows[2] == 0)
+        return false;
+    const auto& candidates = detail::Candidates();
+    for (int n = 0; n < kThreeStarCandidates; ++n) {
+        const auto& d = candidates[static_cast<std::size_t>(n)].digits;
+        marks[static_cast<std::size_t>(n)] =
+            (star::Has(rows[0], d[0]) && star::Has(rows[1], d[1]) && star::Has(rows[2], d[2])) ? 1
+                                                                                               : 0;
+    }
+    return true;
+}
+
+bool ApplyPositionKill(const ThreeStarInput& input, ThreeStarMarks& marks) {
+    const std::array<std::uint16_t, 3> rows = {star::Mask(input.position_kill[0]),
+                                               star::Mask(input.position_kill[1]),
+                                               star::Mask(input.position_kill[2])};
+    if ((rows[0] | rows[1] | rows[2]) == 0)
+        return false;
+    // The lists Cb_rc 0 and 1, each read as a number; the allowed counts are
+    // the values 0 to 9 between them.
+    const std::int32_t lower = ReadLeadingNumber(input.position_kill_tolerance.lower);
+    const std::int32_t upper = ReadLeadingNumber(input.position_kill_tolerance.upper);
+    std::uint16_t allowed = 0;
+    for (int count = 0; count <= 9; ++count)
+        if (count >= lower && count <= upper)
+            allowed = static_cast<std::uint16_t>(allowed | (1u << count));
+    const auto& candidates = detail::Candidates();
+    for (int n = 0; n < kThreeStarCandidates; ++n) {
+        const auto& d = candidates[static_cast<std::size_t>(n)].digits;
+        const int count = (star::Has(rows[0], d[0]) ? 1 : 0) + (star::Has(rows[1], d[1]) ? 1 : 0) +
+                          (star::Has(rows[2], d[2]) ? 1 : 0);
+        marks[static_cast<std::size_t>(n)] = (!star::Has(allowed, count)) ? 1 : 0;
+    }
+    return true;
+}
+
+bool ApplyBankerGroups(const ThreeStarInput& input, ThreeStarMarks& marks) {
+    struct Row {
+        std::uint16_t digits;
+        std::uint16_t counts;
+    };
+    std::array<Row, 4> rows{};
+    std::size_t active = 0;
+    for (const BankerRow& row : input.banker_rows) {
+        const std::uint16_t digits = star::Mask(row.digits);
+        if (digits == 0)
+            continue;
+        const std::uint16_t counts = detail::CountMask(row.counts);
+        rows[active++] = {digits, counts == 0 ? kOneToThree : counts};
+    }
+    if (active == 0)
+        return false;
+    const std::uint32_t allowed = detail::AllowedMask(input.banker_tolerance.Allowed());
+    const bool repeats = input.banker_count_repeats;
+    // Hits count digits (distinct) or positions (胆码计重); neither looks at
+    // where a digit stands.
+    detail::MarkByKind(marks, [&](const detail::CandidateInfo& c) {
+        int wrong = 0;
+        for (std::size_t r = 0; r < active; ++r) {
+            const std::uint16_t digits = rows[r].digits;
+            const int hits = repeats ? (star::Has(digits, c.digits[0]) ? 1 : 0) +
+                                           (star::Has(digits, c.digits[1]) ? 1 : 0) +
+                                           (star::Has(digits, c.digits[2]) ? 1 : 0)
+                                     : detail::kBitCount[c.present & digits];
+            wrong += star::Has(rows[r].counts, hits) ? 0 : 1;
+        }
+        return !star::Has(allowed, wrong);
+    });
+    return true;
+}
+
+} // namespace sorvanta::three

@@ -1,0 +1,92 @@
+// Groups 1 to 3 (Part 3.2): kill direct numbers, kill group numbers, kill
+// compound lines.
+
+#include "engine23/star_text.hpp"
+#include "engine23/three_star_support.hpp"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace sorvanta::three {
+
+namespace {
+
+constexpr int kMinimumCharacters = 3;
+
+} // namespace
+
+bool ApplyKillDirect(const ThreeStarInput& input, ThreeStarMarks& marks) {
+    const std::string_view text = detail::BoxText(input.kill_direct);
+    // The column is taken at three cleaned characters, valid piece or not.
+    if (!star::DigitsOnlyLengthAtLeast(text, kMinimumCharacters))
+        return false;
+    detail::ForEachNumberIn(text, 3, [&](int n) { marks[static_cast<std::size_t>(n)] = 1; });
+    return true;
+}
+
+bool ApplyKillGroup(const ThreeStarInput& input, ThreeStarMarks& marks) {
+    const std::string_view text = detail::BoxText(input.kill_group);
+    if (!star::DigitsOnlyLengthAtLeast(text, kMinimumCharacters))
+        return false;
+    detail::ForEachNumberIn(text, 3, [&](int n) {
+        const int x = n / 100, y = n / 10 % 10, z = n % 10;
+        for (int v : {x * 100 + y * 10 + z, x * 100 + z * 10 + y, y * 100 + x * 10 + z,
+                      y * 100 + z * 10 + x, z * 100 + x * 10 + y, z * 100 + y * 10 + x})
+            marks[static_cast<std::size_t>(v)] = 1;
+    });
+    return true;
+}
+
+bool ApplyJunkCompounds(const ThreeStarInput& input, ThreeStarMarks& marks) {
+    // only_str with "0123456789*" and the line breaks, then every blank
+    // removed: the allowed characters in their order.
+    const std::string text =
+        star::KeepOnly(star::WithCrLf(detail::BoxText(input.junk_compounds)), "0123456789*\r\n");
+    if (text.size() < kMinimumCharacters)
+        return false;
+    const AllowedCounts allowed = input.junk_compounds_tolerance.Allowed();
+
+    // Each line of exactly three "*" parts covers every h t u whose digits
+    // its parts contain; a candidate's hits are the lines covering it.
+    std::array<std::uint32_t, kThreeStarCandidates> hits{};
+    for (std::string_view line : star::SplitAtCrLf(text)) {
+        std::array<std::uint16_t, 3> sets{};
+        std::size_t part = 0;
+        bool tooMany = false;
+        for (char c : line) {
+            if (c == '*') {
+                if (++part == 3) {
+                    tooMany = true;
+                    break;
+                }
+            } else if (c >= '0' && c <= '9') {
+                sets[part] = static_cast<std::uint16_t>(sets[part] | (1u << (c - '0')));
+            }
+        }
+        if (tooMany || part != 2)
+            continue;
+        for (int h = 0; h < 10; ++h) {
+            if (!star::Has(sets[0], h))
+                continue;
+            for (int t = 0; t < 10; ++t) {
+                if (!star::Has(sets[1], t))
+                    continue;
+                for (int u = 0; u < 10; ++u)
+                    if (star::Has(sets[2], u))
+                        ++hits[static_cast<std::size_t>(h * 100 + t * 10 + u)];
+            }
+        }
+    }
+    for (int n = 0; n < kThreeStarCandidates; ++n) {
+        const std::uint32_t count = hits[static_cast<std::size_t>(n)];
+        marks[static_cast<std::size_t>(n)] =
+            (!allowed.Allows(count > AllowedCounts::kSize ? AllowedCounts::kSize
+                                                          : static_cast<int>(count)))
+                ? 1
+                : 0;
+    }
+    return true;
+}
+
+} // namespace sorvanta::three

@@ -1,0 +1,222 @@
+#include "engine23/two_star_groups.hpp"
+
+#include "common/digit_classes.hpp"
+#include "common/number_list.hpp"
+#include "common/text.hpp"
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace sorvanta::two {
+
+namespace {
+
+constexpr int kCandidates = TwoStarTable::kCandidates;
+
+bool Has(std::uint32_t mask, int bit) {
+    return ((mask >> bit) & 1u) != 0;
+}
+
+// Takes the group's column and writes the verdicts; only an active group
+// may call this, since taking a column is what makes a group count.
+template <typename Fails>
+void MarkFailures(const TwoStarDigits& digits, TwoStarTable& table, Fails fails) {
+    const int column = table.TakeColumn();
+    for (int n = 0; n < kCandidates; ++n)
+        if (fails(digits.Digit(n, 0), digits.Digit(n, 1)))
+            table.at(n, column) = 1;
+}
+
+// Bit i set when the i-th caption of `captions` is chosen. A caption the
+// block does not offer selects nothing: the panel cannot produce one and
+// the scheme loader refuses it.
+template <std::size_t N>
+std::uint32_t ChosenCaptions(const CaptionSet& chosen,
+                             const std::array<std::string_view, N>& captions) {
+    std::uint32_t mask = 0;
+    for (const std::string& caption : chosen)
+        for (std::size_t i = 0; i < N; ++i)
+            if (captions[i] == caption)
+                mask |= 1u << i;
+    return mask;
+}
+
+// Which caption of a family a candidate shows: the caption tables list the
+// pairs with the first class of each family ahead of the second.
+int BigSmallIndex(int t, int u) {
+    return 2 * (IsBig(t) ? 0 : 1) + (IsBig(u) ? 0 : 1);
+}
+int OddEvenIndex(int t, int u) {
+    return 2 * (IsOdd(t) ? 0 : 1) + (IsOdd(u) ? 0 : 1);
+}
+int PrimeCompositeIndex(int t, int u) {
+    return 2 * (IsPrime(t) ? 0 : 1) + (IsPrime(u) ? 0 : 1);
+}
+int Route012Index(int t, int u) {
+    return 3 * Route012(t) + Route012(u);
+}
+
+bool Meets(SpecialShape shape, int t, int u) {
+    const int span = std::abs(t - u);
+    switch (shape) {
+    case SpecialShape::Pair:
+        return span == 0;
+    case SpecialShape::Consecutive:
+        // 9 and 0 are neighbours on the ring of digits.
+        return span == 1 || span == 9;
+    case SpecialShape::Mixed:
+        return span != 0 && span != 1 && span != 9;
+    case SpecialShape::TensAbove:
+        return t > u;
+    case SpecialShape::TensBelow:
+        return t < u;
+    }
+    return false;
+}
+
+// Calls fn for every two-digit piece of a list box; returns whether there
+// was one. A box still showing its hint has nothing in it.
+template <typename Fn>
+bool ForEachListedNumber(const std::string& text, std::string_view hint, Fn&& fn) {
+    if (text == hint)
+        return false;
+    bool any = false;
+    ForEachNumber(DigitsOnly(text), 2, [&](int n) {
+        fn(n);
+        any = true;
+    });
+    return any;
+}
+
+} // namespace
+
+void ApplyBankerGroups(const TwoStarInput& input, const TwoStarDigits& digits,
+                       TwoStarTable& table) {
+    constexpr std::uint32_t kCountButtons = 0b111;
+    constexpr std::uint32_t kOneOrTwo = 0b110;
+    struct Row {
+        std::uint32_t bankers;
+        std::uint32_t allowedHits;
+    };
+    std::array<Row, 3> rows{};
+    std::size_t used = 0;
+    for (const BankerRow& row : input.banker_rows) {
+        if (row.digits.none())
+            continue; // counts of a row without bankers are not a condition
+        const std::uint32_t counts =
+            static_cast<std::uint32_t>(row.counts.to_ulong()) & kCountButtons;
+        rows[used++] = {static_cast<std::uint32_t>(row.digits.to_ulong()),
+                        counts != 0 ? counts : kOneOrTwo};
+    }
+    if (used == 0)
+        return;
+    const AllowedCounts allowed = input.banker_tolerance.Allowed();
+    const bool repeats = input.banker_count_repeats;
+    MarkFailures(digits, table, [&](int t, int u) {
+        int wrong = 0;
+        for (std::size_t r = 0; r < used; ++r) {
+            const int inT = Has(rows[r].bankers, t) ? 1 : 0;
+            const int inU = Has(rows[r].bankers, u) ? 1 : 0;
+            // Without repeats a pair such as 33 shows its banker once.
+            const int hits = repeats || t != u ? inT + inU : inT;
+            wrong += Has(rows[r].allowedHits, hits) ? 0 : 1;
+        }
+        return !allowed.Allows(wrong);
+    });
+}
+
+void ApplyKillSpan(const TwoStarInput& input, const TwoStarDigits& digits, TwoStarTable& table) {
+    if (input.kill_spans.none())
+        return;
+    MarkFailures(digits, table, [&](int t, int u) {
+        return input.kill_spans.test(static_cast<std::size_t>(std::abs(t - u)));
+    });
+}
+
+void ApplyKillSum(const TwoStarInput& input, const TwoStarDigits& digits, TwoStarTable& table) {
+    if (input.kill_sums.none())
+        return;
+    MarkFailures(digits, table, [&](int t, int u) {
+        return input.kill_sums.test(static_cast<std::size_t>(t + u));
+    });
+}
+
+void ApplyPositionKill(const TwoStarInput& input, const TwoStarDigits& digits,
+                       TwoStarTable& table) {
+    const DigitSet& tens = input.position_kill[0];
+    const DigitSet& units = input.position_kill[1];
+    if (tens.none() && units.none())
+        return;
+    const AllowedCounts allowed = input.position_kill_tolerance.Allowed();
+    MarkFailures(digits, table, [&](int t, int u) {
+        const int hits = (tens.test(static_cast<std::size_t>(t)) ? 1 : 0) +
+                         (units.test(static_cast<std::size_t>(u)) ? 1 : 0);
+        return !allowed.Allows(hits);
+    });
+}
+
+void ApplyCompoundExclusion(const TwoStarInput& input, const TwoStarDigits& digits,
+                            TwoStarTable& table) {
+    const DigitSet& tens = input.compound_exclusion[0];
+    const DigitSet& units = input.compound_exclusion[1];
+    if (tens.none() || units.none())
+        return;
+    MarkFailures(digits, table, [&](int t, int u) {
+        return tens.test(static_cast<std::size_t>(t)) && units.test(static_cast<std::size_t>(u));
+    });
+}
+
+void ApplyShapes(const TwoStarInput& input, const TwoStarDigits& digits, TwoStarTable& table) {
+    struct Family {
+        std::uint32_t chosen;
+        int (*index)(int, int);
+    };
+    const std::array<Family, 4> families = {{
+        {ChosenCaptions(input.shapes.big_small, kBigSmallCaptions), BigSmallIndex},
+        {ChosenCaptions(input.shapes.odd_even, kOddEvenCaptions), OddEvenIndex},
+        {ChosenCaptions(input.shapes.prime_composite, kPrimeCompositeCaptions),
+         PrimeCompositeIndex},
+        {ChosenCaptions(input.shapes.route012, kRoute012Captions), Route012Index},
+    }};
+    bool active = false;
+    for (const Family& family : families)
+        active = active || family.chosen != 0;
+    if (!active)
+        return;
+    const AllowedCounts allowed = input.shapes_tolerance.Allowed();
+    MarkFailures(digits, table, [&](int t, int u) {
+        int hits = 0;
+        for (const Family& family : families)
+            hits += Has(family.chosen, family.index(t, u)) ? 1 : 0;
+        return !allowed.Allows(hits);
+    });
+}
+
+void ApplySpecialShapes(const TwoStarInput& input, const TwoStarDigits& digits,
+                        TwoStarTable& table) {
+    const std::uint32_t chosen = ChosenCaptions(input.special_shapes, kSpecialShapeCaptions);
+    if (chosen == 0)
+        return;
+    const AllowedCounts allowed = input.special_shapes_tolerance.Allowed();
+    MarkFailures(digits, table, [&](int t, int u) {
+        int hits = 0;
+        for (std::size_t i = 0; i < kSpecialShapeCaptions.size(); ++i)
+            if (Has(chosen, static_cast<int>(i)) && Meets(static_cast<SpecialShape>(i), t, u))
+                ++hits;
+        return !allowed.Allows(hits);
+    });
+}
+
+void ApplyKillList(const TwoStarInput& input, TwoStarTable& table) {
+    if (ForEachListedNumber(input.kill_list, kKillListHint,
+                            [&](int n) { table.at(n, TwoStarTable::kList) = 1; }))
+        table.at(TwoStarTable::kNotesRow, TwoStarTable::kList) = 1;
+}
+
+void ApplyBaseSet(const TwoStarInput& input, TwoStarTable& table) {
+    if (ForEachListedNumber(input.base_set, kBaseSetHint,
+                            [&](int n) { table.at(n, TwoStarTable::kBaseSet) = 1; }))
+        table.at(TwoStarTable::kNotesRow, TwoStarTable::kBaseSet) = 1;
+}
+
+} // namespace sorvanta::two
