@@ -10,8 +10,8 @@ namespace sorvanta::ui {
 class ModeCommands {
 public:
     virtual ~ModeCommands() = default;
-    virtual void run(int index) = 0;        // C_2x3x_gn element
-    virtual void runClear(int code) = 0;    // C_3x_cls element
+    virtual void run(int index) = 0;         // C_2x3x_gn element
+    virtual void runClear(int code) = 0;     // C_3x_cls element
     virtual void runSelectAll(int code) = 0; // C_3x_all element
 };
 
