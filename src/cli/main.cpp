@@ -92,8 +92,6 @@ int RunShrink(const ShrinkOptions& options) {
     using sorvanta::scheme::RunResult;
     const RunResult result = sorvanta::scheme::RunScheme(scheme, {options.group, options.invert});
     switch (result.status) {
-    case RunResult::Status::Unsupported:
-        return Die(result.message);
     case RunResult::Status::Refused:
         std::cerr << "sorvanta-cli: " << result.message << "\n";
         return kExitRefused;

@@ -165,6 +165,7 @@ Field<Input> Texts(const char* name, std::array<std::string, N> Input::*member, 
 }
 
 // Banker rows {"digits", "counts"}: at most N rows, rows keep their places.
+// (`most` spells N out for the message: "four".)
 template <class Input, class Row, std::size_t N>
 Field<Input> BankerRows(const char* name, std::array<Row, N> Input::*member, int highestCount,
                         const char* most) {
@@ -216,18 +217,105 @@ Field<Input> BankerRows(const char* name, std::array<Row, N> Input::*member, int
             }};
 }
 
+// A set of whole numbers low..high, as an array of integers ([3, 12, 27]).
+template <class Input, std::size_t N>
+Field<Input> Integers(const char* name, std::bitset<N> Input::*member, int low, int high) {
+    return {name,
+            [member, low, high](const json& v, const std::string& p, Input& in) {
+                if (!v.is_array())
+                    Fail(p, std::string("expected an array of integers, found ") + KindName(v));
+                std::bitset<N> chosen;
+                for (std::size_t i = 0; i < v.size(); ++i) {
+                    const std::string at = p + "[" + std::to_string(i) + "]";
+                    if (!v[i].is_number_integer())
+                        Fail(at, std::string("expected an integer, found ") + KindName(v[i]));
+                    const long long n = v[i].is_number_unsigned()
+                                            ? static_cast<long long>(std::min<unsigned long long>(
+                                                  v[i].template get<unsigned long long>(), 1000000))
+                                            : v[i].template get<long long>();
+                    if (n < low || n > high)
+                        Fail(at, std::to_string(n) + " is not one of " + std::to_string(low) +
+                                     " to " + std::to_string(high));
+                    chosen.set(static_cast<std::size_t>(n));
+                }
+                in.*member = chosen;
+            },
+            [member](const Input& in) {
+                if ((in.*member).none())
+                    return json();
+                json out = json::array();
+                for (std::size_t n = 0; n < N; ++n)
+                    if ((in.*member).test(n))
+                        out.push_back(n);
+                return out;
+            }};
+}
+
+// Texts in a list of any length (the position-match rules).
+template <class Input>
+Field<Input> TextList(const char* name, std::vector<std::string> Input::*member) {
+    return {name,
+            [member](const json& v, const std::string& p, Input& in) {
+                if (!v.is_array())
+                    Fail(p, std::string("expected an array of texts, found ") + KindName(v));
+                std::vector<std::string> texts;
+                for (std::size_t i = 0; i < v.size(); ++i) {
+                    const std::string at = p + "[" + std::to_string(i) + "]";
+                    RequireString(v[i], at, "a string");
+                    texts.push_back(v[i].template get<std::string>());
+                }
+                in.*member = std::move(texts);
+            },
+            [member](const Input& in) {
+                return (in.*member).empty() ? json() : json(in.*member);
+            }};
+}
+
+// Every key of an object through its field; an unknown key is an error
+// naming where it stands.
+template <class Input>
+void ReadFieldsAt(const FieldTable<Input>& fields, const json& object, const std::string& prefix,
+                  const std::string& unknown, Input& input) {
+    for (const auto& [key, value] : object.items()) {
+        const std::string path = prefix + key;
+        auto it = std::find_if(fields.begin(), fields.end(),
+                               [&](const Field<Input>& f) { return f.name == key; });
+        if (it == fields.end())
+            Fail(path, unknown);
+        it->read(value, path, input);
+    }
+}
+
+// A nested group of fields ({"keep_sum": [...], ...}) with a table of its
+// own; its paths read "conditions.pair_sums.keep_sum[1]".
+template <class Input, class Sub>
+Field<Input> Object(const char* name, Sub Input::*member, FieldTable<Sub> fields) {
+    auto shared = std::make_shared<const FieldTable<Sub>>(std::move(fields));
+    return {name,
+            [member, shared](const json& v, const std::string& p, Input& in) {
+                if (!v.is_object())
+                    Fail(p, std::string("expected an object, found ") + KindName(v));
+                std::string names;
+                for (const Field<Sub>& f : *shared)
+                    names += (names.empty() ? "" : ", ") + Quoted(f.name);
+                ReadFieldsAt(*shared, v, p + ".", "unknown field; expected one of " + names,
+                             in.*member);
+            },
+            [member, shared](const Input& in) {
+                json out = json::object();
+                for (const Field<Sub>& f : *shared)
+                    if (json value = f.write(in.*member); !value.is_null())
+                        out[f.name] = std::move(value);
+                return out.empty() ? json() : out;
+            }};
+}
+
 // Every key of `conditions` through its field; an unknown key is an error.
 template <class Input>
 void ReadFields(const FieldTable<Input>& fields, const json& conditions, std::string_view mode,
                 Input& input) {
-    for (const auto& [key, value] : conditions.items()) {
-        const std::string path = "conditions." + key;
-        auto it = std::find_if(fields.begin(), fields.end(),
-                               [&](const Field<Input>& f) { return f.name == key; });
-        if (it == fields.end())
-            Fail(path, "unknown field for mode \"" + std::string(mode) + "\"");
-        it->read(value, path, input);
-    }
+    ReadFieldsAt(fields, conditions, "conditions.",
+                 "unknown field for mode \"" + std::string(mode) + "\"", input);
 }
 
 template <class Input> json WriteFields(const FieldTable<Input>& fields, const Input& input) {

@@ -1,6 +1,8 @@
 #include "scheme/run_scheme.hpp"
 
 #include "common/number_list.hpp"
+#include "engine23/three_star_commands.hpp"
+#include "engine23/two_star_pipeline.hpp"
 #include "engine4/group_conversion.hpp"
 #include "engine4/pipeline.hpp"
 
@@ -22,6 +24,44 @@ RunResult RunFourStar(const four::FourStarInput& input, const RunOptions& option
     return result;
 }
 
+RunResult RunThreeStar(const three::ThreeStarInput& input, const RunOptions& options) {
+    RunResult result;
+    result.width = 3;
+    auto state = std::make_unique<three::ThreeStarState>();
+    std::string text;
+    if (options.invert) {
+        const three::ThreeStarOutcome outcome = three::InvertThreeStar(input, *state);
+        if (!outcome.clipboard) {
+            // The window refuses to invert a run that kept nothing or all.
+            result.status = RunResult::Status::Refused;
+            result.message = outcome.message ? outcome.message->text : std::string();
+            return result;
+        }
+        text = outcome.result_text;
+    } else if (options.group) {
+        text = three::ConvertThreeStarToGroup(input, *state).result_text;
+    } else {
+        three::RunThreeStarShrink(input, *state);
+        result.numbers = state->survivors;
+        return result;
+    }
+    ForEachNumber(text, 3, [&](int n) { result.numbers.push_back(n); });
+    return result;
+}
+
+RunResult RunTwoStar(const two::TwoStarInput& input, const RunOptions& options) {
+    RunResult result;
+    result.width = 2;
+    two::TwoStarState state;
+    if (options.invert)
+        result.numbers = two::InvertTwoStar(input, state).numbers;
+    else if (options.group)
+        result.numbers = two::ConvertTwoStarToGroup(input, state).numbers;
+    else
+        result.numbers = two::RunTwoStarShrink(input, state).numbers;
+    return result;
+}
+
 } // namespace
 
 std::string RunResult::Text() const {
@@ -29,14 +69,17 @@ std::string RunResult::Text() const {
 }
 
 RunResult RunScheme(const Scheme& scheme, const RunOptions& options) {
-    if (const auto* four = std::get_if<four::FourStarInput>(&scheme.input))
-        return RunFourStar(*four, options);
-    RunResult result;
-    result.status = RunResult::Status::Unsupported;
-    result.width = Width(scheme.mode);
-    result.message =
-        "mode \"" + std::string(Name(scheme.mode)) + "\" cannot be run by this version yet";
-    return result;
+    return std::visit(
+        [&](const auto& input) {
+            using T = std::decay_t<decltype(input)>;
+            if constexpr (std::is_same_v<T, four::FourStarInput>)
+                return RunFourStar(input, options);
+            else if constexpr (std::is_same_v<T, three::ThreeStarInput>)
+                return RunThreeStar(input, options);
+            else
+                return RunTwoStar(input, options);
+        },
+        scheme.input);
 }
 
 } // namespace sorvanta::scheme

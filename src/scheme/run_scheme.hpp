@@ -16,9 +16,8 @@ struct RunOptions {
 
 struct RunResult {
     enum class Status {
-        Ok,          // numbers hold the list
-        Refused,     // the window would refuse too; message says why
-        Unsupported, // this mode has no engine yet
+        Ok,      // numbers hold the list
+        Refused, // the window would refuse too; message says why
     };
     Status status = Status::Ok;
     std::string message;

@@ -2,29 +2,28 @@
 
 #include "scheme/four_star_fields.hpp"
 #include "scheme/json_values.hpp"
+#include "scheme/three_star_fields.hpp"
+#include "scheme/two_star_fields.hpp"
 
 namespace sorvanta::scheme {
 
 namespace {
 
-// The conditions of a mode without a panel yet: no field is known.
-void ReadNoFields(const json& conditions, Mode mode) {
-    for (const auto& [key, value] : conditions.items()) {
-        (void)value;
-        Fail("conditions." + key, "unknown field for mode \"" + std::string(Name(mode)) + "\"");
-    }
+template <class Input> const FieldTable<Input>& FieldsOf();
+template <> const FieldTable<two::TwoStarInput>& FieldsOf() {
+    return TwoStarFields();
+}
+template <> const FieldTable<three::ThreeStarInput>& FieldsOf() {
+    return ThreeStarFields();
+}
+template <> const FieldTable<four::FourStarInput>& FieldsOf() {
+    return FourStarFields();
 }
 
-json WriteConditions(const Scheme& scheme) {
-    return std::visit(
-        [](const auto& input) -> json {
-            using T = std::decay_t<decltype(input)>;
-            if constexpr (std::is_same_v<T, four::FourStarInput>)
-                return WriteFields(FourStarFields(), input);
-            else
-                return json::object();
-        },
-        scheme.input);
+template <class Input> SchemeInput ReadInput(const json& conditions, Mode mode) {
+    Input input;
+    ReadFields(FieldsOf<Input>(), conditions, Name(mode), input);
+    return input;
 }
 
 } // namespace
@@ -72,16 +71,14 @@ Scheme ParseScheme(std::string_view text) {
         Fail("conditions", std::string("expected an object, found ") + KindName(conditions));
 
     switch (scheme.mode) {
-    case Mode::Four: {
-        four::FourStarInput input;
-        ReadFields(FourStarFields(), conditions, Name(Mode::Four), input);
-        scheme.input = std::move(input);
-        break;
-    }
-    case Mode::Three:
     case Mode::Two:
-        ReadNoFields(conditions, scheme.mode);
-        scheme.input = std::monostate{};
+        scheme.input = ReadInput<two::TwoStarInput>(conditions, scheme.mode);
+        break;
+    case Mode::Three:
+        scheme.input = ReadInput<three::ThreeStarInput>(conditions, scheme.mode);
+        break;
+    case Mode::Four:
+        scheme.input = ReadInput<four::FourStarInput>(conditions, scheme.mode);
         break;
     }
     return scheme;
@@ -91,12 +88,17 @@ std::string WriteScheme(const Scheme& scheme) {
     json root = {{"format", "sorvanta-scheme"},
                  {"version", 1},
                  {"mode", std::string(Name(scheme.mode))},
-                 {"conditions", WriteConditions(scheme)}};
+                 {"conditions", std::visit(
+                                    [](const auto& input) {
+                                        using T = std::decay_t<decltype(input)>;
+                                        return WriteFields(FieldsOf<T>(), input);
+                                    },
+                                    scheme.input)}};
     return root.dump(2) + "\n";
 }
 
 std::string WriteFourStarScheme(const four::FourStarInput& input) {
-    return WriteScheme(Scheme{Mode::Four, input});
+    return WriteScheme(Scheme(input));
 }
 
 } // namespace sorvanta::scheme
