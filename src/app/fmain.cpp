@@ -89,13 +89,17 @@ Fmain::Fmain(QWidget* parent) : QWidget(parent) {
 
     // The two- and three-star arrays: one group each for the whole window,
     // whose ids are the element indexes the panels give their buttons.
-    for (QButtonGroup** group : {&C_2x3x_gn_, &C_3x_cls_, &C_3x_all_}) {
+    for (QButtonGroup** group : {&C_2x3x_gn_, &C_3x_cls_, &C_3x_all_, &C_234_sm_}) {
         *group = new QButtonGroup(this);
         (*group)->setExclusive(false);
     }
     connect(C_2x3x_gn_, &QButtonGroup::idClicked, this, [this](int index) {
         RunCommandGuarded(qobject_cast<QPushButton*>(C_2x3x_gn_->button(index)), index,
                           [this](int i) { RunTwoThreeStarCommand(i); });
+    });
+    connect(C_234_sm_, &QButtonGroup::idClicked, this, [this](int index) {
+        RunCommandGuarded(qobject_cast<QPushButton*>(C_234_sm_->button(index)), index,
+                          [this](int i) { ShowHelp(i); });
     });
     // The clear and select-all codes of both panels share one numbering:
     // three-star's are C_3x_cls 0..22 (and 37, 38) and C_3x_all 0..8.
@@ -245,6 +249,11 @@ void Fmain::runModeButton(ModeCommands* commands, void (ModeCommands::*what)(int
     } catch (const std::exception& error) {
         MessageBox::information(this, QStringLiteral("温馨提示"), QString::fromUtf8(error.what()));
     }
+}
+
+void Fmain::ShowHelp(int index) {
+    // The topic store and the description window come with the help texts.
+    (void)index;
 }
 
 void Fmain::showProgress() {

@@ -78,6 +78,8 @@ private:
     // C_2x3x_gn 0..13 belong to three-star, 14..18 to two-star; a run-time
     // error inside one is shown, never let through.
     void RunTwoThreeStarCommand(int index);
+    // C_234_sm: the help topic or picture of button `index`.
+    void ShowHelp(int index);
     void runModeButton(ModeCommands* commands, void (ModeCommands::*what)(int), int index);
 
     ControlRegistry controls_;
@@ -93,6 +95,7 @@ private:
     QButtonGroup* C_guolv_ks_ = nullptr;
     QButtonGroup* C_cls_ = nullptr;
     QButtonGroup* C_2x3x_gn_ = nullptr;
+    QButtonGroup* C_234_sm_ = nullptr;
     QButtonGroup* C_3x_cls_ = nullptr;
     QButtonGroup* C_3x_all_ = nullptr;
     ModeCommands* twoStarCommands_ = nullptr;
