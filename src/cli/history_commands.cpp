@@ -1,5 +1,8 @@
 #include "cli/history_commands.hpp"
 
+#include "cli/cli_io.hpp"
+#include "common/limits.hpp"
+
 #include "history/backtest.hpp"
 #include "history/draw_store.hpp"
 #include "history/draw_text.hpp"
@@ -21,47 +24,8 @@ namespace {
 
 using namespace sorvanta::history;
 
-constexpr int kExitRefused = 1;
-constexpr int kExitBadInput = 2;
-
 int Fail(const std::string& message) {
-    // One line whatever it quotes: a path or a database message may hold a
-    // line break of its own.
-    std::string line;
-    for (char c : message)
-        line += c == '\n' || c == '\r' || static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
-    std::cerr << "sorvanta-cli: " << line << "\n";
-    return kExitBadInput;
-}
-
-bool ReadInput(const std::string& path, std::string& out, std::string& error) {
-    if (path == "-") {
-        std::ostringstream buffer;
-        buffer << std::cin.rdbuf();
-        out = buffer.str();
-        return true;
-    }
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        error = "cannot read " + path + ": " + std::strerror(EISDIR);
-        return false;
-    }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        error = "cannot read " + path + ": " + std::strerror(errno);
-        return false;
-    }
-    out.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    if (file.bad()) {
-        error = "cannot read " + path;
-        return false;
-    }
-    return true;
-}
-
-int Print(const std::string& text) {
-    std::cout << text << std::flush;
-    return std::cout.good() ? 0 : kExitRefused;
+    return Die(message);
 }
 
 std::filesystem::path StorePath(const HistoryCommands& c) {
@@ -82,7 +46,7 @@ int LoadHistory(const HistoryCommands& c, HistoryState& state) {
     if (!c.drawsFile.empty()) {
         std::string bytes;
         std::string error;
-        if (!ReadInput(c.drawsFile, bytes, error))
+        if (!ReadBounded(c.drawsFile, kMaxDrawTextBytes, bytes, error))
             return Fail(error);
         const DrawTextRead read = ReadDrawText(bytes);
         if (!read.ok)
@@ -121,7 +85,7 @@ int CheckSource(const HistoryCommands& c) {
 int RunImport(const HistoryCommands& c) {
     std::string bytes;
     std::string error;
-    if (!ReadInput(c.input, bytes, error))
+    if (!ReadBounded(c.input, kMaxDrawTextBytes, bytes, error))
         return Fail(error);
     const DrawTextRead read = ReadDrawText(bytes);
     if (!read.ok)
@@ -175,7 +139,7 @@ int RunVerify(const HistoryCommands& c) {
         return Fail("standard input can give the list or the draws, not both");
     std::string list;
     std::string error;
-    if (!ReadInput(c.input, list, error))
+    if (!ReadBounded(c.input, sorvanta::kMaxSchemeBytes, list, error))
         return Fail(error);
     HistoryState state;
     if (const int status = LoadHistory(c, state))

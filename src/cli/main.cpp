@@ -1,73 +1,18 @@
 // sorvanta-cli: runs a saved scheme headless and prints the list the window's
 // copy button would put on the clipboard.
+#include "cli/cli_io.hpp"
 #include "cli/history_commands.hpp"
+#include "common/limits.hpp"
 #include "scheme/run_scheme.hpp"
 
 #include <CLI/CLI.hpp>
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
-#include <sstream>
 
 namespace {
 
-constexpr int kExitRefused = 1;
-constexpr int kExitBadInput = 2;
-
-int Die(const std::string& message) {
-    // The message is one line whatever it quotes: a field name taken from the
-    // scheme may hold a line break of its own.
-    std::string line;
-    line.reserve(message.size());
-    for (char c : message) {
-        if (c == '\n')
-            line += "\\n";
-        else if (c == '\r')
-            line += "\\r";
-        else if (static_cast<unsigned char>(c) < 0x20)
-            line += ' ';
-        else
-            line += c;
-    }
-    std::cerr << "sorvanta-cli: " << line << "\n";
-    return kExitBadInput;
-}
-
-bool ReadAll(const std::string& path, std::string& out, std::string& error) {
-    if (path == "-") {
-        std::ostringstream buffer;
-        buffer << std::cin.rdbuf();
-        out = buffer.str();
-        return true;
-    }
-    // A directory opens like a file here and only fails on the first read,
-    // where the library throws instead of reporting.
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        error = "cannot read " + path + ": " + std::strerror(EISDIR);
-        return false;
-    }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        error = "cannot read " + path + ": " + std::strerror(errno);
-        return false;
-    }
-    try {
-        out.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    } catch (const std::exception&) {
-        error = "cannot read " + path;
-        return false;
-    }
-    if (file.bad()) {
-        error = "cannot read " + path;
-        return false;
-    }
-    return true;
-}
+using sorvanta::cli::Die;
+using sorvanta::cli::kExitRefused;
 
 struct ShrinkOptions {
     std::string path;
@@ -79,7 +24,7 @@ struct ShrinkOptions {
 int RunShrink(const ShrinkOptions& options) {
     std::string text;
     std::string error;
-    if (!ReadAll(options.path, text, error))
+    if (!sorvanta::cli::ReadBounded(options.path, sorvanta::kMaxSchemeBytes, text, error))
         return Die(error);
 
     sorvanta::scheme::Scheme scheme;
@@ -98,11 +43,8 @@ int RunShrink(const ShrinkOptions& options) {
     case RunResult::Status::Ok:
         break;
     }
-    if (options.count)
-        std::cout << result.numbers.size() << "\n";
-    else
-        std::cout << result.Text() << "\n";
-    return std::cout.good() ? 0 : kExitRefused;
+    return sorvanta::cli::Print(
+        (options.count ? std::to_string(result.numbers.size()) : result.Text()) + "\n");
 }
 
 } // namespace
@@ -119,8 +61,14 @@ int main(int argc, char** argv) {
     // The window inverts only direct numbers, never a group list.
     shrink->add_flag("--invert", options.invert, "Print the inverted list (反选)")->excludes(group);
     shrink->add_flag("--count", options.count, "Print only the count");
+    // A flag takes no value: "--count=5" is a mistake, not "--count".
     const auto history = sorvanta::cli::AddHistoryCommands(app);
 
+    // A flag takes no value: "--count=5" is a mistake, not "--count".
+    for (int i = 1; i < argc; ++i)
+        for (const std::string flag : {"--group", "--invert", "--count"})
+            if (std::string(argv[i]).rfind(flag + "=", 0) == 0)
+                return Die(flag + " takes no value");
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {

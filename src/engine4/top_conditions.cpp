@@ -90,9 +90,27 @@ void KillJunkCompounds(std::string_view box, const RangeText& tolerance, MarkTab
     if (compounds.empty())
         return;
     const AllowedCounts allowed = tolerance.Allowed();
-    std::vector<std::uint32_t> covers(CandidateSet::kCandidates, 0);
+    // A pasted list repeats its lines over and over: each distinct line is
+    // walked once and counts as often as it was given.
+    std::vector<std::uint64_t> keys;
+    keys.reserve(compounds.size());
     for (const CompoundSets& sets : compounds)
-        ForEachCovered(sets, [&](int n) { ++covers[static_cast<std::size_t>(n)]; });
+        keys.push_back(static_cast<std::uint64_t>(sets[0]) << 48 |
+                       static_cast<std::uint64_t>(sets[1]) << 32 |
+                       static_cast<std::uint64_t>(sets[2]) << 16 | sets[3]);
+    std::sort(keys.begin(), keys.end());
+    std::vector<std::uint32_t> covers(CandidateSet::kCandidates, 0);
+    for (std::size_t i = 0; i < keys.size();) {
+        std::size_t j = i;
+        while (j < keys.size() && keys[j] == keys[i])
+            ++j;
+        const auto times = static_cast<std::uint32_t>(j - i);
+        const CompoundSets sets = {
+            static_cast<std::uint16_t>(keys[i] >> 48), static_cast<std::uint16_t>(keys[i] >> 32),
+            static_cast<std::uint16_t>(keys[i] >> 16), static_cast<std::uint16_t>(keys[i])};
+        ForEachCovered(sets, [&](int n) { covers[static_cast<std::size_t>(n)] += times; });
+        i = j;
+    }
     for (int n = 0; n < CandidateSet::kCandidates; ++n)
         if (!allowed.Allows(ClampedCount(covers[static_cast<std::size_t>(n)])))
             marks[static_cast<std::size_t>(n)] = 1;

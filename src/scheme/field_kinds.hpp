@@ -29,8 +29,7 @@ template <class Input> using FieldTable = std::vector<Field<Input>>;
 template <class Input> Field<Input> Text(const char* name, std::string Input::*member) {
     return {name,
             [member](const json& v, const std::string& p, Input& in) {
-                RequireString(v, p, "a string");
-                in.*member = v.template get<std::string>();
+                in.*member = RequireText(v, p);
             },
             [member](const Input& in) {
                 return (in.*member).empty() ? json() : json(in.*member);
@@ -152,8 +151,7 @@ Field<Input> Texts(const char* name, std::array<std::string, N> Input::*member, 
                                 std::to_string(v.size()));
                 for (std::size_t i = 0; i < N; ++i) {
                     const std::string at = p + "[" + std::to_string(i) + "]";
-                    RequireString(v[i], at, "a string");
-                    (in.*member)[i] = v[i].template get<std::string>();
+                    (in.*member)[i] = RequireText(v[i], at);
                 }
             },
             [member](const Input& in) {
@@ -261,8 +259,7 @@ Field<Input> TextList(const char* name, std::vector<std::string> Input::*member)
                 std::vector<std::string> texts;
                 for (std::size_t i = 0; i < v.size(); ++i) {
                     const std::string at = p + "[" + std::to_string(i) + "]";
-                    RequireString(v[i], at, "a string");
-                    texts.push_back(v[i].template get<std::string>());
+                    texts.push_back(RequireText(v[i], at));
                 }
                 in.*member = std::move(texts);
             },
@@ -277,12 +274,11 @@ template <class Input>
 void ReadFieldsAt(const FieldTable<Input>& fields, const json& object, const std::string& prefix,
                   const std::string& unknown, Input& input) {
     for (const auto& [key, value] : object.items()) {
-        const std::string path = prefix + key;
         auto it = std::find_if(fields.begin(), fields.end(),
                                [&](const Field<Input>& f) { return f.name == key; });
         if (it == fields.end())
-            Fail(path, unknown);
-        it->read(value, path, input);
+            Fail(prefix + ShownName(key), unknown);
+        it->read(value, prefix + key, input);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "scheme/json_values.hpp"
 
 #include "common/allowed_counts.hpp"
+#include "common/limits.hpp"
 #include "common/text.hpp"
 
 #include <algorithm>
@@ -9,22 +10,73 @@ namespace sorvanta::scheme {
 
 namespace {
 
-// Field names come from the file; a line break or other control character in
-// one must not break the one-line error apart.
-std::string PrintablePath(const std::string& path) {
+// Names and values in messages come from the file: each is shown as one
+// line, at most kShownLength characters, with bytes that are not UTF-8 as
+// \xNN, so a hostile key can neither break the message apart nor make it
+// megabytes long.
+constexpr std::size_t kShownLength = 60;
+
+// The length of the UTF-8 sequence starting at text[i], or 0 when the bytes
+// there are no valid sequence.
+std::size_t SequenceLength(std::string_view text, std::size_t i) {
+    const auto byte = [&](std::size_t k) {
+        return static_cast<unsigned char>(text[k]);
+    };
+    const unsigned char lead = byte(i);
+    std::size_t length = lead < 0x80                    ? 1
+                         : lead >= 0xC2 && lead <= 0xDF ? 2
+                         : lead >= 0xE0 && lead <= 0xEF ? 3
+                         : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                        : 0;
+    if (length == 0 || i + length > text.size())
+        return 0;
+    for (std::size_t k = 1; k < length; ++k)
+        if ((byte(i + k) & 0xC0) != 0x80)
+            return 0;
+    // No overlong or surrogate forms, nothing past U+10FFFF.
+    if ((lead == 0xE0 && byte(i + 1) < 0xA0) || (lead == 0xED && byte(i + 1) > 0x9F) ||
+        (lead == 0xF0 && byte(i + 1) < 0x90) || (lead == 0xF4 && byte(i + 1) > 0x8F))
+        return 0;
+    return length;
+}
+
+// `quotes`: escape as inside a JSON string (the value is shown quoted).
+std::string Shown(std::string_view text, bool quotes, std::size_t most = kShownLength) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
     std::string out;
-    out.reserve(path.size());
-    for (char ch : path) {
-        if (ch == '\n')
+    std::size_t shown = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        if (shown == most) {
+            out += "…";
+            break;
+        }
+        ++shown;
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        const std::size_t length = SequenceLength(text, i);
+        if (length == 0) {
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+            ++i;
+            continue;
+        }
+        if (length > 1) {
+            out.append(text.substr(i, length));
+        } else if (c == '\n') {
             out += "\\n";
-        else if (ch == '\r')
+        } else if (c == '\r') {
             out += "\\r";
-        else if (ch == '\t')
+        } else if (c == '\t') {
             out += "\\t";
-        else if (static_cast<unsigned char>(ch) < 0x20 || ch == 0x7F)
-            out += '?';
-        else
-            out += ch;
+        } else if (c < 0x20 || c == 0x7F) {
+            out += quotes ? std::string("\\u00") + kHex[c >> 4] + kHex[c & 15] : "?";
+        } else if (quotes && (c == '"' || c == '\\')) {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else {
+            out += static_cast<char>(c);
+        }
+        i += length;
     }
     return out;
 }
@@ -32,7 +84,9 @@ std::string PrintablePath(const std::string& path) {
 } // namespace
 
 void Fail(const std::string& path, const std::string& problem) {
-    throw SchemeError(PrintablePath(path) + ": " + problem);
+    // The path is made of the file's own names, each already shown short;
+    // the whole stays one line and bounded however deep it goes.
+    throw SchemeError(Shown(path, false, 4 * kShownLength) + ": " + problem);
 }
 
 const char* KindName(const json& value) {
@@ -65,6 +119,9 @@ void ReadRange(const json& value, const std::string& path, RangeText& out) {
         const std::string at = path + "[" + std::to_string(i) + "]";
         if (bound.is_string())
             *bounds[i] = bound.get<std::string>();
+        else if (bound.is_number_unsigned())
+            // 2^63 and above are still the digits a player would type.
+            *bounds[i] = std::to_string(bound.get<unsigned long long>());
         else if (bound.is_number_integer())
             *bounds[i] = std::to_string(bound.get<long long>());
         else
@@ -73,7 +130,11 @@ void ReadRange(const json& value, const std::string& path, RangeText& out) {
 }
 
 std::string Quoted(std::string_view text) {
-    return json(std::string(text)).dump(-1, ' ', false, json::error_handler_t::replace);
+    return "\"" + Shown(text, true) + "\"";
+}
+
+std::string ShownName(std::string_view name, std::size_t most) {
+    return Shown(name, false, most);
 }
 
 void RequireString(const json& value, const std::string& path, const char* what) {
@@ -83,17 +144,36 @@ void RequireString(const json& value, const std::string& path, const char* what)
 
 // A digit string: each character one chosen digit of a row offering the
 // digits `low` to `high`; order and repeats do not matter.
+const std::string& RequireText(const json& value, const std::string& path) {
+    RequireString(value, path, "a string");
+    const std::string& text = value.get_ref<const std::string&>();
+    if (text.size() > kMaxTextCharacters) {
+        std::size_t characters = 0;
+        for (char c : text)
+            characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+        if (characters > kMaxTextCharacters)
+            Fail(path, "longer than " + std::to_string(kMaxTextCharacters) + " characters (" +
+                           std::to_string(characters) + ")");
+    }
+    return text;
+}
+
 std::bitset<10> ReadDigits(const json& value, const std::string& path, int low, int high) {
     RequireString(value, path, "a string of digits");
+    const std::string& text = value.get_ref<const std::string&>();
     std::bitset<10> digits;
-    for (char32_t c : DecodeUtf8(value.get_ref<const std::string&>())) {
-        const std::string shown = Quoted(EncodeUtf8(std::u32string(1, c)));
-        if (c < U'0' || c > U'9')
-            Fail(path, shown + " is not a digit");
-        const int digit = static_cast<int>(c - U'0');
+    // One pass over the bytes; only a refused character is decoded and
+    // quoted, so a long run of digits costs no more than reading it.
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c < '0' || c > '9') {
+            const std::size_t length = std::max<std::size_t>(SequenceLength(text, i), 1);
+            Fail(path, Quoted(std::string_view(text).substr(i, length)) + " is not a digit");
+        }
+        const int digit = c - '0';
         if (digit < low || digit > high)
-            Fail(path, shown + " is not one of the digits " + std::to_string(low) + " to " +
-                           std::to_string(high));
+            Fail(path, Quoted(std::string_view(text).substr(i, 1)) + " is not one of the digits " +
+                           std::to_string(low) + " to " + std::to_string(high));
         digits.set(static_cast<std::size_t>(digit));
     }
     return digits;
@@ -119,16 +199,26 @@ std::set<std::string> ReadCaptions(const json& value, const std::string& path,
                                    const CaptionGroup& group) {
     if (!value.is_array())
         Fail(path, std::string("expected an array of captions, found ") + KindName(value));
-    std::set<std::string> captions;
+    // Each entry costs one lookup among the offered captions; the path of
+    // an entry is written only when it is refused.
+    std::vector<bool> chosen(group.offered.size(), false);
     for (std::size_t i = 0; i < value.size(); ++i) {
-        const std::string at = path + "[" + std::to_string(i) + "]";
-        RequireString(value[i], at, "a caption");
+        const auto at = [&] {
+            return path + "[" + std::to_string(i) + "]";
+        };
+        if (!value[i].is_string())
+            RequireString(value[i], at(), "a caption");
         const std::string& caption = value[i].get_ref<const std::string&>();
-        if (std::find(group.offered.begin(), group.offered.end(), caption) == group.offered.end())
-            Fail(at,
+        const auto it = std::find(group.offered.begin(), group.offered.end(), caption);
+        if (it == group.offered.end())
+            Fail(at(),
                  Quoted(caption) + " is not a caption of this group; expected " + group.expected);
-        captions.insert(caption);
+        chosen[static_cast<std::size_t>(it - group.offered.begin())] = true;
     }
+    std::set<std::string> captions;
+    for (std::size_t k = 0; k < chosen.size(); ++k)
+        if (chosen[k])
+            captions.insert(group.offered[k]);
     return captions;
 }
 

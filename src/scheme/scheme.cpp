@@ -1,6 +1,7 @@
 #include "scheme/scheme.hpp"
 
 #include "scheme/four_star_fields.hpp"
+#include "scheme/json_reader.hpp"
 #include "scheme/json_values.hpp"
 #include "scheme/three_star_fields.hpp"
 #include "scheme/two_star_fields.hpp"
@@ -29,22 +30,13 @@ template <class Input> SchemeInput ReadInput(const json& conditions, Mode mode) 
 } // namespace
 
 Scheme ParseScheme(std::string_view text) {
-    json root;
-    try {
-        root = json::parse(text.begin(), text.end());
-    } catch (const json::parse_error& e) {
-        std::string what = e.what();
-        // nlohmann prefixes "[json.exception.parse_error.101] parse error at ..."
-        const auto at = what.find("] ");
-        throw SchemeError("invalid JSON: " +
-                          (at == std::string::npos ? what : what.substr(at + 2)));
-    }
+    const json root = ReadSchemeJson(text);
     if (!root.is_object())
         Fail("(root)", std::string("expected an object, found ") + KindName(root));
 
     for (const auto& [key, value] : root.items()) {
         if (key != "format" && key != "version" && key != "mode" && key != "conditions")
-            Fail(key, "unknown field");
+            Fail(ShownName(key), "unknown field");
         (void)value;
     }
     if (!root.contains("format"))

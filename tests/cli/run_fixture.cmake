@@ -4,7 +4,7 @@
 #   NAME.out     the exact expected standard output (optional)
 #   NAME.status  the expected exit status (optional, default 0)
 #   NAME.err     a text that standard error must contain (optional)
-#   NAME.path    a path, relative to the fixture folder, given to the tool
+#   NAME.path    a path (absolute, or relative to the fixture folder) given to the tool
 #                instead of NAME.json (optional; for files that cannot be read)
 get_filename_component(dir ${FIXTURE} DIRECTORY)
 get_filename_component(name ${FIXTURE} NAME_WE)
@@ -13,7 +13,9 @@ set(base ${dir}/${name})
 set(scheme ${FIXTURE})
 if(EXISTS ${base}.path)
     file(STRINGS ${base}.path scheme LIMIT_COUNT 1)
-    set(scheme ${dir}/${scheme})
+    if(NOT IS_ABSOLUTE "${scheme}")
+        set(scheme ${dir}/${scheme})
+    endif()
 endif()
 
 set(args "")

@@ -149,14 +149,15 @@ TEST(SchemeModes, RefusalsNameThePath) {
         {"two", R"("kill_pairs": "12")", "conditions.kill_pairs: unknown field for mode \"two\""},
     };
     for (const Case& c : cases) {
-        const std::string text = std::string(R"({"format":"sorvanta-scheme","version":1,"mode":")") +
-                                 c.mode + R"(","conditions":{)" + c.conditions + "}}";
+        const std::string text =
+            std::string(R"({"format":"sorvanta-scheme","version":1,"mode":")") + c.mode +
+            R"(","conditions":{)" + c.conditions + "}}";
         try {
             ParseScheme(text);
             ADD_FAILURE() << c.conditions << " was accepted";
         } catch (const SchemeError& e) {
-            EXPECT_EQ(std::string(e.what()).rfind(c.message, 0), 0u)
-                << c.conditions << "\n" << e.what();
+            EXPECT_EQ(std::string(e.what()).rfind(c.message, 0), 0u) << c.conditions << "\n"
+                                                                     << e.what();
         }
     }
 }

@@ -1,0 +1,75 @@
+#include "cli/cli_io.hpp"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+namespace sorvanta::cli {
+
+int Die(const std::string& message) {
+    std::string line;
+    line.reserve(message.size());
+    for (char c : message) {
+        if (c == '\n')
+            line += "\\n";
+        else if (c == '\r')
+            line += "\\r";
+        else if (static_cast<unsigned char>(c) < 0x20)
+            line += ' ';
+        else
+            line += c;
+    }
+    std::cerr << "sorvanta-cli: " << line << "\n";
+    return kExitBadInput;
+}
+
+bool ReadBounded(const std::string& path, std::size_t limit, std::string& out,
+                 std::string& error) {
+    const std::string name = path == "-" ? "(stdin)" : path;
+    std::ifstream file;
+    std::istream* in = &std::cin;
+    if (path != "-") {
+        // A directory opens like a file here and only fails on the first
+        // read, where the library throws instead of reporting.
+        std::error_code ec;
+        if (std::filesystem::is_directory(path, ec)) {
+            error = "cannot read " + path + ": " + std::strerror(EISDIR);
+            return false;
+        }
+        file.open(path, std::ios::binary);
+        if (!file) {
+            error = "cannot read " + path + ": " + std::strerror(errno);
+            return false;
+        }
+        in = &file;
+    }
+    out.clear();
+    char chunk[65536];
+    while (*in) {
+        in->read(chunk, sizeof chunk);
+        const auto got = static_cast<std::size_t>(in->gcount());
+        if (out.size() + got > limit) {
+            error = name + ": larger than " + std::to_string(limit / (1024 * 1024)) +
+                    " MiB; not read";
+            return false;
+        }
+        out.append(chunk, got);
+    }
+    if (in->bad()) {
+        error = "cannot read " + name;
+        return false;
+    }
+    return true;
+}
+
+int Print(const std::string& text) {
+    std::cout << text << std::flush;
+    if (!std::cout.good() || std::fflush(stdout) != 0)
+        return Die(std::string("cannot write the result: ") + std::strerror(errno ? errno : EIO));
+    return 0;
+}
+
+} // namespace sorvanta::cli

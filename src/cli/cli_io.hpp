@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace sorvanta::cli {
+
+inline constexpr int kExitRefused = 1;  // the window would refuse too
+inline constexpr int kExitBadInput = 2; // unreadable, invalid or not written
+
+// Prints "sorvanta-cli: MESSAGE" as one line on standard error (line breaks
+// and control characters a message quotes are shown, never obeyed) and
+// returns kExitBadInput.
+int Die(const std::string& message);
+
+// Reads a file, or standard input for "-", into `out`, but never more than
+// `limit` bytes: a longer input (or an endless one such as /dev/zero) is an
+// error naming the limit, read no further.
+bool ReadBounded(const std::string& path, std::size_t limit, std::string& out, std::string& error);
+
+// Writes the text to standard output and flushes; a failed write (a full
+// disk, a closed pipe) is reported with Die, never taken for success.
+int Print(const std::string& text);
+
+} // namespace sorvanta::cli
