@@ -26,8 +26,7 @@ int Die(const std::string& message) {
     return kExitBadInput;
 }
 
-bool ReadBounded(const std::string& path, std::size_t limit, std::string& out,
-                 std::string& error) {
+bool ReadBounded(const std::string& path, std::size_t limit, std::string& out, std::string& error) {
     const std::string name = path == "-" ? "(stdin)" : path;
     std::ifstream file;
     std::istream* in = &std::cin;
@@ -52,8 +51,8 @@ bool ReadBounded(const std::string& path, std::size_t limit, std::string& out,
         in->read(chunk, sizeof chunk);
         const auto got = static_cast<std::size_t>(in->gcount());
         if (out.size() + got > limit) {
-            error = name + ": larger than " + std::to_string(limit / (1024 * 1024)) +
-                    " MiB; not read";
+            error =
+                name + ": larger than " + std::to_string(limit / (1024 * 1024)) + " MiB; not read";
             return false;
         }
         out.append(chunk, got);

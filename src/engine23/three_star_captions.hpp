@@ -70,6 +70,11 @@ inline constexpr std::string_view kDefaultMatchRight = "个";
 // 定位杀 容错 lists Cb_rc 0 and 1.
 inline constexpr std::array<std::string_view, 4> kPositionKillToleranceItems = {"0", "1", "2", "3"};
 
+// The page tabs C_3x_ding 0..10 of the three-star panel, in element order.
+inline constexpr std::array<std::string_view, 11> kThreeStarPageCaptions = {
+    "三星主界面", "杀垃圾复式", "杀2码组合", "必出2码组合", "交集工具", "定位杀2码",
+    "定位2码",    "其它",       "位置匹配",  "定位胆",      "断组"};
+
 // 两码和差 boxes: every T_lm_he box's Tag, which reads as no input.
 inline constexpr std::string_view kPairSumHint = star::kSeparateWithBlanksHint;
 // 算胆: the output box T_3x_ip 6 before a suggestion is worked out.

@@ -6,6 +6,14 @@
 
 namespace sorvanta::three {
 
+ThreeStarOutcome ShrinkThreeStar(const ThreeStarInput& input, ThreeStarState& state) {
+    RunThreeStarShrink(input, state);
+    ThreeStarOutcome outcome;
+    outcome.result_text = state.result_text;
+    outcome.count = state.count;
+    return outcome;
+}
+
 ThreeStarOutcome InvertThreeStar(const ThreeStarInput& input, ThreeStarState& state) {
     RunThreeStarShrink(input, state);
     ThreeStarOutcome outcome;

@@ -74,6 +74,10 @@ struct ThreeStarOutcome {
     std::optional<Message> message;
 };
 
+// Index 0 "开始缩水": a run; the box shows the survivors and the count. (The
+// window also empties the win-check box T_duijiang 0.)
+ThreeStarOutcome ShrinkThreeStar(const ThreeStarInput& input, ThreeStarState& state);
+
 // Index 2 "反选": a fresh run; refused with "请先缩水后再反选" when it kept 0
 // or all 1000 numbers (the box then shows the run's result). Otherwise the
 // excluded numbers are the result and go to the clipboard, with the success

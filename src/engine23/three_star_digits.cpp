@@ -6,6 +6,7 @@
 #include "engine23/star_text.hpp"
 #include "engine23/three_star_support.hpp"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -105,29 +106,38 @@ bool ApplyPositionMatch(const ThreeStarInput& input, ThreeStarMarks& marks) {
         rules.push_back(ParseMatchRule(rule));
     // The rules are alternatives: one that holds lets the candidate pass. A
     // rule looks at two positions only, so the rules are folded into one
-    // table of digit pairs per pair of positions first.
-    std::array<std::array<std::uint8_t, 100>, 9> holds{}; // [3 * left + right][10 a + b]
-    std::array<bool, 9> used{};
+    // table of digit pairs for each of 百十, 百个, 十个 (a rule written the
+    // other way round, 个 before 百, lands transposed); a rule with one
+    // position on both sides holds for every candidate or for none.
+    std::array<std::array<std::uint8_t, 100>, 3> holds{};
+    bool alwaysHolds = false;
     for (const MatchRule& rule : rules) {
         if (rule.left < 0 || rule.right < 0 || rule.comparison == Comparison::Never)
             continue;
-        const auto pair = static_cast<std::size_t>(3 * rule.left + rule.right);
-        used[pair] = true;
-        for (int a = 0; a < 10; ++a)
-            for (int b = 0; b < 10; ++b)
-                // With both sides at one position only a == b is a candidate's.
-                if ((rule.left != rule.right || a == b) && Compare(rule.comparison, a, b))
-                    holds[pair][static_cast<std::size_t>(detail::PairIndex(a, b))] = 1;
-    }
-    marks.fill(1);
-    for (std::size_t pair = 0; pair < used.size(); ++pair) {
-        if (!used[pair])
+        if (rule.left == rule.right) {
+            alwaysHolds = alwaysHolds || Compare(rule.comparison, 0, 0);
             continue;
-        const std::array<std::uint8_t, 100>& table = holds[pair];
-        const detail::PairCodeColumn& codes = detail::PairCodes()[pair];
-        for (std::size_t n = 0; n < marks.size(); ++n)
-            marks[n] &= static_cast<std::uint8_t>(table[codes[n]] ^ 1u);
+        }
+        const int low = std::min(rule.left, rule.right);
+        const int high = std::max(rule.left, rule.right);
+        std::array<std::uint8_t, 100>& table =
+            holds[static_cast<std::size_t>(low + high - 1)]; // 百十 0, 百个 1, 十个 2
+        for (int a = 0; a < 10; ++a)     // the digit at the rule's left position
+            for (int b = 0; b < 10; ++b) // ... at its right position
+                if (Compare(rule.comparison, a, b))
+                    table[static_cast<std::size_t>(rule.left < rule.right
+                                                       ? detail::PairIndex(a, b)
+                                                       : detail::PairIndex(b, a))] = 1;
     }
+    if (alwaysHolds)
+        return true; // every candidate passes
+    const auto& codes = detail::PairCodes();
+    const auto& ht = codes[detail::kHundredsTens];
+    const auto& hu = codes[detail::kHundredsUnits];
+    const auto& tu = codes[detail::kTensUnits];
+    for (std::size_t n = 0; n < marks.size(); ++n)
+        marks[n] =
+            static_cast<std::uint8_t>((holds[0][ht[n]] | holds[1][hu[n]] | holds[2][tu[n]]) ^ 1u);
     return true;
 }
 

@@ -42,15 +42,15 @@ void RunThreeStarShrink(const ThreeStarInput& input, ThreeStarState& state) {
 void ApplyThreeStarTally(ThreeStarTable& table, const RangeText& totalTolerance) {
     const AllowedCounts allowed = totalTolerance.Allowed();
     // F per row, column by column: the number of mark columns holding 1.
-    std::array<std::uint8_t, kThreeStarCandidates> fails{};
+    std::array<std::int32_t, kThreeStarCandidates> fails{};
     const ThreeStarTable& read = table;
     const int lastMark = ThreeStarTable::kFirstMark + table.ConditionCount() - 1;
     for (int c = ThreeStarTable::kFirstMark; c <= lastMark; ++c) {
         const std::int32_t* cells = read.Column(c);
         for (std::size_t n = 0; n < fails.size(); ++n)
-            fails[n] = static_cast<std::uint8_t>(fails[n] + (cells[n] == 1 ? 1 : 0));
+            fails[n] += cells[n] == 1 ? 1 : 0;
     }
-    std::array<std::int32_t, 32> refused{}; // F at most 24
+    std::array<std::int32_t, ThreeStarTable::kColumns> refused{}; // F below 99
     for (std::size_t f = 0; f < refused.size(); ++f)
         refused[f] = allowed.Allows(static_cast<int>(f)) ? 0 : 1;
     const bool baseSet = read.at(ThreeStarTable::kNotesRow, ThreeStarTable::kBaseSet) == 1;
@@ -61,7 +61,8 @@ void ApplyThreeStarTally(ThreeStarTable& table, const RangeText& totalTolerance)
     for (std::size_t n = 0; n < fails.size(); ++n) {
         // 1. the total tolerance; 2. the base set, absolute; 3. must-keep
         // brings the number back whatever 1 and 2 said.
-        std::int32_t out = excluded[n] | refused[fails[n]] | (outsideBase & (base[n] == 0));
+        std::int32_t out = excluded[n] | refused[static_cast<std::size_t>(fails[n])] |
+                           (outsideBase & (base[n] == 0));
         excluded[n] = kept[n] == 1 ? 0 : out;
     }
 }

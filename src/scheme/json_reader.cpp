@@ -27,7 +27,8 @@ public:
         // An integer past 64 bits arrives here as a float; it would read as
         // some other number, so it is refused rather than altered.
         if (raw.find_first_of(".eE") == string_t::npos)
-            Fail(Path(), "integer too large (write it as a text to have it read as a box reads it)");
+            Fail(Path(),
+                 "integer too large (write it as a text to have it read as a box reads it)");
         return Put(json(v));
     }
     bool string(string_t& v) { return Put(json(std::move(v))); }

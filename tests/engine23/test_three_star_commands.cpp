@@ -14,6 +14,17 @@ using namespace sorvanta::three::testing_support;
 
 namespace {
 
+TEST(ThreeStarShrinkCommand, ShowsTheSurvivors) {
+    ThreeStarInput input;
+    input.base_set = "321 007";
+    ThreeStarState state;
+    const ThreeStarOutcome outcome = ShrinkThreeStar(input, state);
+    EXPECT_EQ(outcome.result_text, "007 321");
+    EXPECT_EQ(outcome.count, 2);
+    EXPECT_FALSE(outcome.clipboard);
+    EXPECT_FALSE(outcome.message);
+}
+
 TEST(ThreeStarInvert, RefusedWithNothingExcluded) {
     ThreeStarState state;
     const ThreeStarOutcome outcome = InvertThreeStar(ThreeStarInput{}, state);

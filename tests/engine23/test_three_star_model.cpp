@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
 #include <memory>
 #include <random>
 #include <sstream>
@@ -324,9 +325,20 @@ void ExpectSameAsModel(const ThreeStarInput& input, const std::string& label, Co
     coverage.someSurvivors += !survivors.empty() && survivors.size() < 1000 ? 1 : 0;
     EXPECT_EQ(state->count, static_cast<int>(survivors.size()));
     std::string text;
-    for (int n : survivors)
-        text += (text.empty() ? "" : " ") + model::FixedWidthText(n);
+    for (int n : survivors) {
+        if (!text.empty())
+            text += ' ';
+        text += model::FixedWidthText(n);
+    }
     EXPECT_EQ(state->result_text, text) << label;
+}
+
+// SORVANTA_MODEL_SCALE=k runs every test k times as many panels (a longer
+// hunt for disagreements; the default keeps the suite quick).
+int Scaled(int runs) {
+    const char* scale = std::getenv("SORVANTA_MODEL_SCALE");
+    const int k = scale != nullptr ? std::atoi(scale) : 1;
+    return runs * (k > 0 ? k : 1);
 }
 
 void ExpectCovered(const Coverage& coverage, int runs) {
@@ -341,7 +353,7 @@ void ExpectCovered(const Coverage& coverage, int runs) {
 TEST(ThreeStarModel, SparsePanels) {
     Random r(20261208);
     Coverage coverage;
-    constexpr int kRuns = 300;
+    const int kRuns = Scaled(300);
     for (int i = 0; i < kRuns; ++i)
         ExpectSameAsModel(RandomInput(r, 0.9), "sparse #" + std::to_string(i), coverage);
     ExpectCovered(coverage, kRuns);
@@ -351,7 +363,7 @@ TEST(ThreeStarModel, SparsePanels) {
 TEST(ThreeStarModel, CrowdedPanels) {
     Random r(7);
     Coverage coverage;
-    constexpr int kRuns = 100;
+    const int kRuns = Scaled(100);
     for (int i = 0; i < kRuns; ++i)
         ExpectSameAsModel(RandomInput(r, 0.1), "crowded #" + std::to_string(i), coverage);
     for (std::size_t g = 0; g < 24; ++g)
@@ -361,7 +373,7 @@ TEST(ThreeStarModel, CrowdedPanels) {
 TEST(ThreeStarModel, HalfFullPanels) {
     Random r(99);
     Coverage coverage;
-    constexpr int kRuns = 150;
+    const int kRuns = Scaled(150);
     for (int i = 0; i < kRuns; ++i)
         ExpectSameAsModel(RandomInput(r, 0.5), "half #" + std::to_string(i), coverage);
     ExpectCovered(coverage, kRuns);
