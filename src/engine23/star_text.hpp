@@ -19,13 +19,13 @@ inline constexpr std::string_view kSeparateWithBlanksHint = "用空格隔开"; /
 // of `hints` (blanks and line breaks around it aside), else the text as typed.
 std::string_view WithoutHint(std::string_view text, std::initializer_list<std::string_view> hints);
 
-// A multi-line box's text with every line break in the stored form of the
-// original window, "\r\n": a "\n" without its "\r" gains one, so "\n" and
-// "\r\n" end a line alike (ruling 3) and a line break weighs two characters
+// A multi-line box's text with every line break in the Windows form,
+// "\r\n": a "\n" without its "\r" gains one, so "\n" and
+// "\r\n" end a line alike and a line break weighs two characters
 // wherever a rule counts characters. A lone "\r" stays what it is.
 std::string WithCrLf(std::string_view text);
 
-// The text split at every "\r\n" pair, as the original's Split(text, vbCrLf):
+// The text split at every "\r\n" pair:
 // n pairs give n + 1 lines, empty ones included.
 std::vector<std::string_view> SplitAtCrLf(std::string_view text);
 

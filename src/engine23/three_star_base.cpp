@@ -1,4 +1,4 @@
-// The list steps after the condition groups (Part 3.3): the base set (大底号码)
+// The list steps after the condition groups: the base set (大底号码)
 // in column 99 and the must-keep list (必有直选号) in column 100, each with its
 // in-use note in row 1000. Neither takes a fail-mark column.
 
@@ -14,7 +14,7 @@ void ApplyThreeStarBaseSet(const ThreeStarInput& input, ThreeStarTable& table) {
     if (!star::DigitsOnlyLengthAtLeast(text, 3))
         return;
     // In force from three cleaned characters on, even when no piece has
-    // three digits (then it is empty and nothing survives; ruling 10 for 组选).
+    // three digits (then it is empty and nothing survives, 组选 as well).
     std::int32_t* members = table.Column(ThreeStarTable::kBaseSet);
     members[ThreeStarTable::kNotesRow] = 1;
     detail::ForEachNumberIn(text, 3, [&](int n) {

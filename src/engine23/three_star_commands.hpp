@@ -1,6 +1,6 @@
 #pragma once
 
-// The three-star commands of C_2x3x_gn (Part 3.1) as engine functions: each
+// The three-star commands of C_2x3x_gn as engine functions: each
 // returns what the window must show; none touches a widget.
 
 #include "common/number_sets.hpp"

@@ -1,4 +1,4 @@
-// Groups 10 to 19 (Part 3.3): position match, positional bankers, broken
+// Groups 10 to 19: position match, positional bankers, broken
 // groups, kill sum tail, kill span, bankers, kill sum, exclude compound,
 // positional kill, banker groups.
 

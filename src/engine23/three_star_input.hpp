@@ -59,7 +59,7 @@ struct KeepCounts {
 // produce it, and the engine parses it once per run. A default value is the
 // panel with every condition off.
 struct ThreeStarInput {
-    // Part 3.2: number lists and two-digit combinations.
+    // Number lists and two-digit combinations.
     std::string kill_direct;    // 杀直选号码, T_3x_ip 0
     std::string kill_group;     // 杀组选号码, T_3x_ip 21
     std::string junk_compounds; // 杀垃圾复式, T_3x_ip 7, one 百*十*个 compound a line
@@ -74,15 +74,15 @@ struct ThreeStarInput {
     DigitSet any_two_sum_tails;                          // 任意两码合保留, C_3x_chu 112..121
     DigitSet any_two_diffs;                              // 任意两码差保留, C_3x_chu 122..131
 
-    // Part 3.3: digit panels, shapes and lists.
+    // Digit panels, shapes and lists.
     std::vector<std::string> position_match; // 位置匹配 rules, L_3xwz_pp, e.g. "百大于个"
     PositionalBankers positional_bankers;    // 定位胆
     std::string broken_groups;               // 断组, T_3x_ip 19, one rule a line
     DigitSet kill_sum_tails;                 // 杀和尾, C_3x_sha 0..9
     DigitSet kill_spans;                     // 杀跨度, C_3x_sha 10..19
     DigitSet bankers;                        // 胆  码, C_3x_chu 0..9
-    // 至少出胆个数, Op_3x_danma_chu: 1, 2 or 3 for "1个", "2个", "3个" (ruling 7:
-    // one option is always on, "1个" at start). Any other value stands for
+    // 至少出胆个数, Op_3x_danma_chu: 1, 2 or 3 for "1个", "2个", "3个" (one
+    // option is always on, "1个" at start). Any other value stands for
     // no option on, which allows no count.
     int bankers_at_least = 1;
     SumSet kill_sums;                           // 杀指定和值, C_3x_sha 20..47

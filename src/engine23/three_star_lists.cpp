@@ -1,4 +1,4 @@
-// Groups 1 to 3 (Part 3.2): kill direct numbers, kill group numbers, kill
+// Groups 1 to 3: kill direct numbers, kill group numbers, kill
 // compound lines.
 
 #include "engine23/star_text.hpp"

@@ -1,4 +1,4 @@
-// Groups 4 to 9 (Part 3.2): two-digit combinations to kill and require,
+// Groups 4 to 9: two-digit combinations to kill and require,
 // positional two-digit kills and musts, two-position sums and differences,
 // and the any-two sum-tail and difference keeps.
 

@@ -12,7 +12,7 @@
 
 namespace sorvanta::three {
 
-// The three-star condition groups in pipeline order (Part 3.1, step 3).
+// The three-star condition groups in pipeline order.
 enum class ThreeStarGroupId : std::uint8_t {
     KillDirect,
     KillGroup,

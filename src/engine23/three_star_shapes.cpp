@@ -1,4 +1,4 @@
-// Groups 20 to 24 (Part 3.3): kill shapes, largest and smallest digit, keep
+// Groups 20 to 24: kill shapes, largest and smallest digit, keep
 // counts, exclude 012 routes, special exclusions.
 
 #include "common/text.hpp"

@@ -34,7 +34,7 @@ TEST(ThreeStarBaseSet, Cases) {
         {"group orderings", "123", true, true, {123, 132, 213, 231, 312, 321}},
         {"group with a repeat", "112", true, true, {112, 121, 211}},
         {"no 3-digit piece, direct: in force and empty", "12 34", false, true, {}},
-        {"no 3-digit piece, group: in force and empty (ruling 10)", "12 34", true, true, {}},
+        {"no 3-digit piece, group: in force and empty ", "12 34", true, true, {}},
         {"too short: off", "12", false, false, {}},
         {"hint: off", "大底号码，双击清空", false, false, {}},
         {"empty: off", "", true, false, {}},

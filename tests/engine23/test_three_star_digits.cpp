@@ -152,7 +152,7 @@ template <typename Pred> Rows Failing(Pred pred) {
 TEST(ThreeStarBrokenGroups, Cases) {
     const Rows everyone = Failing([](int) { return true; });
     const BrokenCase cases[] = {
-        {"the spec's rule", "123-2354-6875=12", Failing([](int n) {
+        {"the written example", "123-2354-6875=12", Failing([](int n) {
              const int k = GroupsHit(n, {"123", "2354", "6875"});
              return k != 1 && k != 2;
          })},

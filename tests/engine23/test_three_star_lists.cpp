@@ -76,7 +76,7 @@ TEST(ThreeStarJunkCompounds, Cases) {
         // Three characters of line breaks and stars: active, no valid line,
         // so a tolerance that needs a hit fails everyone.
         {"active without a line", "**\n", Range("1", "2"), everyone},
-        // A line break weighs two characters, as in the original box.
+        // A line break weighs two characters, in the Windows form ("\r\n").
         {"digit and line break is three characters", "1\n", Range("1", "1"), everyone},
     };
     for (const CompoundCase& c : cases) {

@@ -60,7 +60,7 @@ TEST(StarText, WithoutHint) {
     EXPECT_EQ(WithoutHint("", hints), "");
 }
 
-TEST(StarText, LineBreaksAsTheOriginalStoredThem) {
+TEST(StarText, LineBreaksInTheWindowsForm) {
     EXPECT_EQ(WithCrLf("1\n2\r\n3\r4\n"), "1\r\n2\r\n3\r4\r\n");
     EXPECT_EQ(SplitAtCrLf("a\r\nb\r\n"), (std::vector<std::string_view>{"a", "b", ""}));
     EXPECT_EQ(SplitAtCrLf(""), (std::vector<std::string_view>{""}));

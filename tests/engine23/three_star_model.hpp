@@ -1,11 +1,9 @@
 #pragma once
 
-// A second, deliberately plain reading of the three-star rules (Parts 3.1 to
-// 3.3, rulings 3 and 6 to 10): every group is spelt out again from its
-// wording over all 1000 candidates, on the texts as character strings, with
-// its own caption lists and none of the engine's tables, masks or helpers
-// (only the leading-number rule and UTF-8 decoding come from common/). The
-// model test runs it beside the engine on random panels.
+// A second, deliberately plain reading of the three-star rules: every group is spelt out again from
+// its wording over all 1000 candidates, on the texts as character strings, with its own caption
+// lists and none of the engine's tables, masks or helpers (only the leading-number rule and UTF-8
+// decoding come from common/). The model test runs it beside the engine on random panels.
 
 #include "common/text.hpp"
 #include "engine23/three_star_input.hpp"
@@ -49,7 +47,7 @@ inline bool Allowed(const RangeText& range, int count) {
     return count >= lower && count <= upper && count <= 100;
 }
 
-// only_str as Part 1.3 words it: outside `allowed` becomes a blank, then
+// only_str word for word: outside `allowed` becomes a blank, then
 // trimmed, then runs of blanks made one.
 inline Text OnlyStr(const Text& source, const Text& allowed) {
     Text blanked;
@@ -112,7 +110,7 @@ inline Text Box(const std::string& text) {
     return t;
 }
 
-// The window's "\n" as the original box stored it, "\r\n".
+// The window's "\n" in the Windows form, "\r\n".
 inline Text CrLf(const Text& text) {
     Text out;
     for (std::size_t i = 0; i < text.size(); ++i) {
