@@ -320,14 +320,13 @@ QWidget* VerificationStrip::buildHistoryArea(QButtonGroup* helpButtons) {
     collect->addWidget(countdown);
     collect->addWidget(new QLabel(QStringLiteral("计时"), area));
     collect->addStretch(1);
-    importButton = new QPushButton(QStringLiteral("导入开奖"), area);
+    // Flat buttons just wide enough for their captions: the strip is narrow.
+    importButton = new FlatButton(QStringLiteral("导入开奖"), area);
     importButton->setObjectName(QStringLiteral("importDraws"));
-    sourceButton = new QPushButton(QStringLiteral("数据源"), area);
+    sourceButton = new FlatButton(QStringLiteral("数据源"), area);
     sourceButton->setObjectName(QStringLiteral("dataSource"));
     for (QPushButton* b : {importButton, sourceButton}) {
-        b->setAutoDefault(false);
-        // Just wide enough for the caption: the strip is narrow.
-        b->setMaximumWidth(b->minimumSizeHint().width() + 8);
+        b->setFixedSize(b->minimumSizeHint() + QSize(8, 6));
         collect->addWidget(b);
     }
     connect(importButton, &QPushButton::clicked, this, &VerificationStrip::importRequested);
