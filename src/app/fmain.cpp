@@ -182,7 +182,13 @@ Fmain::Fmain(HistorySourceOptions history, QWidget* parent) : QWidget(parent) {
     Timer_load_->start();
 }
 
-Fmain::~Fmain() = default;
+Fmain::~Fmain() {
+    // The draw table is a member and goes before the children: nothing that
+    // writes to it may outlive it.
+    delete historySource_;
+    historySource_ = nullptr;
+    strip_->disconnect();
+}
 
 void Fmain::buildHistory(HistorySourceOptions options) {
     verificationCommands_ = new VerificationCommands(*strip_, controls_, history_, this);
