@@ -1,13 +1,18 @@
 // Renders the window in each mode to PNG, offscreen, so a layout change can
-// be looked at without a display: sorvanta-screenshots OUTPUT_DIR
+// be looked at without a display: sorvanta-screenshots OUTPUT_DIR [DRAW_FILE]
 #include "app/fmain.hpp"
+#include "app/history_source.hpp"
 #include "panels/four_star/four_star_panel.hpp"
+#include "panels/verification/verification_strip.hpp"
+#include "shell/text_boxes.hpp"
 
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFontDatabase>
+#include <QPushButton>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -26,7 +31,14 @@ int main(int argc, char** argv) {
     const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(outDir);
 
-    sorvanta::ui::Fmain window;
+    // The shots never touch the player's draws or settings.
+    QTemporaryDir storeDir;
+    sorvanta::ui::HistorySourceOptions history;
+    history.storePath =
+        QDir(storeDir.path()).filePath(QStringLiteral("draws.sqlite")).toStdString();
+    history.baseAddress = QString();
+    history.keepAddress = false;
+    sorvanta::ui::Fmain window(history);
     window.show();
     settle(200);
 
@@ -50,6 +62,30 @@ int main(int argc, char** argv) {
             QDir(outDir).filePath(QStringLiteral("four-star-page-%1.png").arg(page));
         window.grab().save(path);
         std::printf("%s\n", qPrintable(path));
+    }
+
+    // The strip with the sample draws, a backtest and an extraction.
+#ifdef SORVANTA_SAMPLE_DRAWS
+    const QString drawFile =
+        argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(SORVANTA_SAMPLE_DRAWS);
+#else
+    const QString drawFile = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+#endif
+    if (!drawFile.isEmpty()) {
+        window.switchMode(2);
+        window.historySource()->importFile(drawFile);
+        window.strip()->verifyBox->setText(QStringLiteral("2601 1590 8016 1318 0913"));
+        window.strip()->drawCount->setText(QStringLiteral("20"));
+        window.findChild<QPushButton*>(QStringLiteral("C_guolv_ks_12"))->click();
+        window.findChild<QPushButton*>(QStringLiteral("C_guolv_ks_13"))->click();
+        settle(50);
+        for (const auto& [name, widget] :
+             {std::pair<const char*, QWidget*>{"strip-filled", window.strip()},
+              {"window-filled", &window}}) {
+            const QString path = QDir(outDir).filePath(QStringLiteral("%1.png").arg(name));
+            widget->grab().save(path);
+            std::printf("%s\n", qPrintable(path));
+        }
     }
     return 0;
 }

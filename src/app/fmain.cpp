@@ -1,9 +1,11 @@
 #include "app/fmain.hpp"
 
+#include "app/data_source_dialog.hpp"
 #include "app/startup.hpp"
 #include "panels/four_star/four_star_commands.hpp"
 #include "panels/four_star/four_star_panel.hpp"
 #include "panels/mode_commands.hpp"
+#include "panels/verification/verification_commands.hpp"
 #include "panels/verification/verification_strip.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/message_box.hpp"
@@ -47,7 +49,9 @@ int Fmain::windowWidthTwips(int mode) {
     return panelWidth(mode) + kMargin + kStripWidth + kMargin;
 }
 
-Fmain::Fmain(QWidget* parent) : QWidget(parent) {
+Fmain::Fmain(QWidget* parent) : Fmain(HistorySourceOptions{}, parent) {}
+
+Fmain::Fmain(HistorySourceOptions history, QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Sorvanta"));
     setObjectName(QStringLiteral("Fmain"));
 
@@ -121,12 +125,14 @@ Fmain::Fmain(QWidget* parent) : QWidget(parent) {
     fourStarCommands_ = new FourStarCommands(*fourStar_, controls_, *this, this);
     fourStarCommands_->setVerificationRunner([this] { RunFourStarCommand(12); });
 
-    strip_ = new VerificationStrip(controls_, C_guolv_ks_, C_cls_, this);
+    strip_ = new VerificationStrip(controls_, C_guolv_ks_, C_cls_, C_234_sm_, this);
     strip_->setObjectName(QStringLiteral("verificationStrip"));
     connect(strip_, &VerificationStrip::verifyPositionToggled, this, [this] {
         RunCommandGuarded(controls_.at<QPushButton>(QStringLiteral("C_guolv_ks"), 12), 12,
                           [this](int i) { RunFourStarCommand(i); });
     });
+
+    buildHistory(std::move(history));
 
     Frame_jindu_ = new QGroupBox(QStringLiteral("正在过滤中，请稍等。。。"), this);
     Frame_jindu_->setObjectName(QStringLiteral("Frame_jindu"));
@@ -176,7 +182,38 @@ Fmain::Fmain(QWidget* parent) : QWidget(parent) {
     Timer_load_->start();
 }
 
-Fmain::~Fmain() = default;
+Fmain::~Fmain() {
+    // The draw table is a member and goes before the children: nothing that
+    // writes to it may outlive it.
+    delete historySource_;
+    historySource_ = nullptr;
+    strip_->disconnect();
+}
+
+void Fmain::buildHistory(HistorySourceOptions options) {
+    verificationCommands_ = new VerificationCommands(*strip_, controls_, history_, this);
+    historySource_ = new HistorySource(history_, controls_, std::move(options), this);
+    connect(historySource_, &HistorySource::statusChanged, strip_, &VerificationStrip::setStatus);
+    connect(historySource_, &HistorySource::countdownChanged, strip_,
+            &VerificationStrip::setCountdown);
+    connect(historySource_, &HistorySource::historyChanged, verificationCommands_,
+            &VerificationCommands::historyRefilled);
+    connect(strip_, &VerificationStrip::lotteryPressed, historySource_,
+            &HistorySource::SelectLottery);
+    connect(strip_, &VerificationStrip::lineChosen, historySource_,
+            [this](int) { historySource_->SelectDataLine(); });
+    connect(strip_, &VerificationStrip::fileDropped, historySource_, &HistorySource::importFile);
+    connect(strip_, &VerificationStrip::importRequested, this, [this] {
+        const QString path = strip_->chooseFile();
+        if (!path.isEmpty())
+            historySource_->importFile(path);
+    });
+    connect(strip_, &VerificationStrip::dataSourceRequested, this, [this] {
+        auto* dialog = new DataSourceDialog(*historySource_, this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->open();
+    });
+}
 
 const four::FourStarState& Fmain::fourStarState() const {
     return fourStarCommands_->state();
@@ -233,8 +270,8 @@ void Fmain::RunCommandGuarded(QPushButton* button, int index, const std::functio
 void Fmain::RunFourStarCommand(int index) {
     if (index >= 0 && index <= 9)
         fourStarCommands_->run(index);
-    // 10 to 14 belong to the banker tool and the strip, which bring their
-    // own commands.
+    else if (index >= 10 && index <= 14)
+        verificationCommands_->run(index);
 }
 
 void Fmain::RunTwoThreeStarCommand(int index) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/history_source.hpp"
 #include "engine4/candidate_set.hpp"
+#include "history/draw_history.hpp"
 #include "panels/progress_sink.hpp"
 #include "shell/control_registry.hpp"
 
@@ -21,6 +23,7 @@ class ColourButton;
 class FourStarCommands;
 class ModeCommands;
 class FourStarPanel;
+class VerificationCommands;
 class VerificationStrip;
 
 // The one working window: three mode panels that overlap, the verification
@@ -32,6 +35,9 @@ class Fmain : public QWidget, public ProgressSink {
     Q_OBJECT
 public:
     explicit Fmain(QWidget* parent = nullptr);
+    // Where the draw history comes from: the store's file, the source
+    // address and its time limits.
+    explicit Fmain(HistorySourceOptions history, QWidget* parent = nullptr);
     ~Fmain() override;
 
     ControlRegistry& controls() { return controls_; }
@@ -39,6 +45,9 @@ public:
     VerificationStrip* strip() const { return strip_; }
     FourStarCommands* fourStarCommands() const { return fourStarCommands_; }
     const four::FourStarState& fourStarState() const;
+    const history::HistoryState& historyState() const { return history_; }
+    HistorySource* historySource() const { return historySource_; }
+    VerificationCommands* verificationCommands() const { return verificationCommands_; }
 
     // Widths in twips: the mode's panel, then the strip, then a margin.
     static int panelWidth(int mode);
@@ -98,6 +107,11 @@ private:
     QButtonGroup* C_234_sm_ = nullptr;
     QButtonGroup* C_3x_cls_ = nullptr;
     QButtonGroup* C_3x_all_ = nullptr;
+    // The draw table the strip's commands and the source share.
+    history::HistoryState history_;
+    HistorySource* historySource_ = nullptr;
+    VerificationCommands* verificationCommands_ = nullptr;
+    void buildHistory(HistorySourceOptions options);
     ModeCommands* twoStarCommands_ = nullptr;
     ModeCommands* threeStarCommands_ = nullptr;
     bool commandRunning_ = false;

@@ -19,6 +19,8 @@ void RunStartup(Fmain& window) {
     panel->fillTotalToleranceLists();
     panel->fillConditionToleranceLists();
     window.fourStarCommands()->initCandidates();
+    // The draws stored before, then the first collection.
+    window.historySource()->start();
     emit window.startupFinished();
 }
 

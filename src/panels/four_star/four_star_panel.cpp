@@ -313,6 +313,27 @@ QWidget* FourStarPanel::buildResultArea(QButtonGroup* commands) {
     winRow->addWidget(L_duijiang_news);
     winRow->addWidget(winCheckBox, 1);
     v->addLayout(winRow);
+
+    // The banker calculator: four banker digits from the last draw.
+    v->addWidget(new QLabel(QStringLiteral("输入上期四星号码"), area));
+    auto* bankerRow = new QHBoxLayout;
+    auto* lastDraw = new LineBox(QString(), area);
+    controls_.add(QStringLiteral("T_cs_ip"), 1, lastDraw);
+    lastDraw->setMaxLength(64);
+    bankerRow->addWidget(lastDraw, 1);
+    auto* bankers = new QPushButton(QStringLiteral("算胆"), area);
+    bankers->setAutoDefault(false);
+    controls_.add(QStringLiteral("C_guolv_ks"), 10, bankers);
+    commands->addButton(bankers, 10);
+    bankerRow->addWidget(bankers);
+    v->addLayout(bankerRow);
+    auto* resultRow = new QHBoxLayout;
+    resultRow->addWidget(new QLabel(QStringLiteral("胆码"), area));
+    auto* bankerDigits = new LineBox(QString(), area);
+    controls_.add(QStringLiteral("T_cs_ip"), 2, bankerDigits);
+    resultRow->addWidget(bankerDigits, 1);
+    resultRow->addWidget(new QLabel(QStringLiteral("仅供参考"), area));
+    v->addLayout(resultRow);
     return area;
 }
 

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+
+namespace sorvanta::history {
+struct HistoryState;
+}
+
+namespace sorvanta::ui {
+
+class ControlRegistry;
+class VerificationStrip;
+
+// The banker tool and the strip's commands (C_guolv_ks 10..14): they read
+// the boxes and position buttons, run the history engine on the window's
+// draw table and write the results back. The window only routes presses
+// here through its guard.
+class VerificationCommands : public QObject {
+    Q_OBJECT
+public:
+    VerificationCommands(VerificationStrip& strip, ControlRegistry& controls,
+                         history::HistoryState& history, QObject* parent = nullptr);
+
+    void run(int index); // C_guolv_ks 10..14
+
+    // List1 from the table with the marks of the last backtest.
+    void ShowDrawHistory();
+    // After the source refilled the table: the list and the omission grid
+    // show the new draws, and marks of a backtest that was shown are worked
+    // out again, since the rows they belonged to have moved.
+    void historyRefilled();
+
+private:
+    void SumTailBankers();
+    void PasteToVerification();
+    void RunBacktest();
+    void ExtractPastNumbers();
+
+    VerificationStrip& strip_;
+    ControlRegistry& controls_;
+    history::HistoryState& history_;
+};
+
+} // namespace sorvanta::ui
