@@ -180,16 +180,14 @@ TwoStarPanel::TwoStarPanel(ControlRegistry& controls, const TwoStarButtonGroups&
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(3);
 
-    auto* top = new QHBoxLayout;
-    top->setSpacing(4);
-    top->addWidget(buildBankerGroups());
-    top->addWidget(buildSpecialShapes(), 1);
-    layout->addLayout(top);
-
+    // The digit-row groups down the left, the two list boxes beside them as
+    // tall as that column; the special shapes and the result take the
+    // panel's whole width below.
     auto* middle = new QHBoxLayout;
     middle->setSpacing(4);
     auto* conditions = new QVBoxLayout;
     conditions->setSpacing(3);
+    conditions->addWidget(buildBankerGroups());
     conditions->addWidget(buildSpanAndSum());
     conditions->addWidget(buildPositionKill());
     conditions->addWidget(buildCompoundExclusion());
@@ -198,7 +196,7 @@ TwoStarPanel::TwoStarPanel(ControlRegistry& controls, const TwoStarButtonGroups&
     middle->addLayout(conditions);
     middle->addWidget(buildListBoxes(), 1);
     layout->addLayout(middle, 1);
-
+    layout->addWidget(buildSpecialShapes());
     layout->addWidget(buildResultArea());
 }
 
@@ -292,21 +290,20 @@ QGroupBox* TwoStarPanel::buildBankerGroups() {
 QGroupBox* TwoStarPanel::buildSpecialShapes() {
     QGroupBox* box = makeGroup("特殊形态");
     box->setObjectName(QStringLiteral("twoStarSpecialShapeGroup"));
-    auto* grid = TightGrid(box);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(4, 2, 4, 4);
+    row->setSpacing(1);
     const QList<ColourButton*> buttons =
         addToggles(C_3x_sha, kSpecialFirst, two::kSpecialShapeCaptions, box);
-    for (int k = 0; k < buttons.size(); ++k)
-        grid->addWidget(buttons[k], k / 2, k % 2);
+    for (ColourButton* button : buttons)
+        row->addWidget(button);
     FitButtons(buttons);
-    grid->addWidget(addHelp(6, box), 2, 1, Qt::AlignRight);
-    grid->setColumnStretch(2, 1);
-    auto* row = new QHBoxLayout;
-    row->setSpacing(3);
+    row->addSpacing(10);
     row->addWidget(Label("容错", box));
+    row->addSpacing(3);
     row->addWidget(addRange(15, 5, box));
     row->addStretch(1);
-    grid->setRowStretch(3, 1);
-    grid->addLayout(row, 4, 0, 1, 3);
+    row->addWidget(addHelp(6, box));
     return box;
 }
 
