@@ -22,6 +22,8 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
+#include <string_view>
 
 namespace sorvanta::ui {
 
@@ -29,8 +31,9 @@ namespace {
 
 using Captions = std::span<const std::string_view>;
 
-// Where each block of the panel's toggle arrays starts; a block's captions
-// are the engine's table of the same name, in element order.
+// Where each block of the panel's toggle arrays starts. A block's captions
+// are the engine's table for it, in element order: the engine reads a
+// button by its caption, so the two can never disagree.
 constexpr int kBankerRow1Digits = 132;
 constexpr int kBankerRow1Counts = 142;
 constexpr int kBankerRow2Counts = 145;
@@ -210,12 +213,12 @@ QGroupBox* TwoStarPanel::makeGroup(const char* title) {
     return box;
 }
 
-QList<ColourButton*> TwoStarPanel::addToggles(QButtonGroup* array, int first, Captions captions,
+QList<ColourButton*> TwoStarPanel::addToggles(QButtonGroup* array, int first, int count,
                                               QWidget* parent) {
     QList<ColourButton*> buttons;
-    for (std::size_t k = 0; k < captions.size(); ++k) {
-        const int index = first + static_cast<int>(k);
-        auto* button = new ColourButton(FromView(captions[k]), parent, Colour::Off);
+    for (int index = first; index < first + count; ++index) {
+        auto* button = new ColourButton(
+            array == C_3x_sha ? excludeCaption(index) : bankerCaption(index), parent, Colour::Off);
         controls_.add(array->objectName(), index, button);
         array->addButton(button, index);
         buttons << button;
@@ -260,11 +263,9 @@ QGroupBox* TwoStarPanel::buildBankerGroups() {
     for (int r = 0; r < 3; ++r) {
         const auto row = static_cast<std::size_t>(r);
         grid->addWidget(new QLabel(QStringLiteral("胆%1").arg(r + 1), box), r + 1, 0);
-        const QList<ColourButton*> digits =
-            addToggles(C_3x_chu, kBankerDigitFirsts[row], two::kBankerDigitCaptions[row], box);
+        const QList<ColourButton*> digits = addToggles(C_3x_chu, kBankerDigitFirsts[row], 10, box);
         placeByValue(grid, r + 1, 1, digits);
-        const QList<ColourButton*> counts =
-            addToggles(C_3x_chu, kBankerCountFirsts[row], two::kBankerCountCaptions[row], box);
+        const QList<ColourButton*> counts = addToggles(C_3x_chu, kBankerCountFirsts[row], 3, box);
         placeByValue(grid, r + 1, 12, counts);
         grid->addWidget(addClear(kBankerClearCodes[row], box), r + 1, 15);
         grid->addWidget(addSelectAll(kBankerFillCodes[row], box), r + 1, 16);
@@ -293,8 +294,7 @@ QGroupBox* TwoStarPanel::buildSpecialShapes() {
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(4, 2, 4, 4);
     row->setSpacing(1);
-    const QList<ColourButton*> buttons =
-        addToggles(C_3x_sha, kSpecialFirst, two::kSpecialShapeCaptions, box);
+    const QList<ColourButton*> buttons = addToggles(C_3x_sha, kSpecialFirst, 5, box);
     for (ColourButton* button : buttons)
         row->addWidget(button);
     FitButtons(buttons);
@@ -312,8 +312,7 @@ QGroupBox* TwoStarPanel::buildSpanAndSum() {
     box->setObjectName(QStringLiteral("twoStarSpanSumGroup"));
     auto* grid = TightGrid(box);
     grid->addWidget(Label("杀跨度", box), 0, 0);
-    const QList<ColourButton*> spans =
-        addToggles(C_3x_sha, kKillSpanFirst, two::kKillSpanCaptions, box);
+    const QList<ColourButton*> spans = addToggles(C_3x_sha, kKillSpanFirst, 10, box);
     placeByValue(grid, 0, 1, spans);
     grid->addWidget(addClear(31, box), 0, 11);
     grid->addWidget(addHelp(1, box), 0, 12);
@@ -321,8 +320,7 @@ QGroupBox* TwoStarPanel::buildSpanAndSum() {
     // Sums 0 to 9 on one row, 10 to 18 under them, so a tail d and d + 10
     // sit one above the other.
     grid->addWidget(Label("杀和值", box), 1, 0);
-    const QList<ColourButton*> sums =
-        addToggles(C_3x_sha, kKillSumFirst, two::kKillSumCaptions, box);
+    const QList<ColourButton*> sums = addToggles(C_3x_sha, kKillSumFirst, 19, box);
     QList<ColourButton*> low, high;
     for (ColourButton* b : sums)
         (b->text().toInt() < 10 ? low : high) << b;
@@ -344,10 +342,9 @@ QGroupBox* TwoStarPanel::buildPositionKill() {
     QList<ColourButton*> all;
     const char* const rows[2] = {"十位", "个位"};
     for (int r = 0; r < 2; ++r) {
-        const auto row = static_cast<std::size_t>(r);
         grid->addWidget(Label(rows[r], box), r, 0);
         const QList<ColourButton*> digits =
-            addToggles(C_3x_sha, kPositionKillFirst + 10 * r, two::kPositionKillCaptions[row], box);
+            addToggles(C_3x_sha, kPositionKillFirst + 10 * r, 10, box);
         placeByValue(grid, r, 1, digits);
         grid->addWidget(addClear(28 + r, box), r, 11);
         all << digits;
@@ -371,10 +368,8 @@ QGroupBox* TwoStarPanel::buildCompoundExclusion() {
     QList<ColourButton*> all;
     const char* const rows[2] = {"复式排除(十位)", "复式排除(个位)"};
     for (int r = 0; r < 2; ++r) {
-        const auto row = static_cast<std::size_t>(r);
         grid->addWidget(Label(rows[r], box), r, 0);
-        const QList<ColourButton*> digits = addToggles(C_3x_sha, kCompoundFirst + 10 * r,
-                                                       two::kCompoundExclusionCaptions[row], box);
+        const QList<ColourButton*> digits = addToggles(C_3x_sha, kCompoundFirst + 10 * r, 10, box);
         placeByValue(grid, r, 1, digits);
         all << digits;
     }
@@ -392,10 +387,8 @@ QGroupBox* TwoStarPanel::buildShapes() {
     auto* grid = TightGrid(box);
     QList<ColourButton*> pairs;
     const int firsts[3] = {kBigSmallFirst, kOddEvenFirst, kPrimeFirst};
-    const Captions families[3] = {two::kBigSmallCaptions, two::kOddEvenCaptions,
-                                  two::kPrimeCompositeCaptions};
     for (int f = 0; f < 3; ++f) {
-        const QList<ColourButton*> buttons = addToggles(C_3x_sha, firsts[f], families[f], box);
+        const QList<ColourButton*> buttons = addToggles(C_3x_sha, firsts[f], 4, box);
         for (int k = 0; k < buttons.size(); ++k)
             grid->addWidget(buttons[k], f, k);
         pairs << buttons;
@@ -404,8 +397,7 @@ QGroupBox* TwoStarPanel::buildShapes() {
     grid->addWidget(addClear(32, box), 0, 4);
     grid->setColumnMinimumWidth(5, 8);
     // Route pairs by tens route (rows) and units route (columns).
-    const QList<ColourButton*> routes =
-        addToggles(C_3x_sha, kRouteFirst, two::kRoute012Captions, box);
+    const QList<ColourButton*> routes = addToggles(C_3x_sha, kRouteFirst, 9, box);
     for (int k = 0; k < routes.size(); ++k)
         grid->addWidget(routes[k], k / 3, 6 + k % 3);
     FitButtons(routes);

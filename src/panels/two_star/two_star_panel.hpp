@@ -7,9 +7,6 @@
 #include <QList>
 #include <QMap>
 
-#include <span>
-#include <string_view>
-
 class QButtonGroup;
 class QCheckBox;
 class QGridLayout;
@@ -67,7 +64,6 @@ public:
     static QString bankerCaption(int index);  // C_3x_chu
 
 private:
-    using Captions = std::span<const std::string_view>;
     QGroupBox* buildBankerGroups();
     QGroupBox* buildSpecialShapes();
     QGroupBox* buildSpanAndSum();
@@ -77,8 +73,8 @@ private:
     QWidget* buildResultArea();
     QWidget* buildListBoxes();
     QGroupBox* makeGroup(const char* title);
-    QList<ColourButton*> addToggles(QButtonGroup* array, int first, Captions captions,
-                                    QWidget* parent);
+    // Buttons first.. of one array, captioned from the engine's tables.
+    QList<ColourButton*> addToggles(QButtonGroup* array, int first, int count, QWidget* parent);
     // One row of digit (or sum) buttons, each placed by the value it reads,
     // so every row on the panel runs 0 upwards whatever its element order.
     void placeByValue(QGridLayout* grid, int row, int firstColumn,
