@@ -21,9 +21,6 @@ public:
     void runClear(int code) override;
     void runSelectAll(int code) override;
 
-    // The table of the last run, for tests and reports.
-    const two::TwoStarState& state() const { return state_; }
-
 private:
     void show(const two::TwoStarResult& result);
 
