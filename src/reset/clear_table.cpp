@@ -17,10 +17,12 @@ void Apply(const ClearRow& row, QWidget* widget) {
     case Becomes::Grey:
     case Becomes::Green:
     case Becomes::LightGreen:
+    case Becomes::Yellow:
         if (auto* button = qobject_cast<ColourButton*>(widget))
-            button->setBackColor(row.becomes == Becomes::Grey    ? Colour::Off
-                                 : row.becomes == Becomes::Green ? Colour::On
-                                                                 : Colour::LightGreen);
+            button->setBackColor(row.becomes == Becomes::Grey     ? Colour::Off
+                                 : row.becomes == Becomes::Green  ? Colour::On
+                                 : row.becomes == Becomes::Yellow ? Colour::Yellow
+                                                                  : Colour::LightGreen);
         break;
     case Becomes::Unchecked:
         if (auto* box = qobject_cast<QAbstractButton*>(widget))

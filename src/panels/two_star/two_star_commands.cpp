@@ -1,0 +1,48 @@
+#include "panels/two_star/two_star_commands.hpp"
+
+#include "panels/two_star/two_star_panel.hpp"
+#include "reset/two_star_reset.hpp"
+#include "shell/mycode.hpp"
+
+namespace sorvanta::ui {
+
+TwoStarCommands::TwoStarCommands(TwoStarPanel& panel, ControlRegistry& controls, QObject* parent)
+    : QObject(parent), panel_(panel), controls_(controls) {}
+
+void TwoStarCommands::run(int index) {
+    switch (index) {
+    case 14:
+        show(two::RunTwoStarShrink(panel_.readInput(), state_));
+        break;
+    case 15:
+        data_cp(panel_.resultText(), &panel_);
+        break;
+    case 16:
+        show(two::ConvertTwoStarToGroup(panel_.readInput(), state_));
+        break;
+    case 17:
+        ResetTwoStarPanel(controls_);
+        break;
+    case 18:
+        show(two::InvertTwoStar(panel_.readInput(), state_));
+        break;
+    default:
+        break;
+    }
+}
+
+void TwoStarCommands::runClear(int code) {
+    panel_.moveFocusAway();
+    ClearTwoStarGroup(controls_, code);
+}
+
+void TwoStarCommands::runSelectAll(int code) {
+    panel_.moveFocusAway();
+    SelectAllTwoStarGroup(controls_, code);
+}
+
+void TwoStarCommands::show(const two::TwoStarResult& result) {
+    panel_.showResult(QString::fromStdString(result.text), result.count);
+}
+
+} // namespace sorvanta::ui

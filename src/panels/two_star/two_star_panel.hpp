@@ -1,0 +1,93 @@
+#pragma once
+
+#include "engine23/two_star_input.hpp"
+
+#include <QFont>
+#include <QFrame>
+#include <QList>
+#include <QMap>
+
+class QButtonGroup;
+class QCheckBox;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace sorvanta::ui {
+
+class ColourButton;
+class ControlRegistry;
+class RangeControl;
+class TextBox;
+
+// The window's button groups the panel puts its buttons in; the window runs
+// their presses through its guard.
+struct TwoStarButtonGroups {
+    QButtonGroup* commands = nullptr;  // C_2x3x_gn
+    QButtonGroup* clear = nullptr;     // C_3x_cls
+    QButtonGroup* selectAll = nullptr; // C_3x_all
+    QButtonGroup* help = nullptr;      // C_234_sm
+};
+
+// The two-star panel (Pic_di 0): its condition groups, the two list boxes,
+// the result box and the commands. It knows which control holds which
+// condition; the engine never sees a widget.
+class TwoStarPanel : public QFrame {
+    Q_OBJECT
+public:
+    TwoStarPanel(ControlRegistry& controls, const TwoStarButtonGroups& groups, QWidget* focusSink,
+                 QWidget* parent = nullptr);
+
+    two::TwoStarInput readInput() const;
+    void writeInput(const two::TwoStarInput& input);
+
+    // The result box T_dd 1 and its count Lzhushu 1.
+    void showResult(const QString& text, int count);
+    QString resultText() const;
+    // Before a command or a toggle: no box is left mid-edit.
+    void moveFocusAway() const;
+
+    TextBox* T_dd = nullptr;         // T_dd 1
+    QLabel* Lzhushu = nullptr;       // Lzhushu 1
+    TextBox* killListBox = nullptr;  // T_3x_ip 23
+    TextBox* baseSetBox = nullptr;   // T_3x_ip 22
+    QCheckBox* Check_2x3x = nullptr; // element 1, 胆码计重
+    QMap<int, RangeControl*> ucf_rc; // 12 to 16
+    // The panel's elements of the toggle arrays; ids are element indexes.
+    QButtonGroup* C_3x_sha = nullptr; // 169..263, yellow when chosen
+    QButtonGroup* C_3x_chu = nullptr; // 132..170, green when chosen
+
+    // The captions of the panel's elements, from the engine's tables; the
+    // empty text outside the panel's range.
+    static QString excludeCaption(int index); // C_3x_sha
+    static QString bankerCaption(int index);  // C_3x_chu
+
+private:
+    QGroupBox* buildBankerGroups();
+    QGroupBox* buildSpecialShapes();
+    QGroupBox* buildSpanAndSum();
+    QGroupBox* buildPositionKill();
+    QGroupBox* buildCompoundExclusion();
+    QGroupBox* buildShapes();
+    QWidget* buildResultArea();
+    QWidget* buildListBoxes();
+    QGroupBox* makeGroup(const char* title);
+    // Buttons first.. of one array, captioned from the engine's tables.
+    QList<ColourButton*> addToggles(QButtonGroup* array, int first, int count, QWidget* parent);
+    // One row of digit (or sum) buttons, each placed by the value it reads,
+    // so every row on the panel runs 0 upwards whatever its element order.
+    void placeByValue(QGridLayout* grid, int row, int firstColumn,
+                      const QList<ColourButton*>& buttons, int lowest = 0) const;
+    RangeControl* addRange(int index, int longest, QWidget* parent);
+    QPushButton* addClear(int code, QWidget* parent);
+    QPushButton* addSelectAll(int code, QWidget* parent);
+    QPushButton* addHelp(int index, QWidget* parent);
+
+    ControlRegistry& controls_;
+    TwoStarButtonGroups groups_;
+    QWidget* focusSink_;
+    QFont compact_;
+};
+
+} // namespace sorvanta::ui

@@ -1,0 +1,60 @@
+#include "reset/clear_table.hpp"
+#include "reset/two_star_reset.hpp"
+
+#include "engine23/two_star_input.hpp"
+
+namespace sorvanta::ui {
+
+namespace {
+
+using B = Becomes;
+
+// C_3x_cls codes of the two-star panel, one row per run of elements. The
+// banker rows are cleared bottom row first: code 34 is row 3.
+constexpr ClearRow kClearRows[] = {
+    {23, "T_3x_ip", 0, 0, B::Empty},   // three-star kill direct
+    {24, "T_3x_ip", 21, 21, B::Empty}, // three-star kill group
+    {25, "T_3x_ip", 3, 3, B::Empty},   // three-star base set
+    {26, "T_3x_ip", 4, 4, B::Empty},   // three-star must-keep list
+    {27, "C_3x_sha", 179, 197, B::Grey}, {28, "C_3x_sha", 198, 207, B::Grey},
+    {29, "C_3x_sha", 208, 217, B::Grey}, {30, "C_3x_sha", 218, 237, B::Grey},
+    {31, "C_3x_sha", 169, 178, B::Grey}, {32, "C_3x_sha", 238, 249, B::Grey},
+    {33, "C_3x_sha", 250, 258, B::Grey}, {34, "C_3x_chu", 158, 170, B::Grey},
+    {35, "C_3x_chu", 145, 157, B::Grey}, {36, "C_3x_chu", 132, 144, B::Grey},
+};
+
+// C_3x_all codes: a banker row with its counts, or both compound rows.
+constexpr ClearRow kSelectAllRows[] = {
+    {9, "C_3x_chu", 132, 144, B::Green},
+    {10, "C_3x_chu", 145, 157, B::Green},
+    {11, "C_3x_chu", 158, 170, B::Green},
+    {12, "C_3x_sha", 218, 237, B::Yellow},
+};
+
+// What "清空条件" does beyond the clear codes.
+constexpr ClearRow kPanelAfter[] = {
+    {-1, "T_3x_ip", 22, 22, B::Text, two::kBaseSetHint.data()},
+    {-1, "T_3x_ip", 23, 23, B::Text, two::kKillListHint.data()},
+    {-1, "C_3x_sha", 259, 263, B::Grey},
+    {-1, "T_dd", 1, 1, B::Empty},
+    {-1, "Lzhushu", 1, 1, B::Text, "0"},
+    {-1, "ucf_rc", 12, 16, B::RangeZero},
+};
+
+} // namespace
+
+void ClearTwoStarGroup(const ControlRegistry& controls, int code) {
+    RunClearCode(controls, kClearRows, code);
+}
+
+void SelectAllTwoStarGroup(const ControlRegistry& controls, int code) {
+    RunClearCode(controls, kSelectAllRows, code);
+}
+
+void ResetTwoStarPanel(const ControlRegistry& controls) {
+    for (int code = kTwoStarFirstClearCode; code <= kTwoStarLastClearCode; ++code)
+        ClearTwoStarGroup(controls, code);
+    RunClearRows(controls, kPanelAfter);
+}
+
+} // namespace sorvanta::ui

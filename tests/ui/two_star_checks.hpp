@@ -1,0 +1,162 @@
+// What the two-star window tests share: the panel's input compared field by
+// field, an input with every control away from its start, and a started
+// window in two-star mode with the gestures the tests drive it with.
+#pragma once
+
+#include "app/fmain.hpp"
+#include "engine23/two_star_input.hpp"
+#include "panels/two_star/two_star_panel.hpp"
+#include "shell/colour_button.hpp"
+#include "shell/message_box.hpp"
+#include "shell/range_control.hpp"
+#include "shell/text_boxes.hpp"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+
+#include <initializer_list>
+#include <memory>
+
+namespace sorvanta::test {
+
+using two::TwoStarInput;
+
+inline const QString kKillListHint = QStringLiteral("双击清空");
+inline const QString kTwoStarBaseHint = QStringLiteral("大底号码，双击清空");
+
+template <std::size_t N = 10> std::bitset<N> values(std::initializer_list<int> list) {
+    std::bitset<N> set;
+    for (int v : list)
+        set.set(static_cast<std::size_t>(v));
+    return set;
+}
+
+// The fields that differ, so a failed comparison says where to look.
+inline QStringList differences(const TwoStarInput& a, const TwoStarInput& b) {
+    QStringList out;
+    auto check = [&](const char* name, bool same) {
+        if (!same)
+            out << QString::fromLatin1(name);
+    };
+#define FIELD(f) check(#f, a.f == b.f)
+    FIELD(banker_rows[0]);
+    FIELD(banker_rows[1]);
+    FIELD(banker_rows[2]);
+    FIELD(banker_count_repeats);
+    FIELD(banker_tolerance);
+    FIELD(kill_spans);
+    FIELD(kill_sums);
+    FIELD(position_kill);
+    FIELD(position_kill_tolerance);
+    FIELD(compound_exclusion);
+    FIELD(shapes.big_small);
+    FIELD(shapes.odd_even);
+    FIELD(shapes.prime_composite);
+    FIELD(shapes.route012);
+    FIELD(shapes_tolerance);
+    FIELD(special_shapes);
+    FIELD(special_shapes_tolerance);
+    FIELD(kill_list);
+    FIELD(base_set);
+    FIELD(total_tolerance);
+#undef FIELD
+    if (out.isEmpty() && !(a == b))
+        out << QStringLiteral("(a field this list does not name)");
+    return out;
+}
+
+#define COMPARE_TWO_STAR_INPUT(actual, expected)                                                   \
+    do {                                                                                           \
+        const QStringList diff_ = sorvanta::test::differences(actual, expected);                   \
+        QVERIFY2(diff_.isEmpty(), qPrintable(diff_.join(QStringLiteral(", "))));                   \
+    } while (false)
+
+// What the panel reads before anyone touched it: the list boxes' hints.
+inline TwoStarInput twoStarStartInput() {
+    TwoStarInput in;
+    in.kill_list = kKillListHint.toStdString();
+    in.base_set = kTwoStarBaseHint.toStdString();
+    return in;
+}
+
+// Every control of the panel away from its starting state.
+inline TwoStarInput twoStarRichInput() {
+    TwoStarInput in;
+    in.banker_rows[0] = {values({3, 8}), values({1})};
+    in.banker_rows[1] = {values({5}), values({})};
+    in.banker_rows[2] = {values({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}), values({0, 1, 2})};
+    in.banker_count_repeats = true;
+    in.banker_tolerance = {"1", "2"};
+    in.kill_spans = values({0, 9});
+    in.kill_sums = values<19>({0, 9, 10, 18});
+    in.position_kill = {values({1}), values({2, 3})};
+    in.position_kill_tolerance = {"0", "1"};
+    in.compound_exclusion = {values({4}), values({5, 6})};
+    in.shapes.big_small = {"大大", "小小"};
+    in.shapes.odd_even = {"单双"};
+    in.shapes.prime_composite = {"质合", "合合"};
+    in.shapes.route012 = {"00", "12", "22"};
+    in.shapes_tolerance = {"2a", "-3"};
+    in.special_shapes = {"杀对子", "杀十<个"};
+    in.special_shapes_tolerance = {"1", "5"};
+    in.kill_list = "05 55 x9";
+    in.base_set = "00 01\n大底 12";
+    in.total_tolerance = {"0", "5"};
+    return in;
+}
+
+// A started window in two-star mode whose range controls have settled.
+// Widgets are found by object name; a missing one ends the run.
+class TwoStarWindowTest : public QObject {
+protected:
+    std::unique_ptr<ui::Fmain> window;
+    ui::TwoStarPanel* panel = nullptr;
+
+    void startWindow() {
+        ui::MessageBox::clearShown();
+        window = std::make_unique<ui::Fmain>();
+        QSignalSpy started(window.get(), &ui::Fmain::startupFinished);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(started.count() == 1 || started.wait(5000));
+        QTest::mouseClick(find<QAbstractButton>(QStringLiteral("C_ding_0")), Qt::LeftButton);
+        panel = find<ui::TwoStarPanel>(QStringLiteral("Pic_di_0"));
+        // A range shows its configured state only after its first rebuild;
+        // input written before it would be replaced.
+        for (ui::RangeControl* range : panel->ucf_rc)
+            QTRY_VERIFY(!range->rebuildPending());
+    }
+
+    template <typename T = QWidget> T* find(const QString& name) const {
+        T* widget = window->findChild<T*>(name);
+        if (!widget)
+            qFatal("no widget named %s", qPrintable(name));
+        return widget;
+    }
+    ui::ColourButton* colourButton(const QString& array, int index) const {
+        return find<ui::ColourButton>(QStringLiteral("%1_%2").arg(array).arg(index));
+    }
+    void click(const QString& name) const {
+        QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton);
+    }
+    void press(int command) const { click(QStringLiteral("C_2x3x_gn_%1").arg(command)); }
+    QString result() const { return panel->T_dd->toPlainText(); }
+    QString count() const { return find<QLabel>(QStringLiteral("Lzhushu_1"))->text(); }
+};
+
+// "00 01 … 99" less the numbers named.
+inline QString allTwoStarBut(std::initializer_list<int> left_out = {}) {
+    QStringList numbers;
+    for (int n = 0; n < 100; ++n)
+        if (std::find(left_out.begin(), left_out.end(), n) == left_out.end())
+            numbers << QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+    return numbers.join(u' ');
+}
+
+} // namespace sorvanta::test
