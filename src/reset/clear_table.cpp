@@ -48,6 +48,10 @@ void Apply(const ClearRow& row, QWidget* widget) {
         widget->show();
         widget->raise();
         break;
+    case Becomes::Yellow:
+        if (auto* button = qobject_cast<ColourButton*>(widget))
+            button->setBackColor(Colour::Yellow);
+        break;
     }
 }
 

@@ -18,6 +18,7 @@ enum class Becomes {
     SpliceBoxesEmpty, // base-number boxes emptied, their counts 0
     Checked,          // an option button on (the others of its pair go off)
     ShownInFront,     // a picture shown and raised
+    Yellow,           // colour buttons to yellow (the exclude select-all codes)
 };
 
 // One run of elements of one control array. A clear code may have several
