@@ -3,7 +3,9 @@
 // controls of their own kind (option buttons, the rule list, the switch).
 #include "panels/three_star/three_star_bindings.hpp"
 
+#include "engine23/star_text.hpp"
 #include "engine23/three_star_captions.hpp"
+#include "panels/three_star/three_star_panel.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
 #include "shell/either_or_switch.hpp"
@@ -185,6 +187,28 @@ Bindings<In> ButtonBlocks() {
     return rows;
 }
 
+// A box that shows only its hint holds no input, so an untouched panel reads
+// as the off state; writing the off state puts the hint back.
+template <class Get>
+Binding<In> HintedText(std::string field, Get get, const char* array, int index, QString hint) {
+    const QString name = QString::fromLatin1(array);
+    const std::string hintText = hint.toStdString();
+    return {std::move(field),
+            [=](const ControlRegistry& c, In& in) {
+                const std::string text = ReadText(c, name, index);
+                get(in) =
+                    hintText.empty() ? text : std::string(star::WithoutHint(text, {hintText}));
+            },
+            [=](const ControlRegistry& c, const In& in) {
+                const std::string& text = get(const_cast<In&>(in));
+                WriteText(c, name, index, text.empty() ? hintText : text);
+            }};
+}
+
+template <class Get> Binding<In> Box(std::string field, Get get, int index) {
+    return HintedText(std::move(field), get, "T_3x_ip", index, ThreeStarPanel::boxHint(index));
+}
+
 // 定位杀 容错: the two editable lists Cb_rc 0 and 1.
 Binding<In> PositionKillTolerance() {
     auto list = [](const ControlRegistry& c, int index) {
@@ -262,23 +286,23 @@ Binding<In> BaseSetGroup() {
 
 Bindings<In> Build() {
     Bindings<In> rows = {
-        TextRow<In>("kill_direct", F<&In::kill_direct>(), "T_3x_ip", 0),
-        TextRow<In>("kill_group", F<&In::kill_group>(), "T_3x_ip", 21),
-        TextRow<In>("junk_compounds", F<&In::junk_compounds>(), "T_3x_ip", 7),
+        Box("kill_direct", F<&In::kill_direct>(), 0),
+        Box("kill_group", F<&In::kill_group>(), 21),
+        Box("junk_compounds", F<&In::junk_compounds>(), 7),
         RangeRow<In>("junk_compounds_tolerance", F<&In::junk_compounds_tolerance>(), 8),
-        TextRow<In>("kill_pairs", F<&In::kill_pairs>(), "T_3x_ip", 8),
+        Box("kill_pairs", F<&In::kill_pairs>(), 8),
         RangeRow<In>("kill_pairs_tolerance", F<&In::kill_pairs_tolerance>(), 9),
-        TextRow<In>("require_pairs", F<&In::require_pairs>(), "T_3x_ip", 9),
+        Box("require_pairs", F<&In::require_pairs>(), 9),
         RangeRow<In>("position_kill_pairs_tolerance", F<&In::position_kill_pairs_tolerance>(), 10),
     };
     for (std::size_t j = 0; j < 3; ++j) {
         const int box = static_cast<int>(j);
-        rows.push_back(TextRow<In>(
+        rows.push_back(Box(
             Indexed("position_kill_pairs", j),
-            [j](auto& in) -> auto& { return in.position_kill_pairs[j]; }, "T_3x_ip", 13 + box));
-        rows.push_back(TextRow<In>(
+            [j](auto& in) -> auto& { return in.position_kill_pairs[j]; }, 13 + box));
+        rows.push_back(Box(
             Indexed("position_require_pairs", j),
-            [j](auto& in) -> auto& { return in.position_require_pairs[j]; }, "T_3x_ip", 16 + box));
+            [j](auto& in) -> auto& { return in.position_require_pairs[j]; }, 16 + box));
     }
     // 两码和差: five rows of three boxes, T_lm_he 3·row + pair.
     using Row = std::array<std::string, 3> three::PairSums::*;
@@ -293,26 +317,26 @@ Bindings<In> Build() {
     for (int r = 0; r < 5; ++r)
         for (std::size_t j = 0; j < 3; ++j) {
             const Row row = pairRows[r].row;
-            rows.push_back(TextRow<In>(
+            rows.push_back(HintedText(
                 Indexed(pairRows[r].name, j),
                 [ row, j ](auto& in) -> auto& { return (in.pair_sums.*row)[j]; }, "T_lm_he",
-                3 * r + static_cast<int>(j)));
+                3 * r + static_cast<int>(j), fromView(three::kPairSumHint)));
         }
     const Bindings<In> blocks = ButtonBlocks();
     rows.insert(rows.end(), blocks.begin(), blocks.end());
     const Bindings<In> rest = {
         PositionMatch(),
-        TextRow<In>("broken_groups", F<&In::broken_groups>(), "T_3x_ip", 19),
+        Box("broken_groups", F<&In::broken_groups>(), 19),
         BankersAtLeast(),
         PositionKillTolerance(),
         CheckedRow<In>("banker_count_repeats", F<&In::banker_count_repeats>(), "Check_2x3x", 0),
         RangeRow<In>("banker_tolerance", F<&In::banker_tolerance>(), 17),
         RangeRow<In>("kill_shapes_tolerance", F<&In::kill_shapes_tolerance>(), 7),
-        TextRow<In>("largest_digits", F<&In::largest_digits>(), "T_3x_ip", 1),
-        TextRow<In>("smallest_digits", F<&In::smallest_digits>(), "T_3x_ip", 2),
-        TextRow<In>("base_set", F<&In::base_set>(), "T_3x_ip", 3),
+        Box("largest_digits", F<&In::largest_digits>(), 1),
+        Box("smallest_digits", F<&In::smallest_digits>(), 2),
+        Box("base_set", F<&In::base_set>(), 3),
         BaseSetGroup(),
-        TextRow<In>("must_keep", F<&In::must_keep>(), "T_3x_ip", 4),
+        Box("must_keep", F<&In::must_keep>(), 4),
         RangeRow<In>("total_tolerance", F<&In::total_tolerance>(), 11),
     };
     rows.insert(rows.end(), rest.begin(), rest.end());
