@@ -147,16 +147,17 @@ QWidget* ThreeStarPanel::buildDigitKills(QWidget* page) {
     Op_3x_danma_chu[0]->setChecked(true);
     options->addStretch(1);
     grid->addLayout(options, 3, 0, 1, 12);
-    return titled(QStringLiteral("杀和尾、杀跨度、胆码(重复号码算一胆)"), 22, page, grid);
+    grid->addWidget(label("(重复号码算一胆)", page), 4, 0, 1, 12);
+    return titled(QStringLiteral("杀和尾、杀跨度、胆码"), 22, page, grid);
 }
 
 QWidget* ThreeStarPanel::buildSums(QWidget* page) {
     auto* grid = new QGridLayout;
     const QList<ColourButton*> sums = toggles(C_3x_sha, 20, 28);
     for (int i = 0; i < 28; ++i)
-        grid->addWidget(sums[i], i / 14, i % 14);
+        grid->addWidget(sums[i], i / 10, i % 10);
     fit(sums, 6);
-    grid->addWidget(addClear(3, page), 0, 14, 2, 1, Qt::AlignCenter);
+    grid->addWidget(addClear(3, page), 2, 9);
     return titled(QStringLiteral("杀指定和值"), -1, page, grid);
 }
 
