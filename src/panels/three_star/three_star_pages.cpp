@@ -224,7 +224,8 @@ void ThreeStarPanel::buildPositionMatchPage() {
     rule->addStretch(1);
     v->addLayout(rule);
     v->addWidget(label("输入此条件表示号码将", frame));
-    v->addWidget(label("从此条件的范围内开出（多条之间满足一条即可）", frame));
+    v->addWidget(label("从此条件的范围内开出", frame));
+    v->addWidget(label("（多条规则之间满足一条即可）", frame));
     L_3xwz_pp = new QListWidget(frame);
     controls_.addSingle(QStringLiteral("L_3xwz_pp"), L_3xwz_pp);
     L_3xwz_pp->setSelectionMode(QAbstractItemView::ExtendedSelection);
