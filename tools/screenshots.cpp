@@ -3,6 +3,7 @@
 #include "app/fmain.hpp"
 #include "app/history_source.hpp"
 #include "panels/four_star/four_star_panel.hpp"
+#include "panels/three_star/three_star_panel.hpp"
 #include "panels/verification/verification_strip.hpp"
 #include "shell/text_boxes.hpp"
 
@@ -60,6 +61,17 @@ int main(int argc, char** argv) {
         settle(30);
         const QString path =
             QDir(outDir).filePath(QStringLiteral("four-star-page-%1.png").arg(page));
+        window.grab().save(path);
+        std::printf("%s\n", qPrintable(path));
+    }
+    // Every three-star page behind its tab.
+    window.switchMode(1);
+    auto* threeStar = window.findChild<sorvanta::ui::ThreeStarPanel*>();
+    for (int page = 0; threeStar && page < sorvanta::ui::ThreeStarPanel::kPageCount; ++page) {
+        threeStar->switchPage(page);
+        settle(30);
+        const QString path =
+            QDir(outDir).filePath(QStringLiteral("three-star-page-%1.png").arg(page));
         window.grab().save(path);
         std::printf("%s\n", qPrintable(path));
     }

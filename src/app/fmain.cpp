@@ -108,12 +108,16 @@ Fmain::Fmain(HistorySourceOptions history, QWidget* parent) : QWidget(parent) {
     // The clear and select-all codes of both panels share one numbering:
     // three-star's are C_3x_cls 0..22 (and 37, 38) and C_3x_all 0..8.
     connect(C_3x_cls_, &QButtonGroup::idClicked, this, [this](int code) {
-        runModeButton(code <= 22 || code >= 37 ? threeStarCommands_ : twoStarCommands_,
-                      &ModeCommands::runClear, code);
+        RunCommandGuarded(qobject_cast<QPushButton*>(C_3x_cls_->button(code)), code, [this](int c) {
+            runModeButton(c <= 22 || c >= 37 ? threeStarCommands_ : twoStarCommands_,
+                          &ModeCommands::runClear, c);
+        });
     });
     connect(C_3x_all_, &QButtonGroup::idClicked, this, [this](int code) {
-        runModeButton(code <= 8 ? threeStarCommands_ : twoStarCommands_,
-                      &ModeCommands::runSelectAll, code);
+        RunCommandGuarded(qobject_cast<QPushButton*>(C_3x_all_->button(code)), code, [this](int c) {
+            runModeButton(c <= 8 ? threeStarCommands_ : twoStarCommands_,
+                          &ModeCommands::runSelectAll, c);
+        });
     });
     buildTwoStarMode();
     buildThreeStarMode();

@@ -33,8 +33,11 @@ void SetBoxText(QWidget* box, const QString& text) {
         line->setText(text);
     else if (auto* label = qobject_cast<QLabel*>(box))
         label->setText(text);
-    else if (auto* list = qobject_cast<QComboBox*>(box))
+    else if (auto* list = qobject_cast<QComboBox*>(box); list && list->isEditable())
         list->setEditText(text);
+    else if (list)
+        // A drop-down list without an edit field shows a text by choosing it.
+        list->setCurrentIndex(list->findText(text));
 }
 
 } // namespace sorvanta::ui

@@ -3,6 +3,7 @@
 // two visible controls overlap and none is smaller than it needs to be.
 #include "app/fmain.hpp"
 #include "panels/four_star/four_star_panel.hpp"
+#include "panels/three_star/three_star_panel.hpp"
 #include "shell/message_box.hpp"
 
 #include <QAbstractButton>
@@ -101,7 +102,8 @@ private slots:
         QTest::addColumn<int>("mode");
         QTest::addColumn<int>("page");
         QTest::newRow("two") << 0 << -1;
-        QTest::newRow("three") << 1 << -1;
+        for (int page = 0; page < ThreeStarPanel::kPageCount; ++page)
+            QTest::newRow(qPrintable(QStringLiteral("three page %1").arg(page))) << 1 << page;
         for (int page : {0, 1, 2, 3, 4, 5, 6, 7})
             QTest::newRow(qPrintable(QStringLiteral("four page %1").arg(page))) << 2 << page;
     }
@@ -114,8 +116,10 @@ private slots:
         window.show();
         QVERIFY(started.wait(5000));
         window.switchMode(mode);
-        if (page >= 0)
+        if (page >= 0 && mode == 2)
             window.fourStar()->switchPage(page);
+        if (page >= 0 && mode == 1)
+            window.findChild<ThreeStarPanel*>()->switchPage(page);
         QTest::qWait(30);
         const QStringList faults = Faults(&window);
         // One line a fault, so the whole list shows, not the first line.

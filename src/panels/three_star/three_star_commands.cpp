@@ -1,0 +1,176 @@
+#include "panels/three_star/three_star_commands.hpp"
+
+#include "engine23/three_star_captions.hpp"
+#include "engine23/three_star_commands.hpp"
+#include "history/win_check.hpp"
+#include "panels/three_star/three_star_panel.hpp"
+#include "reset/three_star_reset.hpp"
+#include "shell/message_box.hpp"
+#include "shell/mycode.hpp"
+#include "shell/text_boxes.hpp"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+namespace sorvanta::ui {
+
+namespace {
+
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void Show(QWidget* parent, const std::optional<three::Message>& message) {
+    if (message)
+        MessageBox::information(parent, fromView(message->title),
+                                QString::fromStdString(message->text));
+}
+
+} // namespace
+
+ThreeStarCommands::ThreeStarCommands(ThreeStarPanel& panel, ControlRegistry& controls,
+                                     QObject* parent)
+    : QObject(parent), panel_(panel), controls_(controls),
+      state_(std::make_unique<three::ThreeStarState>()) {
+    connect(panel_.winCheckBox, &QLineEdit::textChanged, this, &ThreeStarCommands::checkWin);
+}
+
+void ThreeStarCommands::run(int index) {
+    using C = three::ThreeStarCommand;
+    switch (static_cast<C>(index)) {
+    case C::Shrink:
+        shrink();
+        break;
+    case C::Copy:
+        data_cp(panel_.resultBox->toPlainText(), &panel_);
+        break;
+    case C::Invert:
+        invert();
+        break;
+    case C::ConvertToGroup:
+        convertToGroup();
+        break;
+    case C::Clear:
+        clearAll();
+        break;
+    case C::SuggestBankers:
+        suggestBankers();
+        break;
+    case C::Intersection:
+    case C::Union:
+    case C::AWithoutB:
+    case C::BWithoutA:
+        combine(index);
+        break;
+    case C::CopyIntersection:
+        data_cp(panel_.boxText(12), &panel_);
+        break;
+    case C::AddMatchRule:
+        addMatchRule();
+        break;
+    case C::DeleteMatchRules:
+        deleteMatchRules();
+        break;
+    }
+}
+
+void ThreeStarCommands::runClear(int code) {
+    ResetThreeStarGroup(controls_, code);
+}
+
+void ThreeStarCommands::runSelectAll(int code) {
+    SelectAllThreeStar(controls_, code);
+}
+
+void ThreeStarCommands::showResult(const std::string& text, int count) {
+    panel_.resultBox->setPlainText(QString::fromStdString(text));
+    panel_.resultCount->setText(QString::number(count));
+}
+
+// Every command that reads the fail table starts with a fresh run, so none
+// works on a table an earlier run left behind.
+void ThreeStarCommands::shrink() {
+    showResult({}, 0);
+    panel_.winCheckBox->clear();
+    three::RunThreeStarShrink(panel_.readInput(), *state_);
+    showResult(state_->result_text, state_->count);
+}
+
+void ThreeStarCommands::invert() {
+    panel_.winCheckBox->clear();
+    const three::ThreeStarOutcome outcome = three::InvertThreeStar(panel_.readInput(), *state_);
+    showResult(outcome.result_text, outcome.count);
+    if (outcome.clipboard)
+        data_cp(QString::fromStdString(*outcome.clipboard), &panel_);
+    Show(&panel_, outcome.message);
+}
+
+void ThreeStarCommands::convertToGroup() {
+    panel_.winCheckBox->clear();
+    const three::ThreeStarOutcome outcome =
+        three::ConvertThreeStarToGroup(panel_.readInput(), *state_);
+    showResult(outcome.result_text, outcome.count);
+}
+
+void ThreeStarCommands::clearAll() {
+    ResetThreeStarPanel(controls_);
+    panel_.L_3xwz_pp->clear();
+    showResult({}, 0);
+    panel_.winCheckBox->clear();
+}
+
+void ThreeStarCommands::suggestBankers() {
+    panel_.setBoxText(6, fromView(three::kBankersNotWorkedOut));
+    const three::BankerSuggestion suggestion =
+        three::SuggestBankers(panel_.boxText(5).toStdString());
+    panel_.setBoxText(5, QString::fromStdString(suggestion.input_text));
+    panel_.setBoxText(6, QString::fromStdString(suggestion.output_text));
+    Show(&panel_, suggestion.message);
+}
+
+void ThreeStarCommands::combine(int index) {
+    const auto operation =
+        three::IntersectionOperationOf(static_cast<three::ThreeStarCommand>(index));
+    if (!operation)
+        return;
+    panel_.setBoxText(12, QString());
+    panel_.intersectionCount->setText(QStringLiteral("0"));
+    const three::IntersectionOutcome outcome = three::RunIntersectionTool(
+        panel_.boxText(10).toStdString(), panel_.boxText(11).toStdString(), *operation);
+    panel_.setBoxText(12, QString::fromStdString(outcome.result_text));
+    panel_.intersectionCount->setText(QString::number(outcome.count));
+}
+
+void ThreeStarCommands::addMatchRule() {
+    std::vector<std::string> rules;
+    const auto text = [&](int list) {
+        return panel_.Cb_rc[static_cast<std::size_t>(list)]->currentText().toStdString();
+    };
+    if (three::AddPositionMatchRule(rules, text(2), text(3), text(4)))
+        panel_.L_3xwz_pp->addItem(QString::fromStdString(rules.front()));
+}
+
+void ThreeStarCommands::deleteMatchRules() {
+    QListWidget* list = panel_.L_3xwz_pp;
+    std::vector<std::string> rules;
+    std::vector<bool> selected;
+    for (int i = 0; i < list->count(); ++i) {
+        rules.push_back(list->item(i)->text().toStdString());
+        selected.push_back(list->item(i)->isSelected());
+    }
+    three::DeletePositionMatchRules(rules, selected);
+    list->clear();
+    for (const std::string& rule : rules)
+        list->addItem(QString::fromStdString(rule));
+}
+
+void ThreeStarCommands::checkWin() {
+    panel_.winCheckAnswer->setText(QString::fromStdString(
+        history::CheckWin(panel_.winCheckBox->text().toStdString(),
+                          panel_.resultBox->toPlainText().toStdString(), 3)));
+}
+
+} // namespace sorvanta::ui

@@ -1,0 +1,306 @@
+// The three-star main page: the groups of digit, count and caption buttons.
+// Every toggle is made in one loop over the engine's button blocks, so a
+// button and the condition it stands for can never disagree.
+#include "panels/three_star/three_star_panel.hpp"
+
+#include "engine23/three_star_captions.hpp"
+#include "shell/colour_button.hpp"
+#include "shell/control_registry.hpp"
+#include "shell/mycode.hpp"
+#include "shell/range_control.hpp"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace sorvanta::ui {
+
+namespace {
+
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Every button of a block gets the width of its widest caption, so the
+// rows line up; digit buttons are narrow, not square, to leave room.
+void fit(const QList<ColourButton*>& buttons, int padding = 8) {
+    if (buttons.isEmpty())
+        return;
+    const QFontMetrics fm(buttons.first()->font());
+    int width = 0;
+    for (const ColourButton* b : buttons)
+        width = std::max(width, fm.horizontalAdvance(b->text()) + padding);
+    for (ColourButton* b : buttons)
+        b->setFixedSize(width, fm.height() + 4);
+}
+
+QLabel* label(const char* text, QWidget* parent) {
+    return new QLabel(QString::fromUtf8(text), parent);
+}
+
+const char* const kPositionLabels[3] = {"百位", "十位", "个位"};
+
+} // namespace
+
+void ThreeStarPanel::createToggles() {
+    C_3x_sha = new QButtonGroup(this);
+    C_3x_chu = new QButtonGroup(this);
+    for (QButtonGroup* array : {C_3x_sha, C_3x_chu})
+        array->setExclusive(false);
+    C_3x_sha->setObjectName(fromView(three::kExcludeButtons));
+    C_3x_chu->setObjectName(fromView(three::kKeepButtons));
+    for (const three::ButtonBlock& block : three::kThreeStarButtonBlocks) {
+        QButtonGroup* array = block.array == three::kExcludeButtons ? C_3x_sha : C_3x_chu;
+        for (std::size_t i = 0; i < block.captions.size(); ++i) {
+            const int index = block.first + static_cast<int>(i);
+            auto* button = new ColourButton(fromView(block.captions[i]), this, Colour::Off);
+            button->setFont(compact_);
+            controls_.add(array->objectName(), index, button);
+            array->addButton(button, index);
+        }
+    }
+    const struct {
+        QButtonGroup* array;
+        int chosen;
+    } arrays[2] = {{C_3x_sha, Colour::Yellow}, {C_3x_chu, Colour::On}};
+    for (const auto& a : arrays)
+        connect(a.array, &QButtonGroup::idClicked, this, [this, a](int index) {
+            if (focusSink_)
+                focusSink_->setFocus();
+            SetButtonColor_diandong(qobject_cast<ColourButton*>(a.array->button(index)), 3,
+                                    a.chosen, Colour::Off);
+        });
+}
+
+QList<ColourButton*> ThreeStarPanel::toggles(QButtonGroup* array, int first, int count) const {
+    QList<ColourButton*> out;
+    for (int i = first; i < first + count; ++i)
+        out << static_cast<ColourButton*>(array->button(i));
+    return out;
+}
+
+void ThreeStarPanel::buildMainPage() {
+    QFrame* page = pages[0];
+    auto* h = new QHBoxLayout(page);
+    h->setContentsMargins(3, 3, 3, 3);
+    h->setSpacing(4);
+    auto* left = new QVBoxLayout;
+    left->setSpacing(3);
+    left->addWidget(buildDigitKills(page));
+    left->addWidget(buildSums(page));
+    left->addWidget(buildExcludeCompound(page));
+    left->addWidget(buildPositionKill(page));
+    left->addWidget(buildExtremes(page));
+    left->addStretch(1);
+    auto* right = new QVBoxLayout;
+    right->setSpacing(3);
+    right->addWidget(buildBankerGroups(page));
+    right->addWidget(buildKillShapes(page));
+    auto* pair = new QHBoxLayout;
+    pair->setSpacing(3);
+    pair->addWidget(buildKeepCounts(page));
+    pair->addWidget(buildSpecialExclusions(page));
+    right->addLayout(pair);
+    right->addWidget(buildRoutes(page));
+    right->addStretch(1);
+    h->addLayout(left);
+    h->addLayout(right);
+}
+
+QWidget* ThreeStarPanel::buildDigitKills(QWidget* page) {
+    auto* grid = new QGridLayout;
+    const struct {
+        const char* caption;
+        QButtonGroup* array;
+        int first;
+    } rows[3] = {{"杀和尾", C_3x_sha, 0}, {"杀跨度", C_3x_sha, 10}, {"胆  码", C_3x_chu, 0}};
+    QList<ColourButton*> all;
+    for (int r = 0; r < 3; ++r) {
+        grid->addWidget(label(rows[r].caption, page), r, 0);
+        const QList<ColourButton*> row = toggles(rows[r].array, rows[r].first, 10);
+        for (int d = 0; d < 10; ++d)
+            grid->addWidget(row[d], r, d + 1);
+        all << row;
+        grid->addWidget(addClear(r, page), r, 11);
+    }
+    fit(all);
+    // 至少出胆个数: one option is always on.
+    auto* options = new QHBoxLayout;
+    options->setSpacing(2);
+    options->addWidget(label("至少出胆个数", page));
+    auto* exclusive = new QButtonGroup(page);
+    for (int k = 0; k < 3; ++k) {
+        auto* option = new QRadioButton(fromView(three::kBankersAtLeastCaptions[k]), page);
+        controls_.add(QStringLiteral("Op_3x_danma_chu"), k, option);
+        exclusive->addButton(option, k);
+        Op_3x_danma_chu[static_cast<std::size_t>(k)] = option;
+        options->addWidget(option);
+    }
+    Op_3x_danma_chu[0]->setChecked(true);
+    options->addStretch(1);
+    grid->addLayout(options, 3, 0, 1, 12);
+    grid->addWidget(label("(重复号码算一胆)", page), 4, 0, 1, 12);
+    return titled(QStringLiteral("杀和尾、杀跨度、胆码"), 22, page, grid);
+}
+
+QWidget* ThreeStarPanel::buildSums(QWidget* page) {
+    auto* grid = new QGridLayout;
+    const QList<ColourButton*> sums = toggles(C_3x_sha, 20, 28);
+    for (int i = 0; i < 28; ++i)
+        grid->addWidget(sums[i], i / 10, i % 10);
+    fit(sums, 6);
+    grid->addWidget(addClear(3, page), 2, 9);
+    return titled(QStringLiteral("杀指定和值"), -1, page, grid);
+}
+
+QGridLayout* ThreeStarPanel::digitRows(QWidget* page, int first, int firstClear, int firstAll) {
+    auto* grid = new QGridLayout;
+    QList<ColourButton*> all;
+    for (int r = 0; r < 3; ++r) {
+        grid->addWidget(label(kPositionLabels[r], page), r, 0);
+        const QList<ColourButton*> row = toggles(C_3x_sha, first + 10 * r, 10);
+        for (int d = 0; d < 10; ++d)
+            grid->addWidget(row[d], r, d + 1);
+        all << row;
+        grid->addWidget(addClear(firstClear + r, page), r, 11);
+        if (firstAll >= 0)
+            grid->addWidget(addSelectAll(firstAll + r, page), r, 12);
+    }
+    fit(all);
+    return grid;
+}
+
+QWidget* ThreeStarPanel::buildExcludeCompound(QWidget* page) {
+    return titled(QStringLiteral("排除复式（三行都选才生效）"), 23, page,
+                  digitRows(page, 48, 4, 0));
+}
+
+QWidget* ThreeStarPanel::buildPositionKill(QWidget* page) {
+    QGridLayout* grid = digitRows(page, 78, 7, -1);
+    auto* tolerance = new QHBoxLayout;
+    tolerance->setSpacing(2);
+    tolerance->addWidget(label("容错", page));
+    for (int i = 0; i < 2; ++i) {
+        QComboBox* list = addList(i, page, true);
+        for (std::string_view item : three::kPositionKillToleranceItems)
+            list->addItem(fromView(item));
+        list->setCurrentIndex(-1);
+        list->setEditText(QStringLiteral("0"));
+        if (i == 1)
+            tolerance->addWidget(label("至", page));
+        tolerance->addWidget(list);
+    }
+    tolerance->addStretch(1);
+    grid->addLayout(tolerance, 3, 0, 1, 12);
+    return titled(QStringLiteral("定位杀"), 24, page, grid);
+}
+
+QWidget* ThreeStarPanel::buildExtremes(QWidget* page) {
+    auto* grid = new QGridLayout;
+    grid->addWidget(label("最大号码", page), 0, 0);
+    grid->addWidget(addBox(1, page, false), 0, 1);
+    grid->addWidget(label("最小号码", page), 0, 2);
+    grid->addWidget(addBox(2, page, false), 0, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    grid->addWidget(addClear(18, page), 0, 4);
+    return titled(QStringLiteral("最大最小号码（填允许的数字）"), 28, page, grid);
+}
+
+QWidget* ThreeStarPanel::buildBankerGroups(QWidget* page) {
+    auto* grid = new QGridLayout;
+    grid->addWidget(label("胆码", page), 0, 1, 1, 10, Qt::AlignCenter);
+    grid->addWidget(label("开出个数", page), 0, 14, 1, 4, Qt::AlignCenter);
+    QList<ColourButton*> all;
+    for (int r = 0; r < 4; ++r) {
+        grid->addWidget(new QLabel(QStringLiteral("胆%1").arg(r + 1), page), r + 1, 0);
+        const QList<ColourButton*> digits = toggles(C_3x_chu, 10 + 10 * r, 10);
+        for (int d = 0; d < 10; ++d)
+            grid->addWidget(digits[d], r + 1, d + 1);
+        grid->addWidget(addClear(10 + r, page), r + 1, 11);
+        grid->addWidget(addSelectAll(3 + r, page), r + 1, 12);
+        const QList<ColourButton*> counts = toggles(C_3x_chu, 50 + 4 * r, 4);
+        for (int k = 0; k < 4; ++k)
+            grid->addWidget(counts[k], r + 1, 14 + k);
+        all << digits << counts;
+    }
+    grid->setColumnMinimumWidth(13, 4);
+    fit(all);
+    auto* row = new QHBoxLayout;
+    row->setSpacing(2);
+    bankerRepeats = new QCheckBox(QStringLiteral("胆码计重"), page);
+    controls_.add(QStringLiteral("Check_2x3x"), 0, bankerRepeats);
+    row->addWidget(bankerRepeats);
+    row->addStretch(1);
+    row->addWidget(label("胆组容错", page));
+    row->addWidget(addRange(17, 4, page));
+    grid->addLayout(row, 5, 0, 1, 18);
+    return titled(QStringLiteral("胆组"), 25, page, grid);
+}
+
+QWidget* ThreeStarPanel::buildKillShapes(QWidget* page) {
+    auto* grid = new QGridLayout;
+    QList<ColourButton*> all;
+    for (int family = 0; family < 3; ++family) {
+        const QList<ColourButton*> row = toggles(C_3x_sha, 108 + 8 * family, 8);
+        for (int i = 0; i < 8; ++i)
+            grid->addWidget(row[i], family, i);
+        all << row;
+    }
+    fit(all, 4);
+    auto* row = new QHBoxLayout;
+    row->setSpacing(2);
+    row->addWidget(label("质12357 合04689", page));
+    row->addStretch(1);
+    row->addWidget(label("容错", page));
+    row->addWidget(addRange(7, 3, page));
+    row->addWidget(addClear(14, page));
+    grid->addLayout(row, 3, 0, 1, 8);
+    return titled(QStringLiteral("杀形态"), 27, page, grid);
+}
+
+QWidget* ThreeStarPanel::buildKeepCounts(QWidget* page) {
+    auto* grid = new QGridLayout;
+    const char* const captions[3] = {"保留大号个数", "保留奇号个数", "保留质号个数"};
+    QList<ColourButton*> all;
+    for (int family = 0; family < 3; ++family) {
+        grid->addWidget(label(captions[family], page), family, 0);
+        const QList<ColourButton*> row = toggles(C_3x_chu, 66 + 4 * family, 4);
+        for (int k = 0; k < 4; ++k)
+            grid->addWidget(row[k], family, k + 1);
+        all << row;
+    }
+    fit(all);
+    grid->addWidget(addClear(15, page), 3, 4, Qt::AlignRight);
+    return titled(QStringLiteral("保留个数"), 29, page, grid);
+}
+
+QWidget* ThreeStarPanel::buildSpecialExclusions(QWidget* page) {
+    auto* grid = new QGridLayout;
+    const QList<ColourButton*> buttons = toggles(C_3x_sha, 132, 10);
+    for (int i = 0; i < 10; ++i)
+        grid->addWidget(buttons[i], i / 5, i % 5);
+    fit(buttons, 6);
+    grid->addWidget(addClear(16, page), 2, 4, Qt::AlignRight);
+    return titled(QStringLiteral("特别排除"), 32, page, grid);
+}
+
+QWidget* ThreeStarPanel::buildRoutes(QWidget* page) {
+    auto* grid = new QGridLayout;
+    const QList<ColourButton*> buttons = toggles(C_3x_sha, 142, 27);
+    for (int i = 0; i < 27; ++i)
+        grid->addWidget(buttons[i], i / 9, i % 9);
+    fit(buttons, 6);
+    grid->addWidget(addClear(17, page), 2, 9);
+    return titled(QStringLiteral("排除012路"), 30, page, grid);
+}
+
+} // namespace sorvanta::ui

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "engine23/three_star_input.hpp"
+
+#include <QFont>
+#include <QFrame>
+#include <QMap>
+
+#include <array>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class QVBoxLayout;
+
+namespace sorvanta::ui {
+
+class ColourButton;
+class ControlRegistry;
+class EitherOrSwitch;
+class FlatButton;
+class LineBox;
+class RangeControl;
+class TextBox;
+
+// The three-star panel (Pic_di 1): eleven condition pages behind their tabs,
+// and beside them the lists that always show (kill lists, base set,
+// must-keep), the total tolerance, the result and its commands. It knows
+// which control holds which condition; the engine never sees a widget.
+class ThreeStarPanel : public QFrame {
+    Q_OBJECT
+public:
+    // The groups are the window's: C_2x3x_gn, C_3x_cls, C_3x_all and
+    // C_234_sm. The window runs their presses; the panel only places its
+    // elements in them.
+    struct Groups {
+        QButtonGroup* commands;
+        QButtonGroup* clearButtons;
+        QButtonGroup* selectAll;
+        QButtonGroup* help;
+    };
+    ThreeStarPanel(ControlRegistry& controls, const Groups& groups, QWidget* focusSink,
+                   QWidget* parent = nullptr);
+
+    three::ThreeStarInput readInput() const;
+    void writeInput(const three::ThreeStarInput& input);
+
+    static constexpr int kPageCount = 11;
+    // The tab C_3x_ding element `page`: only that page shows, its tab green.
+    void switchPage(int page);
+    int currentPage() const;
+    // Marks each tab whose page holds a condition in force, so a hidden
+    // page that still filters is seen.
+    void refreshPageMarks();
+
+    // The text of T_3x_ip element `index` and its hint (Tag), whatever kind
+    // of box it is.
+    QString boxText(int index) const;
+    void setBoxText(int index, const QString& text);
+    static QString boxHint(int index);
+
+    QMap<int, QWidget*> T_3x_ip;        // 0..21: TextBox or LineBox
+    std::array<LineBox*, 15> T_lm_he{}; // 两码和差
+    std::array<QComboBox*, 5> Cb_rc{};  // 0, 1 定位杀 tolerance; 2..4 位置匹配
+    QMap<int, RangeControl*> ucf_rc;    // 7..11 and 17
+    QMap<int, ColourButton*> pageTabs;  // C_3x_ding 0..10
+    QMap<int, QFrame*> pages;           // C_3x_nei 0..10
+    QButtonGroup* C_3x_sha = nullptr;   // exclude toggles 0..168 (yellow)
+    QButtonGroup* C_3x_chu = nullptr;   // keep and banker toggles 0..131 (green)
+    std::array<QRadioButton*, 3> Op_3x_danma_chu{};
+    QCheckBox* bankerRepeats = nullptr;      // Check_2x3x 0
+    EitherOrSwitch* baseSetSwitch = nullptr; // dd_2x1 0
+    QListWidget* L_3xwz_pp = nullptr;
+    QPlainTextEdit* resultBox = nullptr; // T_dd 0
+    QLabel* resultCount = nullptr;       // Lzhushu 0
+    QLabel* intersectionCount = nullptr; // Lzhushu 2
+    LineBox* winCheckBox = nullptr;      // T_duijiang 0
+    QLabel* winCheckAnswer = nullptr;    // Lduijiang 0
+
+private:
+    // three_star_panel.cpp: tabs, pages, the column beside them.
+    QWidget* buildTabs();
+    QWidget* buildPageStack();
+    QWidget* buildSideColumn();
+    void watchConditions();
+    // three_star_main_page.cpp: the digit-button groups of page 0.
+    void createToggles();
+    void buildMainPage();
+    QWidget* buildDigitKills(QWidget* page);
+    QWidget* buildSums(QWidget* page);
+    QGridLayout* digitRows(QWidget* page, int first, int firstClear, int firstAll);
+    QWidget* buildExcludeCompound(QWidget* page);
+    QWidget* buildPositionKill(QWidget* page);
+    QWidget* buildBankerGroups(QWidget* page);
+    QWidget* buildKillShapes(QWidget* page);
+    QWidget* buildKeepCounts(QWidget* page);
+    QWidget* buildSpecialExclusions(QWidget* page);
+    QWidget* buildRoutes(QWidget* page);
+    QWidget* buildExtremes(QWidget* page);
+    // three_star_pages.cpp: pages 1..10.
+    void buildListPage(int page, int box, const char* title, int help, int range, int longest,
+                       int clearCode);
+    void buildIntersectionPage();
+    void buildPairBoxesPage(int page, int firstBox, const char* prefix, int help, int range);
+    void buildOtherPage();
+    void buildPositionMatchPage();
+    void buildPositionalBankersPage();
+    void buildBrokenGroupsPage();
+
+    // Small builders shared by the files.
+    QList<ColourButton*> toggles(QButtonGroup* array, int first, int count) const;
+    QWidget* addBox(int index, QWidget* parent, bool multiLine);
+    RangeControl* addRange(int index, int longest, QWidget* parent);
+    QPushButton* addClear(int code, QWidget* parent);
+    QPushButton* addSelectAll(int code, QWidget* parent);
+    QPushButton* addHelp(int index, QWidget* parent);
+    QPushButton* addCommand(int index, QWidget* parent);
+    QComboBox* addList(int index, QWidget* parent, bool editable);
+    QWidget* titled(const QString& title, int help, QWidget* parent, QGridLayout* body);
+
+    ControlRegistry& controls_;
+    Groups groups_;
+    QWidget* focusSink_;
+    QFont compact_;
+    QTimer* markTimer_ = nullptr;
+};
+
+} // namespace sorvanta::ui
