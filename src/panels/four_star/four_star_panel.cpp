@@ -269,6 +269,9 @@ QWidget* FourStarPanel::buildResultArea(QButtonGroup* commands) {
     dadi_zhushu->setFont(bold);
     dadi_zhushu->setStyleSheet(QStringLiteral("color: #c00000;"));
     countRow->addWidget(dadi_zhushu, 1);
+    // The total tolerance's help, on the line above it: its own row has no
+    // room beside the two lists.
+    countRow->addWidget(addHelp(54, area));
     v->addLayout(countRow);
 
     auto* toleranceRow = new QHBoxLayout;
@@ -280,7 +283,6 @@ QWidget* FourStarPanel::buildResultArea(QButtonGroup* commands) {
     toleranceRow->addWidget(totalLower);
     toleranceRow->addWidget(new QLabel(QStringLiteral("至"), area));
     toleranceRow->addWidget(totalUpper);
-    toleranceRow->addWidget(addHelp(54, area));
     toleranceRow->addStretch(1);
     v->addLayout(toleranceRow);
 
