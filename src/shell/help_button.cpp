@@ -8,6 +8,8 @@
 #include <QGroupBox>
 #include <QLayout>
 #include <QPointer>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 
 namespace sorvanta::ui {
 
@@ -39,9 +41,23 @@ public:
     }
 
 private:
+    // Where the title's text ends: the buttons must start beyond it.
+    int titleEnd() const {
+        QStyleOptionGroupBox option;
+        option.initFrom(box_);
+        option.text = box_->title();
+        option.textAlignment = box_->alignment();
+        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        option.lineWidth = 1;
+        return box_->style()
+            ->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box_)
+            .right();
+    }
+
     void place() {
         int x = box_->width() - 4;
         int tallest = 0;
+        int widths = 0;
         for (auto it = buttons_.rbegin(); it != buttons_.rend(); ++it) {
             if (!*it)
                 continue;
@@ -49,8 +65,12 @@ private:
             (*it)->move(x, 0);
             (*it)->raise();
             x -= 2;
+            widths += (*it)->width() + 2;
             tallest = qMax(tallest, (*it)->height());
         }
+        const int needed = titleEnd() + 6 + widths + 4;
+        if (box_->minimumWidth() < needed)
+            box_->setMinimumWidth(needed);
         // The title takes the top of the contents margins; the layout starts
         // lower when a button is taller than the title.
         QLayout* layout = box_->layout();
