@@ -7,7 +7,7 @@ BUILD ?= build
 DEBIAN_PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins libgl-dev \
     nlohmann-json3-dev libcli11-dev libsqlitecpp-dev libsqlite3-dev \
     libgtest-dev libgmock-dev libbenchmark-dev \
-    fonts-noto-cjk clang-format
+    fonts-noto-cjk clang-format desktop-file-utils appstream
 
 SOURCES = $(shell git ls-files '*.cpp' '*.hpp' 2>/dev/null || find src tests bench tools -name '*.[ch]pp')
 
