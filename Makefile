@@ -48,6 +48,7 @@ bench: deps
 	cmake --build $(BUILD)/bench -j$(JOBS)
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench/sorvanta_bench --benchmark_repetitions=5 \
 	  --benchmark_report_aggregates_only=true --benchmark_time_unit=us
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench/sorvanta-cold-start 15
 
 screenshots: deps
 	cmake -S . -B $(BUILD)/release -DCMAKE_BUILD_TYPE=Release -DSORVANTA_BUILD_TESTS=OFF
