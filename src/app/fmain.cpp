@@ -319,12 +319,13 @@ QString PictureToolTip(std::string_view picture) {
 } // namespace
 
 void Fmain::setHelpToolTips() {
-    for (QAbstractButton* button : C_234_sm_->buttons()) {
-        const HelpButtonTarget target = HelpButtonTargetOf(C_234_sm_->id(button));
+    const QMap<int, QWidget*> buttons = controls_.array(QStringLiteral("C_234_sm"));
+    for (auto it = buttons.begin(); it != buttons.end(); ++it) {
+        const HelpButtonTarget target = HelpButtonTargetOf(it.key());
         if (target.shows == HelpShows::Topic)
-            button->setToolTip(help_.summary(FromView(target.name)));
+            it.value()->setToolTip(help_.summary(FromView(target.name)));
         else if (target.shows == HelpShows::Picture)
-            button->setToolTip(PictureToolTip(target.name));
+            it.value()->setToolTip(PictureToolTip(target.name));
     }
 }
 
