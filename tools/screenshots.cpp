@@ -2,6 +2,8 @@
 // be looked at without a display: sorvanta-screenshots OUTPUT_DIR
 #include "app/fmain.hpp"
 #include "panels/four_star/four_star_panel.hpp"
+#include "shell/description_window.hpp"
+#include "shell/help_topics.hpp"
 
 #include <QApplication>
 #include <QDir>
@@ -51,5 +53,13 @@ int main(int argc, char** argv) {
         window.grab().save(path);
         std::printf("%s\n", qPrintable(path));
     }
+    // The description window with the banker-code illustration.
+    sorvanta::ui::Fsm description(&window);
+    description.setPicture(sorvanta::ui::ResourceBytes(QStringLiteral("DM")));
+    description.show();
+    settle(50);
+    const QString path = QDir(outDir).filePath(QStringLiteral("description-window.png"));
+    description.grab().save(path);
+    std::printf("%s\n", qPrintable(path));
     return 0;
 }
