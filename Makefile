@@ -7,7 +7,7 @@ BUILD ?= build
 DEBIAN_PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins libgl-dev \
     nlohmann-json3-dev libcli11-dev libsqlitecpp-dev libsqlite3-dev \
     libgtest-dev libgmock-dev libbenchmark-dev \
-    fonts-noto-cjk clang-format
+    fonts-noto-cjk clang-format desktop-file-utils appstream
 
 SOURCES = $(shell git ls-files '*.cpp' '*.hpp' 2>/dev/null || find src tests bench tools -name '*.[ch]pp')
 
@@ -48,6 +48,7 @@ bench: deps
 	cmake --build $(BUILD)/bench -j$(JOBS)
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench/sorvanta_bench --benchmark_repetitions=5 \
 	  --benchmark_report_aggregates_only=true --benchmark_time_unit=us
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench/sorvanta-cold-start 15
 
 screenshots: deps
 	cmake -S . -B $(BUILD)/release -DCMAKE_BUILD_TYPE=Release -DSORVANTA_BUILD_TESTS=OFF

@@ -5,6 +5,8 @@
 #include "panels/four_star/four_star_panel.hpp"
 #include "panels/three_star/three_star_panel.hpp"
 #include "panels/verification/verification_strip.hpp"
+#include "shell/description_window.hpp"
+#include "shell/help_topics.hpp"
 #include "shell/text_boxes.hpp"
 
 #include <QApplication>
@@ -99,5 +101,13 @@ int main(int argc, char** argv) {
             std::printf("%s\n", qPrintable(path));
         }
     }
+    // The description window with the banker-code illustration.
+    sorvanta::ui::Fsm description(&window);
+    description.setPicture(sorvanta::ui::ResourceBytes(QStringLiteral("DM")));
+    description.show();
+    settle(50);
+    const QString path = QDir(outDir).filePath(QStringLiteral("description-window.png"));
+    description.grab().save(path);
+    std::printf("%s\n", qPrintable(path));
     return 0;
 }

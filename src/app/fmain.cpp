@@ -1,13 +1,16 @@
 #include "app/fmain.hpp"
 
 #include "app/data_source_dialog.hpp"
+#include "app/single_instance.hpp"
 #include "app/startup.hpp"
+#include "common/help_index.hpp"
 #include "panels/four_star/four_star_commands.hpp"
 #include "panels/four_star/four_star_panel.hpp"
 #include "panels/mode_commands.hpp"
 #include "panels/verification/verification_commands.hpp"
 #include "panels/verification/verification_strip.hpp"
 #include "shell/colour_button.hpp"
+#include "shell/description_window.hpp"
 #include "shell/message_box.hpp"
 #include "shell/mycode.hpp"
 #include "shell/twips.hpp"
@@ -121,7 +124,7 @@ Fmain::Fmain(HistorySourceOptions history, QWidget* parent) : QWidget(parent) {
     });
     buildTwoStarMode();
     buildThreeStarMode();
-    fourStar_ = new FourStarPanel(controls_, C_guolv_ks_, C_cls_, Cf_, this);
+    fourStar_ = new FourStarPanel(controls_, C_guolv_ks_, C_cls_, C_234_sm_, Cf_, this);
     controls_.add(QStringLiteral("Pic_di"), 2, fourStar_);
     fourStar_->setGeometry(twipsRect(kPanelX, kPanelY, panelWidth(2), kPanelHeight));
     Pic_di_.insert(2, fourStar_);
@@ -182,7 +185,7 @@ Fmain::Fmain(HistorySourceOptions history, QWidget* parent) : QWidget(parent) {
     Timer_load_->setObjectName(QStringLiteral("Timer_load"));
     Timer_load_->setInterval(30);
     Timer_load_->setSingleShot(true);
-    connect(Timer_load_, &QTimer::timeout, this, [this] { RunStartup(*this); });
+    connect(Timer_load_, &QTimer::timeout, this, &Fmain::runStartup);
     Timer_load_->start();
 }
 
@@ -292,9 +295,98 @@ void Fmain::runModeButton(ModeCommands* commands, void (ModeCommands::*what)(int
     }
 }
 
+void Fmain::runStartup() {
+    StartupParts parts;
+    parts.timer = Timer_load_;
+    parts.controls = &controls_;
+    parts.fourStar = fourStar_;
+    parts.fourStarCommands = fourStarCommands_;
+    parts.help = &help_;
+    parts.threeStar = threeStarCommands_;
+    parts.twoStar = twoStarCommands_;
+    parts.instance = instance_;
+    parts.messageParent = this;
+    parts.createHistoryTables = [this] {
+        createHistoryTables();
+    };
+    parts.switchMode = [this](int mode) {
+        switchMode(mode);
+    };
+    parts.helpLoaded = [this] {
+        setHelpToolTips();
+    };
+    parts.drawOmissionGrid = [this] {
+        drawOmissionGrid();
+    };
+    parts.quit = [this] {
+        if (quit_)
+            quit_();
+    };
+    RunStartup(parts);
+    emit startupFinished();
+}
+
+void Fmain::createHistoryTables() {
+    // The draw table lives as long as the window; a fresh start holds none.
+    history_ = history::HistoryState{};
+}
+
+void Fmain::drawOmissionGrid() {
+    // The draws stored before fill the table and its grid at once; the
+    // first collection from the network follows.
+    if (historySource_)
+        historySource_->start();
+}
+
+void Fmain::setSingleInstance(SingleInstance* instance) {
+    instance_ = instance;
+    if (!instance)
+        return;
+    connect(instance, &SingleInstance::activationRequested, this, [this] {
+        if (isMinimized())
+            showNormal();
+        raise();
+        activateWindow();
+    });
+}
+
+namespace {
+
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString PictureToolTip(std::string_view picture) {
+    return picture == kBankerPicture ? QStringLiteral("胆码与胆组容错的图解说明")
+                                     : QStringLiteral("线路、彩种切换和遗漏表的图解说明");
+}
+
+} // namespace
+
+void Fmain::setHelpToolTips() {
+    const QMap<int, QWidget*> buttons = controls_.array(QStringLiteral("C_234_sm"));
+    for (auto it = buttons.begin(); it != buttons.end(); ++it) {
+        const HelpButtonTarget target = HelpButtonTargetOf(it.key());
+        if (target.shows == HelpShows::Topic)
+            it.value()->setToolTip(help_.summary(FromView(target.name)));
+        else if (target.shows == HelpShows::Picture)
+            it.value()->setToolTip(PictureToolTip(target.name));
+    }
+}
+
 void Fmain::ShowHelp(int index) {
-    // The topic store and the description window come with the help texts.
-    (void)index;
+    const HelpButtonTarget target = HelpButtonTargetOf(index);
+    const QString name = FromView(target.name);
+    switch (target.shows) {
+    case HelpShows::Topic:
+        MessageBox::information(this, help_.title(name), help_.topic(name));
+        break;
+    case HelpShows::Picture:
+        ShowPictureResource(this, name);
+        break;
+    case HelpShows::Nothing:
+        break;
+    }
 }
 
 void Fmain::showProgress() {

@@ -5,6 +5,7 @@
 #include "history/draw_history.hpp"
 #include "panels/progress_sink.hpp"
 #include "shell/control_registry.hpp"
+#include "shell/help_topics.hpp"
 
 #include <QFrame>
 #include <QMap>
@@ -24,6 +25,7 @@ class FourStarCommands;
 class ModeCommands;
 class FourStarPanel;
 class VerificationCommands;
+class SingleInstance;
 class VerificationStrip;
 
 // The one working window: three mode panels that overlap, the verification
@@ -67,6 +69,14 @@ public:
     void setQuitHandler(std::function<void()> quit) { quit_ = std::move(quit); }
     QString ExitPageUrl;
 
+    // The running-copy check of start-up; without one (tests, tools) every
+    // window starts. A later copy's request brings this window to the front.
+    void setSingleInstance(SingleInstance* instance);
+
+    const HelpTopics& help() const { return help_; }
+    // C_234_sm: the help topic or picture of button `index`.
+    void ShowHelp(int index);
+
 signals:
     // Emitted at each fixed point of a four-star run, after the bar is set.
     void progressShown(double share);
@@ -76,7 +86,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    friend void RunStartup(Fmain& window);
+    void runStartup();
+    // Each help button shows the first line of its topic while the pointer
+    // rests on it, once the store is loaded.
+    void setHelpToolTips();
+    // The draw-history tables and the omission grid belong to the
+    // verification strip; start-up calls these at their places in its order.
+    void createHistoryTables();
+    void drawOmissionGrid();
     void RunCommandGuarded(QPushButton* button, int index, const std::function<void(int)>& run);
     void placeForMode(int mode);
     // The two- and three-star modes, each built in its own file
@@ -87,8 +104,6 @@ private:
     // C_2x3x_gn 0..13 belong to three-star, 14..18 to two-star; a run-time
     // error inside one is shown, never let through.
     void RunTwoThreeStarCommand(int index);
-    // C_234_sm: the help topic or picture of button `index`.
-    void ShowHelp(int index);
     void runModeButton(ModeCommands* commands, void (ModeCommands::*what)(int), int index);
 
     ControlRegistry controls_;
@@ -114,6 +129,8 @@ private:
     void buildHistory(HistorySourceOptions options);
     ModeCommands* twoStarCommands_ = nullptr;
     ModeCommands* threeStarCommands_ = nullptr;
+    HelpTopics help_;
+    SingleInstance* instance_ = nullptr;
     bool commandRunning_ = false;
     int panelTop_ = 0;
     int panelHeight_ = 0;

@@ -1,4 +1,5 @@
 #include "app/fmain.hpp"
+#include "app/single_instance.hpp"
 
 #include <QApplication>
 #include <QFont>
@@ -14,7 +15,11 @@ int main(int argc, char** argv) {
     // a button's palette colour on every platform, native styles do not.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
+    // Checked by start-up once the window shows, so a second copy's window
+    // can say why it closes.
+    sorvanta::ui::SingleInstance instance;
     sorvanta::ui::Fmain window;
+    window.setSingleInstance(&instance);
     window.show();
     return app.exec();
 }

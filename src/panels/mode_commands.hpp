@@ -13,6 +13,10 @@ public:
     virtual void run(int index) = 0;         // C_2x3x_gn element
     virtual void runClear(int code) = 0;     // C_3x_cls element
     virtual void runSelectAll(int code) = 0; // C_3x_all element
+    // The mode's candidate and digit tables, made once at start-up
+    // (InitThreeTwoStarSets); a mode whose tables are made with it has
+    // nothing to do here.
+    virtual void initTables() {}
 };
 
 } // namespace sorvanta::ui

@@ -208,6 +208,8 @@ QWidget* FourStarPanel::buildExtremesStrip() {
     fitButtons(digits);
     row->addSpacing(3);
     row->addWidget(addClear(32, strip));
+    row->addSpacing(3);
+    row->addWidget(addHelp(53, strip));
     row->addStretch(1);
     return strip;
 }
@@ -281,10 +283,15 @@ void FourStarPanel::buildTopConditionPages() {
         row->addStretch(1);
         return row;
     };
-    auto column = [](const char* caption, TextBox* box, QWidget* page) {
+    auto column = [this](const char* caption, int help, TextBox* box, QWidget* page) {
         auto* v = new QVBoxLayout;
         v->setSpacing(2);
-        v->addWidget(label(caption, page));
+        auto* header = new QHBoxLayout;
+        header->setSpacing(4);
+        header->addWidget(label(caption, page));
+        header->addWidget(addHelp(help, page));
+        header->addStretch(1);
+        v->addLayout(header);
         box->setParent(page);
         v->addWidget(box, 1);
         return v;
@@ -311,15 +318,17 @@ void FourStarPanel::buildTopConditionPages() {
         page = pages[p];
         const int kill = 2 * p - 2;
         auto* h = new QHBoxLayout(page);
-        QVBoxLayout* left = column(captions[kill - 2], T_ding[kill], page);
+        // Help 38 and 39 explain the two-digit pair, 36 and 37 the three-digit.
+        const int help = p == 2 ? 38 : 36;
+        QVBoxLayout* left = column(captions[kill - 2], help, T_ding[kill], page);
         left->addLayout(toleranceRow(p + 1, page));
         h->addLayout(left, 1);
-        h->addLayout(column(captions[kill - 1], T_ding[kill + 1], page), 1);
+        h->addLayout(column(captions[kill - 1], help + 1, T_ding[kill + 1], page), 1);
     }
 
     page = pages[4];
     auto* h4 = new QHBoxLayout(page);
-    h4->addLayout(column("杀定位组合", T_ding[6], page), 1);
+    h4->addLayout(column("杀定位组合", 40, T_ding[6], page), 1);
     h4->addWidget(buildPositionKill(page));
 }
 
@@ -515,6 +524,7 @@ QGroupBox* FourStarPanel::buildRoutePatterns() {
     auto* row = new QHBoxLayout;
     row->addWidget(label("杀形态容错", box));
     row->addWidget(addRange(0, 4, box));
+    row->addWidget(addHelp(51, box));
     row->addStretch(1);
     row->addWidget(addClear(31, box));
     v->addLayout(row);

@@ -56,8 +56,10 @@ const char* const kPageCaptions[8] = {"杀直选号码", "杀垃圾复式", "杀
 } // namespace
 
 FourStarPanel::FourStarPanel(ControlRegistry& controls, QButtonGroup* commands,
-                             QButtonGroup* clearButtons, QWidget* focusSink, QWidget* parent)
-    : QFrame(parent), controls_(controls), clearButtons_(clearButtons), focusSink_(focusSink) {
+                             QButtonGroup* clearButtons, QButtonGroup* helpButtons,
+                             QWidget* focusSink, QWidget* parent)
+    : QFrame(parent), controls_(controls), clearButtons_(clearButtons), helpButtons_(helpButtons),
+      focusSink_(focusSink) {
     setFrameShape(QFrame::StyledPanel);
     // The three mode panels overlap; only the front one may be seen.
     setAutoFillBackground(true);
@@ -87,6 +89,7 @@ FourStarPanel::FourStarPanel(ControlRegistry& controls, QButtonGroup* commands,
     buildSplicePage(6, 0, 6, 0, 5, 6, 34);
     buildSplicePage(7, 6, 4, 2, 6, 4, 35);
     buildConditionArea();
+    placeTitleHelp();
     // The pages take their twips height, or what the tallest of them needs
     // in the font it really has.
     int pageHeight = twips(2700);
@@ -266,6 +269,9 @@ QWidget* FourStarPanel::buildResultArea(QButtonGroup* commands) {
     dadi_zhushu->setFont(bold);
     dadi_zhushu->setStyleSheet(QStringLiteral("color: #c00000;"));
     countRow->addWidget(dadi_zhushu, 1);
+    // The total tolerance's help, on the line above it: its own row has no
+    // room beside the two lists.
+    countRow->addWidget(addHelp(54, area));
     v->addLayout(countRow);
 
     auto* toleranceRow = new QHBoxLayout;

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFrame>
+#include <QList>
 #include <QMap>
 
 #include <array>
@@ -33,10 +34,11 @@ class TextBox;
 class FourStarPanel : public QFrame {
     Q_OBJECT
 public:
-    // `commands` is C_guolv_ks and `clearButtons` C_cls: the window runs
-    // their presses, the panel only places its elements in them.
+    // `commands` is C_guolv_ks, `clearButtons` C_cls and `helpButtons`
+    // C_234_sm: the window runs their presses, the panel only places its
+    // elements in them.
     FourStarPanel(ControlRegistry& controls, QButtonGroup* commands, QButtonGroup* clearButtons,
-                  QWidget* focusSink, QWidget* parent = nullptr);
+                  QButtonGroup* helpButtons, QWidget* focusSink, QWidget* parent = nullptr);
 
     four::FourStarInput readInput() const;
     void writeInput(const four::FourStarInput& input);
@@ -123,6 +125,11 @@ private:
     void buildSplicePage(int page, int firstBox, int boxCount, int firstOption, int rangeIndex,
                          int longest, int clearCode);
     QPushButton* addClear(int code, QWidget* parent);
+    QPushButton* addHelp(int index, QWidget* parent,
+                         const QString& caption = QStringLiteral("说明"));
+    // Help buttons on the title line of a group or page.
+    void addTitleHelp(QGroupBox* box, const QList<int>& indexes);
+    void placeTitleHelp();
     QButtonGroup* makeArray(const QString& name);
     QCheckBox* addCheck(QButtonGroup* array, int index, const QString& caption, QWidget* parent);
     ColourButton* addToggle(QButtonGroup* array, int index, const QString& caption,
@@ -132,6 +139,7 @@ private:
 
     ControlRegistry& controls_;
     QButtonGroup* clearButtons_;
+    QButtonGroup* helpButtons_;
     QWidget* conditionArea_ = nullptr;
     QFont compact_;
     QWidget* focusSink_;
