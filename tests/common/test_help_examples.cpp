@@ -9,6 +9,11 @@
 #include "engine4/set_operations.hpp"
 #include "help_test_support.hpp"
 
+#include "history/backtest.hpp"
+#include "history/extraction.hpp"
+#include "history/omission.hpp"
+#include "scheme/run_scheme.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -603,8 +608,8 @@ INSTANTIATE_TEST_SUITE_P(
                                  SetOperation::AWithoutB, "123", 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Rows for the engines that are not on this branch yet. Only the texts can
-// be checked now: every number a row relies on is stated by its topic.
+// The two- and three-star rows: conditions as scheme fields of the row's
+// mode, run through the scheme loader and that mode's engine.
 struct PendingExample {
     const char* name;
     const char* key;
@@ -639,7 +644,7 @@ std::vector<std::string> Pieces(const std::string& text) {
     return pieces;
 }
 
-TEST(PendingHelpExamples, TwoAndThreeStarTextsStateTheirNumbers) {
+TEST(HelpExamples, TwoAndThreeStarTextsStateTheirNumbers) {
     for (const PendingExample& e : kTwoThreeStarExamples) {
         const std::string topic = ShippedStore().Topic(e.key);
         ASSERT_NE(topic, kNoRecord) << e.name;
@@ -653,7 +658,70 @@ TEST(PendingHelpExamples, TwoAndThreeStarTextsStateTheirNumbers) {
     }
 }
 
-TEST(PendingHelpExamples, StripTextsStateTheirNumbers) {
+// What each two- and three-star topic says of its example holds in the
+// engine: the numbers it keeps survive, the ones it drops do not, and the
+// count it gives is the count.
+TEST(HelpExamples, TwoAndThreeStarExamplesHoldInTheEngine) {
+    for (const PendingExample& e : kTwoThreeStarExamples) {
+        const std::string scheme =
+            std::string(R"({"format":"sorvanta-scheme","version":1,"mode":")") + e.mode +
+            R"(","conditions":)" + e.conditions + "}";
+        scheme::RunResult result;
+        try {
+            result = scheme::RunScheme(scheme::ParseScheme(scheme));
+        } catch (const scheme::SchemeError& error) {
+            ADD_FAILURE() << e.name << ": " << error.what();
+            continue;
+        }
+        const std::vector<std::string> survivors = Pieces(result.Text());
+        const auto survives = [&](const std::string& n) {
+            return std::find(survivors.begin(), survivors.end(), n) != survivors.end();
+        };
+        for (const std::string& n : e.survive) {
+            EXPECT_TRUE(survives(n)) << e.name << ": " << n << " should survive";
+        }
+        for (const std::string& n : e.fail) {
+            EXPECT_FALSE(survives(n)) << e.name << ": " << n << " should be excluded";
+        }
+        if (e.count >= 0) {
+            EXPECT_EQ(static_cast<int>(survivors.size()), e.count) << e.name;
+        }
+    }
+}
+
+// The strip topics' examples hold in the history engine.
+TEST(HelpExamples, StripExamplesHoldInTheHistoryEngine) {
+    for (const PendingStripExample& e : kStripExamples) {
+        std::vector<history::Draw> draws;
+        for (std::size_t i = 0; i < e.draws.size(); ++i)
+            draws.push_back({"2026010" + std::to_string(e.draws.size() - i), e.draws[i]});
+        history::HistoryState state;
+        history::FillHistory(state, history::DataLine::One, draws);
+        const auto positions = history::PositionsFromText(e.positions);
+        ASSERT_TRUE(positions.has_value()) << e.name;
+        const std::string_view kind = e.kind;
+        if (kind == "backtest") {
+            const history::BacktestResult result = history::RunBacktest(e.input, *positions, state);
+            ASSERT_FALSE(result.hitString.empty()) << e.name;
+            EXPECT_EQ(result.hitString[0] == '1' ? "中" : "**", std::string(e.expected)) << e.name;
+        } else if (kind == "extract") {
+            EXPECT_EQ(history::ExtractPastNumbers(*positions, e.input, state).numbers,
+                      std::string(e.expected))
+                << e.name;
+        } else {
+            int position = 0;
+            while (!positions->Selected(position))
+                ++position;
+            const history::OmissionFigures figures = history::ComputeOmission(state);
+            EXPECT_EQ(figures.current[static_cast<std::size_t>(position)]
+                                     [static_cast<std::size_t>(std::stoi(e.input))],
+                      std::stoi(e.expected))
+                << e.name;
+        }
+    }
+}
+
+TEST(HelpExamples, StripTextsStateTheirNumbers) {
     for (const PendingStripExample& e : kStripExamples) {
         const std::string topic = ShippedStore().Topic(e.key);
         ASSERT_NE(topic, kNoRecord) << e.name;
