@@ -98,6 +98,28 @@ class TestLayout : public QObject {
 private slots:
     void initTestCase() { MessageBox::setTestMode(true); }
 
+    // Every help button of the three panels and the strip is on the window,
+    // with its caption, and 11 is not.
+    void everyHelpButtonIsPlaced() {
+        Fmain window;
+        QSignalSpy started(&window, &Fmain::startupFinished);
+        window.show();
+        QVERIFY(started.wait(5000));
+        for (int index = 0; index <= 61; ++index) {
+            auto* button =
+                window.findChild<QAbstractButton*>(QStringLiteral("C_234_sm_%1").arg(index));
+            if (index == 11) {
+                QVERIFY(!button);
+                continue;
+            }
+            QVERIFY2(button, qPrintable(QStringLiteral("no help button %1").arg(index)));
+            const QString caption = index == 59   ? QStringLiteral("胆码说明")
+                                    : index >= 60 ? QStringLiteral("使用技巧")
+                                                  : QStringLiteral("说明");
+            QCOMPARE(button->text(), caption);
+        }
+    }
+
     void everyModeAndPageFits_data() {
         QTest::addColumn<int>("mode");
         QTest::addColumn<int>("page");
