@@ -26,6 +26,9 @@ signals:
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    // A paste that would make the box longer than it may hold is refused
+    // with a message, and the box keeps its text; nothing is cut.
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
     QStringList hints_;
@@ -42,9 +45,13 @@ public:
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QStringList hints_;
 };
+
+// The message a refused paste shows, under "温馨提示".
+QString PasteTooLongText(qsizetype limit);
 
 } // namespace sorvanta::ui

@@ -108,6 +108,7 @@ private slots:
     void spliceBoxEmptiedShowsCountZero();
     void ctrlCCopiesSelectedRows();
     void colourButtonsPaintFlat();
+    void longPastesKeptWholeOrRefused();
 };
 
 void TestFourStarPanel::init() {
@@ -817,6 +818,40 @@ void TestFourStarPanel::colourButtonsPaintFlat() {
         QCOMPARE(face.pixelColor(face.width() - 4, face.height() - 4).rgb(),
                  toQColor(colour).rgb());
     }
+}
+
+// A paste is taken whole or refused with a message; a box never cuts it
+// and never loses what it held.
+void TestFourStarPanel::longPastesKeptWholeOrRefused() {
+    auto* sums = find<LineBox>("T_cs_ip_0");
+    const QString long40k = QString(40000, QLatin1Char('1'));
+    QGuiApplication::clipboard()->setText(long40k);
+    sums->setFocus();
+    sums->selectAll();
+    QTest::keyClick(sums, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(sums->text().size(), long40k.size());
+
+    TextBox* kill = panel->T_ding[0];
+    showPage(0);
+    kill->setText(QStringLiteral("1234"));
+    QGuiApplication::clipboard()->setText(QString(1000001, QLatin1Char('5')));
+    kill->setFocus();
+    MessageBox::clearShown();
+    QTest::keyClick(kill, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(kill->text(), QStringLiteral("1234"));
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().first().title, QStringLiteral("温馨提示"));
+
+    // A long paste that fits is taken; after a double-click, Ctrl+Z brings
+    // it back.
+    QGuiApplication::clipboard()->setText(QString(200000, QLatin1Char('7')));
+    QTest::keyClick(kill, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(kill, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(kill->text().size(), 200000);
+    QTest::mouseDClick(kill->viewport(), Qt::LeftButton);
+    QCOMPARE(kill->text(), QString());
+    QTest::keyClick(kill, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(kill->text().size(), 200000);
 }
 
 QTEST_MAIN(TestFourStarPanel)
