@@ -1,25 +1,12 @@
 #include "scheme/scheme.hpp"
 
-#include "scheme/four_star_fields.hpp"
+#include "scheme/fields_of.hpp"
 #include "scheme/json_reader.hpp"
 #include "scheme/json_values.hpp"
-#include "scheme/three_star_fields.hpp"
-#include "scheme/two_star_fields.hpp"
 
 namespace sorvanta::scheme {
 
 namespace {
-
-template <class Input> const FieldTable<Input>& FieldsOf();
-template <> const FieldTable<two::TwoStarInput>& FieldsOf() {
-    return TwoStarFields();
-}
-template <> const FieldTable<three::ThreeStarInput>& FieldsOf() {
-    return ThreeStarFields();
-}
-template <> const FieldTable<four::FourStarInput>& FieldsOf() {
-    return FourStarFields();
-}
 
 template <class Input> SchemeInput ReadInput(const json& conditions, Mode mode) {
     Input input;

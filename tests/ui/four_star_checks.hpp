@@ -3,6 +3,8 @@
 // text that QTest::keyClicks cannot.
 #pragma once
 
+#include "input_checks.hpp"
+
 #include "app/fmain.hpp"
 #include "engine4/four_star_input.hpp"
 #include "panels/four_star/four_star_panel.hpp"
@@ -38,67 +40,6 @@ inline four::DigitSet digits(std::initializer_list<int> list) {
         set.set(static_cast<std::size_t>(d));
     return set;
 }
-
-// The fields that differ, so a failed comparison says where to look.
-inline QStringList differences(const FourStarInput& a, const FourStarInput& b) {
-    QStringList out;
-    auto check = [&](const char* name, bool same) {
-        if (!same)
-            out << QString::fromLatin1(name);
-    };
-#define FIELD(f) check(#f, a.f == b.f)
-    FIELD(kill_direct);
-    FIELD(junk_compounds);
-    FIELD(junk_compounds_tolerance);
-    FIELD(kill_pairs);
-    FIELD(kill_pairs_tolerance);
-    FIELD(require_pairs);
-    FIELD(kill_triples);
-    FIELD(kill_triples_tolerance);
-    FIELD(require_triples);
-    FIELD(kill_patterns);
-    FIELD(position_kill);
-    FIELD(position_kill_tolerance);
-    FIELD(kill_sum_tails);
-    FIELD(kill_sums);
-    FIELD(kill_spans);
-    FIELD(kill_all_digits);
-    FIELD(kill_ac);
-    FIELD(banker_rows);
-    FIELD(banker_count_repeats);
-    FIELD(banker_tolerance);
-    FIELD(ratio_big_small);
-    FIELD(ratio_odd_even);
-    FIELD(ratio_prime_composite);
-    FIELD(ratio_tolerance);
-    FIELD(special_shapes);
-    FIELD(pattern_big_small);
-    FIELD(pattern_odd_even);
-    FIELD(pattern_prime_composite);
-    FIELD(pattern_route012);
-    FIELD(pattern_tolerance);
-    FIELD(run_repeat);
-    FIELD(smallest_digits);
-    FIELD(largest_digits);
-    FIELD(two_star_splice);
-    FIELD(two_star_splice_delete);
-    FIELD(two_star_splice_tolerance);
-    FIELD(three_star_splice);
-    FIELD(three_star_splice_delete);
-    FIELD(three_star_splice_tolerance);
-    FIELD(base_set);
-    FIELD(total_tolerance);
-#undef FIELD
-    if (out.isEmpty() && !(a == b))
-        out << QStringLiteral("(a field this list does not name)");
-    return out;
-}
-
-#define COMPARE_INPUT(actual, expected)                                                            \
-    do {                                                                                           \
-        const QStringList diff_ = sorvanta::test::differences(actual, expected);                   \
-        QVERIFY2(diff_.isEmpty(), qPrintable(diff_.join(QStringLiteral(", "))));                   \
-    } while (false)
 
 // Every control of the panel away from its starting state.
 inline FourStarInput richInput() {

@@ -172,7 +172,7 @@ private slots:
         panel->winCheckBox->setText(QStringLiteral("123"));
         panel->Cb_rc[2]->setCurrentIndex(1);
         press(4);
-        COMPARE_THREE(panel->readInput(), three::ClearedThreeStarInput(rich));
+        COMPARE_INPUT(panel->readInput(), three::ClearedThreeStarInput(rich));
         for (int box = 0; box <= 21; ++box)
             if (box != 20)
                 QCOMPARE(panel->boxText(box), ThreeStarPanel::boxHint(box));

@@ -64,10 +64,10 @@ private slots:
         if (which == 2)
             in.bankers_at_least = 0;
         panel->writeInput(in);
-        COMPARE_THREE(panel->readInput(), in);
+        COMPARE_INPUT(panel->readInput(), in);
         // After writing the off state over a full panel, nothing is left.
         panel->writeInput(ThreeStarInput{});
-        COMPARE_THREE(panel->readInput(), ThreeStarInput{});
+        COMPARE_INPUT(panel->readInput(), ThreeStarInput{});
     }
 
     void startsWithItsHintsAndDefaults() {
@@ -83,7 +83,7 @@ private slots:
         QCOMPARE(panel->Cb_rc[1]->count(), 4);
         QCOMPARE(panel->winCheckAnswer->text(), QStringLiteral("【中奖查询】"));
         // Hints read as no input: the untouched panel is the off state.
-        COMPARE_THREE(panel->readInput(), ThreeStarInput{});
+        COMPARE_INPUT(panel->readInput(), ThreeStarInput{});
     }
 
     void togglesFlipBetweenTheirColourAndGrey_data() {
@@ -102,7 +102,7 @@ private slots:
         QCOMPARE(b->backColor(), chosen);
         click(button);
         QCOMPARE(b->backColor(), Colour::Off);
-        COMPARE_THREE(panel->readInput(), ThreeStarInput{});
+        COMPARE_INPUT(panel->readInput(), ThreeStarInput{});
     }
 
     void descendingRowsReadByCaption() {
@@ -234,7 +234,7 @@ private slots:
         const ThreeStarInput rich = richInput();
         panel->writeInput(rich);
         click(QStringLiteral("C_3x_cls_%1").arg(code));
-        COMPARE_THREE(panel->readInput(), applied(rich, expected));
+        COMPARE_INPUT(panel->readInput(), applied(rich, expected));
     }
 
     void intersectionClearsEmptyTheirBoxAndTheResult() {
@@ -277,7 +277,7 @@ private slots:
         QFETCH(int, code);
         QFETCH(Change, expected);
         click(QStringLiteral("C_3x_all_%1").arg(code));
-        COMPARE_THREE(panel->readInput(), applied(ThreeStarInput{}, expected));
+        COMPARE_INPUT(panel->readInput(), applied(ThreeStarInput{}, expected));
         // Exclude buttons turn yellow, keep buttons green.
         const int first = code <= 2 ? 48 + 10 * code : -1;
         if (first >= 0)

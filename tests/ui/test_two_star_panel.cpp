@@ -37,7 +37,7 @@ private slots:
 };
 
 void TestTwoStarPanel::startState() {
-    COMPARE_TWO_STAR_INPUT(panel->readInput(), twoStarStartInput());
+    COMPARE_INPUT(panel->readInput(), twoStarStartInput());
     QCOMPARE(panel->killListBox->text(), kKillListHint);
     QCOMPARE(panel->baseSetBox->text(), kTwoStarBaseHint);
     QCOMPARE(result(), QString());
@@ -155,7 +155,7 @@ void TestTwoStarPanel::clicksReadAsCaptions() {
     QCOMPARE(colourButton(array, index)->backColor(), colour);
     TwoStarInput expected = twoStarStartInput();
     expect(expected);
-    COMPARE_TWO_STAR_INPUT(panel->readInput(), expected);
+    COMPARE_INPUT(panel->readInput(), expected);
 }
 
 void TestTwoStarPanel::toggleTwiceIsOff() {
@@ -165,17 +165,17 @@ void TestTwoStarPanel::toggleTwiceIsOff() {
         QTest::mouseClick(b, Qt::LeftButton);
         QCOMPARE(b->backColor(), Colour::Off);
     }
-    COMPARE_TWO_STAR_INPUT(panel->readInput(), twoStarStartInput());
+    COMPARE_INPUT(panel->readInput(), twoStarStartInput());
 }
 
 void TestTwoStarPanel::roundTrip() {
     panel->writeInput(twoStarRichInput());
-    COMPARE_TWO_STAR_INPUT(panel->readInput(), twoStarRichInput());
+    COMPARE_INPUT(panel->readInput(), twoStarRichInput());
     // Buttons show the colour a click gives them.
     QCOMPARE(colourButton("C_3x_chu", 135)->backColor(), Colour::On);     // banker digit 3
     QCOMPARE(colourButton("C_3x_sha", 169)->backColor(), Colour::Yellow); // span 9
     panel->writeInput(twoStarStartInput());
-    COMPARE_TWO_STAR_INPUT(panel->readInput(), twoStarStartInput());
+    COMPARE_INPUT(panel->readInput(), twoStarStartInput());
 }
 
 void TestTwoStarPanel::bindingsNameTheSchemeFields() {

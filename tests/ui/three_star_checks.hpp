@@ -4,6 +4,8 @@
 // drive the panel with.
 #pragma once
 
+#include "input_checks.hpp"
+
 #include "app/fmain.hpp"
 #include "engine23/three_star_input.hpp"
 #include "panels/three_star/three_star_panel.hpp"
@@ -29,64 +31,6 @@ inline star::DigitSet digits(std::initializer_list<int> list) {
         set.set(static_cast<std::size_t>(d));
     return set;
 }
-
-// The fields that differ, so a failed comparison says where to look.
-inline QStringList differences(const ThreeStarInput& a, const ThreeStarInput& b) {
-    QStringList out;
-    auto check = [&](const char* name, bool same) {
-        if (!same)
-            out << QString::fromLatin1(name);
-    };
-#define FIELD(f) check(#f, a.f == b.f)
-    FIELD(kill_direct);
-    FIELD(kill_group);
-    FIELD(junk_compounds);
-    FIELD(junk_compounds_tolerance);
-    FIELD(kill_pairs);
-    FIELD(kill_pairs_tolerance);
-    FIELD(require_pairs);
-    FIELD(position_kill_pairs);
-    FIELD(position_kill_pairs_tolerance);
-    FIELD(position_require_pairs);
-    FIELD(pair_sums);
-    FIELD(any_two_sum_tails);
-    FIELD(any_two_diffs);
-    FIELD(position_match);
-    FIELD(positional_bankers);
-    FIELD(broken_groups);
-    FIELD(kill_sum_tails);
-    FIELD(kill_spans);
-    FIELD(bankers);
-    FIELD(bankers_at_least);
-    FIELD(kill_sums);
-    FIELD(exclude_compound);
-    FIELD(position_kill);
-    FIELD(position_kill_tolerance);
-    FIELD(banker_rows);
-    FIELD(banker_count_repeats);
-    FIELD(banker_tolerance);
-    FIELD(kill_shapes);
-    FIELD(kill_shapes_tolerance);
-    FIELD(largest_digits);
-    FIELD(smallest_digits);
-    FIELD(keep_counts);
-    FIELD(exclude_routes);
-    FIELD(special_exclusions);
-    FIELD(base_set);
-    FIELD(base_set_group);
-    FIELD(must_keep);
-    FIELD(total_tolerance);
-#undef FIELD
-    if (out.isEmpty() && !(a == b))
-        out << QStringLiteral("(a field this list does not name)");
-    return out;
-}
-
-#define COMPARE_THREE(actual, expected)                                                            \
-    do {                                                                                           \
-        const QStringList diff_ = sorvanta::test::differences(actual, expected);                   \
-        QVERIFY2(diff_.isEmpty(), qPrintable(diff_.join(QStringLiteral(", "))));                   \
-    } while (false)
 
 // Every field of the panel away from its starting state.
 inline ThreeStarInput richInput() {

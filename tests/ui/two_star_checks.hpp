@@ -3,6 +3,8 @@
 // window in two-star mode with the gestures the tests drive it with.
 #pragma once
 
+#include "input_checks.hpp"
+
 #include "app/fmain.hpp"
 #include "engine23/two_star_input.hpp"
 #include "panels/two_star/two_star_panel.hpp"
@@ -36,46 +38,6 @@ template <std::size_t N = 10> std::bitset<N> values(std::initializer_list<int> l
         set.set(static_cast<std::size_t>(v));
     return set;
 }
-
-// The fields that differ, so a failed comparison says where to look.
-inline QStringList differences(const TwoStarInput& a, const TwoStarInput& b) {
-    QStringList out;
-    auto check = [&](const char* name, bool same) {
-        if (!same)
-            out << QString::fromLatin1(name);
-    };
-#define FIELD(f) check(#f, a.f == b.f)
-    FIELD(banker_rows[0]);
-    FIELD(banker_rows[1]);
-    FIELD(banker_rows[2]);
-    FIELD(banker_count_repeats);
-    FIELD(banker_tolerance);
-    FIELD(kill_spans);
-    FIELD(kill_sums);
-    FIELD(position_kill);
-    FIELD(position_kill_tolerance);
-    FIELD(compound_exclusion);
-    FIELD(shapes.big_small);
-    FIELD(shapes.odd_even);
-    FIELD(shapes.prime_composite);
-    FIELD(shapes.route012);
-    FIELD(shapes_tolerance);
-    FIELD(special_shapes);
-    FIELD(special_shapes_tolerance);
-    FIELD(kill_list);
-    FIELD(base_set);
-    FIELD(total_tolerance);
-#undef FIELD
-    if (out.isEmpty() && !(a == b))
-        out << QStringLiteral("(a field this list does not name)");
-    return out;
-}
-
-#define COMPARE_TWO_STAR_INPUT(actual, expected)                                                   \
-    do {                                                                                           \
-        const QStringList diff_ = sorvanta::test::differences(actual, expected);                   \
-        QVERIFY2(diff_.isEmpty(), qPrintable(diff_.join(QStringLiteral(", "))));                   \
-    } while (false)
 
 // What the panel reads before anyone touched it: the list boxes' hints.
 inline TwoStarInput twoStarStartInput() {
