@@ -4,6 +4,7 @@
 #pragma once
 
 #include "input_checks.hpp"
+#include "window_test.hpp"
 
 #include "app/fmain.hpp"
 #include "engine4/four_star_input.hpp"
@@ -105,33 +106,19 @@ inline void keyText(QWidget* widget, const QString& text) {
 // The fixture of the four-star window suites: a started window whose range
 // controls and splice boxes have settled, and the gestures the tests drive
 // it with. Widgets are found by object name; a missing one ends the run.
-class FourStarWindowTest : public QObject {
+class FourStarWindowTest : public WindowTest {
 protected:
-    std::unique_ptr<ui::Fmain> window;
     ui::FourStarPanel* panel = nullptr;
 
     void startWindow() {
-        ui::MessageBox::clearShown();
-        window = std::make_unique<ui::Fmain>();
-        QSignalSpy started(window.get(), &ui::Fmain::startupFinished);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        QVERIFY(started.count() == 1 || started.wait(5000));
+        openWindow();
         panel = window->fourStar();
-        // Ranges and boxes show their configured state only after their
-        // first 10 ms rebuild; input written before it would be replaced.
-        for (ui::RangeControl* range : panel->ucf_rc)
-            QTRY_VERIFY(!range->rebuildPending());
+        waitForRanges(panel->ucf_rc);
+        // The splice boxes settle like the ranges.
         for (ui::BaseNumberBox* box : panel->ucf_ssc23x1)
             QTRY_VERIFY(!box->Lwz->text().isEmpty());
     }
 
-    template <typename T = QWidget> T* find(const QString& name) const {
-        T* widget = window->findChild<T*>(name);
-        if (!widget)
-            qFatal("no widget named %s", qPrintable(name));
-        return widget;
-    }
     void click(const QString& name) const {
         QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton);
     }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "input_checks.hpp"
+#include "window_test.hpp"
 
 #include "app/fmain.hpp"
 #include "engine23/three_star_input.hpp"
@@ -86,33 +87,18 @@ inline ThreeStarInput richInput() {
 // The fixture of the three-star window suites: a started window in
 // three-star mode whose range controls have settled. Widgets are found by
 // object name; a missing one ends the run.
-class ThreeStarWindowTest : public QObject {
+class ThreeStarWindowTest : public WindowTest {
 protected:
-    std::unique_ptr<ui::Fmain> window;
     ui::ThreeStarPanel* panel = nullptr;
 
     void startWindow() {
-        ui::MessageBox::clearShown();
-        window = std::make_unique<ui::Fmain>();
-        QSignalSpy started(window.get(), &ui::Fmain::startupFinished);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        QVERIFY(started.count() == 1 || started.wait(5000));
+        openWindow();
         window->switchMode(1);
         panel = window->findChild<ui::ThreeStarPanel*>();
         QVERIFY(panel);
-        // Ranges show their configured state only after their first 10 ms
-        // rebuild; input written before it would be replaced.
-        for (ui::RangeControl* range : panel->ucf_rc)
-            QTRY_VERIFY(!range->rebuildPending());
+        waitForRanges(panel->ucf_rc);
     }
 
-    template <typename T = QWidget> T* find(const QString& name) const {
-        T* widget = window->findChild<T*>(name);
-        if (!widget)
-            qFatal("no widget named %s", qPrintable(name));
-        return widget;
-    }
     // Brings the page that holds `w` to the front, as a player would before
     // clicking it.
     void reveal(QWidget* w) const {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "input_checks.hpp"
+#include "window_test.hpp"
 
 #include "app/fmain.hpp"
 #include "engine23/two_star_input.hpp"
@@ -75,32 +76,17 @@ inline TwoStarInput twoStarRichInput() {
 
 // A started window in two-star mode whose range controls have settled.
 // Widgets are found by object name; a missing one ends the run.
-class TwoStarWindowTest : public QObject {
+class TwoStarWindowTest : public WindowTest {
 protected:
-    std::unique_ptr<ui::Fmain> window;
     ui::TwoStarPanel* panel = nullptr;
 
     void startWindow() {
-        ui::MessageBox::clearShown();
-        window = std::make_unique<ui::Fmain>();
-        QSignalSpy started(window.get(), &ui::Fmain::startupFinished);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        QVERIFY(started.count() == 1 || started.wait(5000));
+        openWindow();
         QTest::mouseClick(find<QAbstractButton>(QStringLiteral("C_ding_0")), Qt::LeftButton);
         panel = find<ui::TwoStarPanel>(QStringLiteral("Pic_di_0"));
-        // A range shows its configured state only after its first rebuild;
-        // input written before it would be replaced.
-        for (ui::RangeControl* range : panel->ucf_rc)
-            QTRY_VERIFY(!range->rebuildPending());
+        waitForRanges(panel->ucf_rc);
     }
 
-    template <typename T = QWidget> T* find(const QString& name) const {
-        T* widget = window->findChild<T*>(name);
-        if (!widget)
-            qFatal("no widget named %s", qPrintable(name));
-        return widget;
-    }
     ui::ColourButton* colourButton(const QString& array, int index) const {
         return find<ui::ColourButton>(QStringLiteral("%1_%2").arg(array).arg(index));
     }
