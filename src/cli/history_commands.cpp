@@ -38,34 +38,62 @@ std::string StoreFailure(const std::filesystem::path& path, const StoreError& er
     return "store " + path.string() + " " + what + ": " + error.detail;
 }
 
+// A draw file (or "-") read by the draw-text rules; on failure the one-line
+// error is printed and its exit status returned.
+int ReadDrawFile(const std::string& path, DrawTextRead& read) {
+    std::string bytes;
+    std::string error;
+    if (!ReadBounded(path, kMaxDrawTextBytes, bytes, error))
+        return Fail(error);
+    read = ReadDrawText(bytes);
+    if (!read.ok)
+        return Fail((path == "-" ? std::string("(stdin)") : path) + ": " + read.error);
+    return 0;
+}
+
+// The store opened for reading. A store file that does not exist yet holds
+// no draws and is not created: `store` stays empty with status 0.
+struct StoreToRead {
+    std::unique_ptr<DrawStore> store;
+    std::filesystem::path path;
+    int status = 0;
+};
+
+StoreToRead OpenStoreToRead(const HistoryCommands& c) {
+    StoreToRead opened;
+    opened.path = StorePath(c);
+    if (opened.path.empty()) {
+        opened.status = Fail("no home folder for the store; give --store PATH");
+        return opened;
+    }
+    std::error_code ec;
+    if (!std::filesystem::exists(opened.path, ec))
+        return opened;
+    StoreError error;
+    opened.store = DrawStore::Open(opened.path, DrawStore::Access::ReadOnly, error);
+    if (!opened.store)
+        opened.status = Fail(StoreFailure(opened.path, error));
+    return opened;
+}
+
 // The draws a command works on, put into the table as the history source
 // puts them: from a draw file when one is given, else from the store. A
 // store file that does not exist yet holds no draws; it is not created.
 int LoadHistory(const HistoryCommands& c, HistoryState& state) {
     const DataLine line = *DataLineFromNumber(c.line);
     if (!c.drawsFile.empty()) {
-        std::string bytes;
-        std::string error;
-        if (!ReadBounded(c.drawsFile, kMaxDrawTextBytes, bytes, error))
-            return Fail(error);
-        const DrawTextRead read = ReadDrawText(bytes);
-        if (!read.ok)
-            return Fail(c.drawsFile + ": " + read.error);
+        DrawTextRead read;
+        if (const int status = ReadDrawFile(c.drawsFile, read))
+            return status;
         FillHistory(state, line, read.draws);
         return 0;
     }
-    const std::filesystem::path path = StorePath(c);
-    if (path.empty())
-        return Fail("no home folder for the store; give --store PATH");
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec))
-        return 0;
+    const StoreToRead opened = OpenStoreToRead(c);
+    if (opened.status || !opened.store)
+        return opened.status;
     StoreError error;
-    const auto store = DrawStore::Open(path, DrawStore::Access::ReadOnly, error);
-    if (!store)
-        return Fail(StoreFailure(path, error));
-    if (FillHistoryFromStore(*store, *LotteryFromCode(c.lottery), line, state, error) < 0)
-        return Fail(StoreFailure(path, error));
+    if (FillHistoryFromStore(*opened.store, *LotteryFromCode(c.lottery), line, state, error) < 0)
+        return Fail(StoreFailure(opened.path, error));
     return 0;
 }
 
@@ -83,13 +111,9 @@ int CheckSource(const HistoryCommands& c) {
 }
 
 int RunImport(const HistoryCommands& c) {
-    std::string bytes;
-    std::string error;
-    if (!ReadBounded(c.input, kMaxDrawTextBytes, bytes, error))
-        return Fail(error);
-    const DrawTextRead read = ReadDrawText(bytes);
-    if (!read.ok)
-        return Fail((c.input == "-" ? std::string("(stdin)") : c.input) + ": " + read.error);
+    DrawTextRead read;
+    if (const int status = ReadDrawFile(c.input, read))
+        return status;
 
     const std::filesystem::path path = StorePath(c);
     if (path.empty())
@@ -112,20 +136,13 @@ int RunImport(const HistoryCommands& c) {
 }
 
 int RunList(const HistoryCommands& c) {
-    const std::filesystem::path path = StorePath(c);
-    if (path.empty())
-        return Fail("no home folder for the store; give --store PATH");
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec))
-        return 0;
-    StoreError error;
-    const auto store = DrawStore::Open(path, DrawStore::Access::ReadOnly, error);
-    if (!store)
-        return Fail(StoreFailure(path, error));
+    const StoreToRead opened = OpenStoreToRead(c);
+    if (opened.status || !opened.store)
+        return opened.status;
     const StoreRead read =
-        store->Latest(*LotteryFromCode(c.lottery), *DataLineFromNumber(c.line), c.limit);
+        opened.store->Latest(*LotteryFromCode(c.lottery), *DataLineFromNumber(c.line), c.limit);
     if (read.error)
-        return Fail(StoreFailure(path, read.error));
+        return Fail(StoreFailure(opened.path, read.error));
     std::string out;
     for (const Draw& draw : read.draws)
         out += draw.period + " " + draw.number + "\n";
