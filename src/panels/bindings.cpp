@@ -25,6 +25,13 @@ bool IsChosen(int colour, int chosen) {
 
 } // namespace
 
+std::string Indexed(const char* field, std::size_t i, const char* sub) {
+    std::string name = std::string(field) + "[" + std::to_string(i) + "]";
+    if (sub)
+        name += std::string(".") + sub;
+    return name;
+}
+
 std::string TopLevelField(const std::string& field) {
     return field.substr(0, field.find_first_of("[."));
 }

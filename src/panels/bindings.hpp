@@ -44,6 +44,17 @@ void WriteAll(const Bindings<Input>& rows, const ControlRegistry& controls, cons
 // "banker_rows[2].digits").
 std::string TopLevelField(const std::string& field);
 
+// A member of the input as the binding rows take it: F<&In::kill_sums>().
+template <auto Member> auto F() {
+    return [](auto& in) -> auto& {
+        return in.*Member;
+    };
+}
+
+// The name of an element of an array field ("banker_rows[2]"), or of a field
+// inside it ("banker_rows[2].digits").
+std::string Indexed(const char* field, std::size_t i, const char* sub = nullptr);
+
 // ---- the control kinds, each read and written by one pair of functions -----
 using DigitSet = std::bitset<10>;
 using CaptionSet = std::set<std::string>;

@@ -13,19 +13,6 @@ namespace {
 using four::FourStarInput;
 using In = FourStarInput;
 
-template <auto M> auto F() {
-    return [](auto& in) -> auto& {
-        return in.*M;
-    };
-}
-
-std::string Indexed(const char* field, std::size_t i, const char* sub = nullptr) {
-    std::string name = std::string(field) + "[" + std::to_string(i) + "]";
-    if (sub)
-        name += std::string(".") + sub;
-    return name;
-}
-
 Bindings<In> Build() {
     Bindings<In> rows = {
         TextRow<In>("kill_direct", F<&In::kill_direct>(), "T_ding", 0),

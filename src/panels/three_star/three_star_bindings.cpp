@@ -27,16 +27,6 @@ namespace {
 using three::ThreeStarInput;
 using In = ThreeStarInput;
 
-template <auto M> auto F() {
-    return [](auto& in) -> auto& {
-        return in.*M;
-    };
-}
-
-std::string Indexed(const char* field, std::size_t i) {
-    return std::string(field) + "[" + std::to_string(i) + "]";
-}
-
 QString fromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }

@@ -15,19 +15,6 @@ namespace {
 using two::TwoStarInput;
 using In = TwoStarInput;
 
-template <auto M> auto F() {
-    return [](auto& in) -> auto& {
-        return in.*M;
-    };
-}
-
-std::string Indexed(const char* field, std::size_t i, const char* sub = nullptr) {
-    std::string name = std::string(field) + "[" + std::to_string(i) + "]";
-    if (sub)
-        name += std::string(".") + sub;
-    return name;
-}
-
 // The panel's digit rows run both ways, so a button stands for the number
 // its caption reads, never for its place in the row. Any colour but grey is
 // chosen, whoever set it; writing paints `colour`.
