@@ -54,13 +54,15 @@ screenshots: deps
 	cmake -S . -B $(BUILD)/release -DCMAKE_BUILD_TYPE=Release -DSORVANTA_BUILD_TESTS=OFF
 	cmake --build $(BUILD)/release -j$(JOBS) --target sorvanta-screenshots
 	@# zh_CN is what players run (Noto Sans CJK, wider and taller than the C
-	@# locale's font); C and 1.5x show the layout holds elsewhere too.
+	@# locale's font); C, 1.5x and 2x show the layout holds elsewhere too.
 	for locale in zh_CN.UTF-8 C; do \
 	  LANG=$$locale LC_ALL=$$locale QT_QPA_PLATFORM=offscreen \
 	    $(BUILD)/release/sorvanta-screenshots screenshots/$${locale%%.*}; \
 	done
-	LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 QT_SCALE_FACTOR=1.5 QT_QPA_PLATFORM=offscreen \
-	  $(BUILD)/release/sorvanta-screenshots screenshots/zh_CN-1.5x
+	for scale in 1.5 2; do \
+	  LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 QT_SCALE_FACTOR=$$scale QT_QPA_PLATFORM=offscreen \
+	    $(BUILD)/release/sorvanta-screenshots screenshots/zh_CN-$${scale}x; \
+	done
 
 format: deps
 	clang-format -i $(SOURCES)
