@@ -343,10 +343,13 @@ void Fmain::setSingleInstance(SingleInstance* instance) {
     if (!instance)
         return;
     connect(instance, &SingleInstance::activationRequested, this, [this] {
-        if (isMinimized())
-            showNormal();
-        raise();
-        activateWindow();
+        // window(): inside the scrolling frame of a small screen, that
+        // frame is what the desktop shows.
+        QWidget* top = window();
+        if (top->isMinimized())
+            top->showNormal();
+        top->raise();
+        top->activateWindow();
     });
 }
 

@@ -1,9 +1,11 @@
 #include "app/fmain.hpp"
 #include "app/single_instance.hpp"
+#include "app/window_host.hpp"
 
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QScreen>
 #include <QStyleFactory>
 
 int main(int argc, char** argv) {
@@ -20,6 +22,13 @@ int main(int argc, char** argv) {
     sorvanta::ui::SingleInstance instance;
     sorvanta::ui::Fmain window;
     window.setSingleInstance(&instance);
-    window.show();
-    return app.exec();
+    QWidget* shown = sorvanta::ui::ShowFitted(&window, window.screen()->availableGeometry());
+    const int status = app.exec();
+    // The host, when there is one, holds the window as its child: give the
+    // window back before the host goes, so each is destroyed once.
+    if (shown != &window) {
+        static_cast<sorvanta::ui::WindowHost*>(shown)->takeWidget();
+        delete shown;
+    }
+    return status;
 }

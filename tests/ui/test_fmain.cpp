@@ -2,6 +2,7 @@
 // commands through the guarded run, the progress frame, closing and the
 // four-star page buttons.
 #include "app/fmain.hpp"
+#include "app/window_host.hpp"
 #include "engine4/candidate_set.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/message_box.hpp"
@@ -18,6 +19,9 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
@@ -127,6 +131,7 @@ private slots:
     void closeAnsweredNo();
     void closeAnsweredYes();
     void closeOpensExitPage();
+    void smallScreenScrolls();
     void pageButtons_data();
     void pageButtons();
 };
@@ -431,6 +436,39 @@ void TestFmain::closeAnsweredYes() {
     QCOMPARE(quits, 1);
     QCOMPARE(MessageBox::shown().size(), 1);
     QCOMPARE(MessageBox::shown().first().title, QStringLiteral("关闭确认"));
+}
+
+void TestFmain::smallScreenScrolls() {
+    const QSize size = window->size();
+    // Room to spare: the window is its own top level.
+    QCOMPARE(ShowFitted(window.get(), QRect(QPoint(0, 0), size + QSize(100, 200))),
+             static_cast<QWidget*>(window.get()));
+
+    // A 1080p screen at 150%: the window scrolls inside a frame that fits.
+    const QRect screen(0, 0, 1280, 680);
+    auto* frame = qobject_cast<QScrollArea*>(ShowFitted(window.get(), screen));
+    QVERIFY(frame);
+    // The window belongs to the fixture: give it back before the frame goes.
+    const auto release = qScopeGuard([frame] {
+        frame->takeWidget();
+        delete frame;
+    });
+    QCOMPARE(frame->widget(), static_cast<QWidget*>(window.get()));
+    QVERIFY(screen.contains(frame->geometry()));
+    QCOMPARE(window->size(), size);
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    // Every row of the window can be scrolled into view.
+    QCOMPARE(frame->verticalScrollBar()->maximum(), size.height() - frame->viewport()->height());
+
+    // Closing the frame still asks, and "否" keeps both open.
+    MessageBox::setNextAnswer(MessageBox::No);
+    QVERIFY(!frame->close());
+    QVERIFY(frame->isVisible() && window->isVisible());
+    QCOMPARE(quits, 0);
+    MessageBox::setNextAnswer(MessageBox::Yes);
+    QVERIFY(frame->close());
+    QCOMPARE(quits, 1);
+    QCOMPARE(MessageBox::shown().size(), 2);
 }
 
 void TestFmain::closeOpensExitPage() {
