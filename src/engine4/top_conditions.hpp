@@ -18,7 +18,7 @@ std::string NormalisePatternText(std::string_view text);
 // numbers, kill junk compounds, kill and require two-digit combinations,
 // kill and require three-digit combinations, kill positional patterns.
 // They share fail-mark column 1.
-// The seven top conditions in the order they run (Part 2.3), each named by
+// The seven top conditions in the order they run, each named by
 // its caption on the panel's pages.
 inline constexpr std::array<std::string_view, 7> kTopConditionNames = {
     "杀直选号码", "杀垃圾复式",  "杀两码组合", "必出两码组合",
