@@ -14,12 +14,8 @@ namespace sorvanta::four {
 // becomes a blank, double blanks are replaced five passes in a row, trimmed.
 std::string NormalisePatternText(std::string_view text);
 
-// The seven text conditions of the top panel, in their order: kill direct
-// numbers, kill junk compounds, kill and require two-digit combinations,
-// kill and require three-digit combinations, kill positional patterns.
-// They share fail-mark column 1.
-// The seven top conditions in the order they run, each named by
-// its caption on the panel's pages.
+// The seven top conditions in the order they run, each named by its caption
+// on the panel's pages.
 inline constexpr std::array<std::string_view, 7> kTopConditionNames = {
     "杀直选号码", "杀垃圾复式",  "杀两码组合", "必出两码组合",
     "杀3码组合",  "必出3码组合", "杀定位组合"};
@@ -29,6 +25,10 @@ inline constexpr std::array<std::string_view, 7> kTopConditionNames = {
 // boxes are on as soon as a digit is left).
 std::array<bool, 7> TopConditionsInUse(const FourStarInput& input);
 
+// The seven text conditions of the top panel, in their order: kill direct
+// numbers, kill junk compounds, kill and require two-digit combinations,
+// kill and require three-digit combinations, kill positional patterns.
+// They share fail-mark column 1.
 void ApplyTopConditions(const FourStarInput& input, const CandidateDigits& digits,
                         CandidateSet& set);
 
