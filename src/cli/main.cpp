@@ -1,5 +1,6 @@
 // sorvanta-cli: runs a saved scheme headless and prints the list the window's
-// copy button would put on the clipboard.
+// copy button would put on the clipboard, backtests a scheme on past draws,
+// and imports, lists, verifies and extracts the draw history.
 #include "cli/backtest_command.hpp"
 #include "cli/cli_io.hpp"
 #include "cli/history_commands.hpp"

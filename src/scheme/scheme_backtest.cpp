@@ -7,6 +7,7 @@
 #include "engine4/pipeline.hpp"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <memory>
 #include <utility>
@@ -212,6 +213,8 @@ SchemeBacktest RunSchemeBacktest(const Scheme& scheme, const history::DrawHistor
         outcome.number = std::move(number);
         outcome.hit = run.survives[static_cast<std::size_t>(value)] != 0;
         const std::uint32_t marks = run.marks[static_cast<std::size_t>(value)];
+        if (!outcome.hit)
+            outcome.groups.reserve(static_cast<std::size_t>(std::popcount(marks)));
         for (std::size_t k = 0; k < result.groups.size(); ++k) {
             if ((marks & Bit(k)) == 0)
                 continue;
