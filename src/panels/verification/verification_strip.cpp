@@ -8,6 +8,7 @@
 #include "shell/clear_button.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
+#include "shell/file_dialogs.hpp"
 #include "shell/help_button.hpp"
 #include "shell/message_box.hpp"
 #include "shell/mycode.hpp"
@@ -18,7 +19,6 @@
 #include <QButtonGroup>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileDialog>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -261,9 +261,10 @@ VerificationStrip::VerificationStrip(ControlRegistry& controls, QButtonGroup* co
     v->addWidget(extract);
 
     chooseFile_ = [this] {
-        return QFileDialog::getOpenFileName(
-            this, QStringLiteral("导入开奖"), QString(),
-            QStringLiteral("开奖数据 (*.txt *.csv *.htm *.html);;所有文件 (*)"));
+        return FileDialogs::openFile(
+            this, QStringLiteral("导入开奖"),
+            QStringLiteral("开奖数据 (*.txt *.csv *.htm *.html);;所有文件 (*)"),
+            QStringLiteral("draws"));
     };
     DrawOmissionGrid();
 }
