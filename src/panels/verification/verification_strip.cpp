@@ -4,6 +4,7 @@
 #include "history/draw_history.hpp"
 #include "history/extraction.hpp"
 #include "history/omission.hpp"
+#include "panels/export_button.hpp"
 #include "reset/condition_reset.hpp"
 #include "shell/clear_button.hpp"
 #include "shell/colour_button.hpp"
@@ -251,6 +252,8 @@ VerificationStrip::VerificationStrip(ControlRegistry& controls, QButtonGroup* co
     L_zs[1] = new QLabel(QStringLiteral("0"), extract);
     controls_.add(QStringLiteral("L_zs"), 1, L_zs[1]);
     extractCount->addWidget(L_zs[1], 1);
+    // Under "复制号码": the row above has no room for a third button.
+    extractCount->addWidget(AddExportButton(controls_, kExportBesideFourStar, 14, extract));
     extractCount->addWidget(
         AddClearButton(controls_, clearButtons, 30, ClearButtonCaption(30), extract));
     ev->addLayout(extractCount);
