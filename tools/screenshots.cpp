@@ -81,6 +81,18 @@ int main(int argc, char** argv) {
         std::printf("%s\n", qPrintable(path));
     }
 
+    // The scheme backtest before any draw is stored: it offers the import.
+    window.switchMode(2);
+    window.schemeActions()->showBacktest();
+    settle(50);
+    {
+        auto* dialog = window.schemeActions()->backtestDialog();
+        const QString shot = QDir(outDir).filePath(QStringLiteral("backtest-dialog-no-draws.png"));
+        dialog->grab().save(shot);
+        std::printf("%s\n", qPrintable(shot));
+        dialog->hide();
+    }
+
     // The strip with the sample draws, a backtest and an extraction.
 #ifdef SORVANTA_SAMPLE_DRAWS
     const QString drawFile =

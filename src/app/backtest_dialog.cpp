@@ -286,6 +286,8 @@ BacktestDialog::BacktestDialog(QWidget* parent) : QDialog(parent) {
     buttons->button(QDialogButtonBox::Close)->setAutoDefault(false);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     v->addWidget(buttons);
+    // Room for a four-star table of a dozen groups without scrolling.
+    resize(sizeHint().expandedTo(QSize(twips(8400), twips(9600))));
 }
 
 void BacktestDialog::setScheme(const scheme::Scheme& scheme, bool defaultPositions) {
@@ -316,7 +318,8 @@ void BacktestDialog::rerun() {
         return;
     const Mode mode = scheme_->mode;
     const int rows = history_ ? history::RowsOfLine(history_->HistoryLine) : 0;
-    caption->setText(QStringLiteral("%1面板当前的条件，对%2已存的开奖号码回测（最多最近%3期）")
+    caption->setText(QStringLiteral("按下“方案回测”时%1面板的条件，对%2已存的开奖号码回测"
+                                    "（最多最近%3期）")
                          .arg(ModeName(mode), source_)
                          .arg(rows));
     const std::array<bool, 5> chosen = positions();

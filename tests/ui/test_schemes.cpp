@@ -8,13 +8,11 @@
 #include "app/fmain.hpp"
 #include "app/history_source.hpp"
 #include "app/scheme_actions.hpp"
-#include "history/draw_text.hpp"
 #include "panels/four_star/four_star_panel.hpp"
 #include "panels/three_star/three_star_panel.hpp"
 #include "panels/two_star/two_star_panel.hpp"
 #include "panels/verification/verification_strip.hpp"
 #include "scheme/scheme.hpp"
-#include "scheme/scheme_backtest.hpp"
 #include "shell/base_number_box.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/file_dialogs.hpp"
@@ -66,8 +64,8 @@ const char* const kThreeStar = R"({"kill_group":"112 233","kill_spans":"09","ban
     "kill_sums":[0,1,2,25,26,27],"pair_sums":{"exclude_sum":["","3 13",""]},
     "special_exclusions":["豹子"],"total_tolerance":["0","1"]})";
 const char* const kTwoStar = R"({"kill_spans":"0","kill_sums":[0,18],"position_kill":["13","8"],
-    "shapes":{"odd_even":["单双"]},"base_set":"00 05 13 21 34 55 67 76 89 98 12 31 47",
-    "total_tolerance":["0","0"]})";
+    "shapes":{"odd_even":["单双"]},"total_tolerance":["0","1"],
+    "base_set":"00 05 13 21 34 55 67 76 89 98 12 31 47 80 45 64 15 35 04"})";
 
 struct Cli {
     int status = -1;
@@ -337,43 +335,36 @@ private slots:
             QVERIFY(SchemeDifferences(before[mode], after[mode]).isEmpty());
     }
 
-    void unreadableFilesChangeNothing() {
+    // Files that cannot be read or written: one 错误提示 box saying why, no
+    // panel changed, no half file left.
+    void fileProblemsAreReported() {
         const auto before = allPanels();
         const struct {
+            void (TestSchemes::*run)(const QString&) const;
             QString file;
             QString text;
         } cases[] = {
-            {write(QStringLiteral("large.json"), QByteArray(16 * 1024 * 1024 + 1, ' ')),
+            {&TestSchemes::load,
+             write(QStringLiteral("large.json"), QByteArray(16 * 1024 * 1024 + 1, ' ')),
              QStringLiteral("大于16 MiB")},
-            {path(QStringLiteral("missing.json")), QStringLiteral("找不到文件")},
-            {dir->path(), QStringLiteral("是一个文件夹")},
+            {&TestSchemes::load, path(QStringLiteral("missing.json")),
+             QStringLiteral("找不到文件")},
+            {&TestSchemes::load, dir->path(), QStringLiteral("是一个文件夹")},
+            {&TestSchemes::save, path(QStringLiteral("no/folder/a.json")),
+             QStringLiteral("无法保存文件")},
+            {&TestSchemes::save, dir->path(), QStringLiteral("无法保存文件")},
         };
         for (const auto& c : cases) {
             MessageBox::clearShown();
-            load(c.file);
+            (this->*c.run)(c.file);
             QCOMPARE(MessageBox::shown().size(), 1);
             QCOMPARE(lastBox().title, QStringLiteral("错误提示"));
             QVERIFY2(lastBox().text.contains(c.text), qPrintable(lastBox().text));
         }
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("no"))));
         const auto after = allPanels();
         for (int mode = 0; mode < 3; ++mode)
             QVERIFY(SchemeDifferences(before[mode], after[mode]).isEmpty());
-    }
-
-    void failedSaveIsReported() {
-        for (const QString& file : {path(QStringLiteral("no/such/folder/a.json")), dir->path()}) {
-            MessageBox::clearShown();
-            save(file);
-            QCOMPARE(MessageBox::shown().size(), 1);
-            QCOMPARE(lastBox().title, QStringLiteral("错误提示"));
-            QVERIFY2(lastBox().text.startsWith(QStringLiteral("无法保存文件")),
-                     qPrintable(lastBox().text));
-        }
-        QVERIFY(!QFileInfo::exists(path(QStringLiteral("no"))));
-        // A cancelled dialog saves nothing and says nothing.
-        MessageBox::clearShown();
-        click(QStringLiteral("saveScheme"));
-        QVERIFY(MessageBox::shown().isEmpty());
     }
 
     // Loaded from a file, from another mode, and shrunk: the list the
@@ -541,15 +532,12 @@ private slots:
                     dialog->positionButtons[k]->click();
         QCOMPARE(dialog->pages->currentIndex(), 0);
 
-        const std::string drawBytes = read(draws).toStdString();
-        history::HistoryState state;
-        history::FillHistory(state, history::DataLine::One, history::ReadDrawText(drawBytes).draws);
-        scheme::SchemeBacktestOptions options;
+        QStringList args = {QStringLiteral("backtest"), file, QStringLiteral("--draws"), draws};
         if (!positions.isEmpty())
-            options.positions = history::PositionsFromText(positions.toStdString());
-        const scheme::SchemeBacktest expected = scheme::RunSchemeBacktest(
-            scheme::ParseScheme(bytes.toStdString()), state.draws, options);
-        QCOMPARE(DialogAsText(*dialog), QString::fromStdString(expected.Text(false)));
+            args << QStringLiteral("--positions") << positions;
+        const Cli cli = RunCli(args);
+        QCOMPARE(cli.status, 0);
+        QCOMPARE(DialogAsText(*dialog), cli.out);
         QCOMPARE(dialog->strip->outcomes().size(), std::size_t{14});
         QCOMPARE(dialog->strip->outcomes().front().period, std::string("20260301-014"));
 
