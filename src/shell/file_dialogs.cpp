@@ -93,8 +93,12 @@ void FileDialogs::clearAsked() {
 }
 
 QString WriteWholeFile(const QString& path, const QByteArray& bytes) {
-    if (QFileInfo(path).isDir())
+    const QFileInfo info(path);
+    if (info.isDir())
         return QStringLiteral("无法保存文件“%1”：这是一个文件夹").arg(Shown(path));
+    // A device or a pipe would be replaced by the new file, not written to.
+    if (info.exists() && !info.isFile())
+        return QStringLiteral("无法保存文件“%1”：这不是普通文件").arg(Shown(path));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("无法保存文件“%1”：%2").arg(Shown(path), WriteReason(file.error()));
@@ -114,6 +118,9 @@ QString ReadBoundedFile(const QString& path, std::size_t limit, QByteArray& out)
         return QStringLiteral("找不到文件“%1”").arg(Shown(path));
     if (info.isDir())
         return QStringLiteral("“%1”是一个文件夹，不是文件").arg(Shown(path));
+    // A pipe would hold the window until something writes to it.
+    if (!info.isFile())
+        return QStringLiteral("“%1”不是普通文件").arg(Shown(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("无法读取文件“%1”").arg(Shown(path));

@@ -339,6 +339,8 @@ private slots:
     // panel changed, no half file left.
     void fileProblemsAreReported() {
         const auto before = allPanels();
+        const QString fifo = path(QStringLiteral("pipe.json"));
+        QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {fifo}), 0);
         const struct {
             void (TestSchemes::*run)(const QString&) const;
             QString file;
@@ -353,6 +355,8 @@ private slots:
             {&TestSchemes::save, path(QStringLiteral("no/folder/a.json")),
              QStringLiteral("无法保存文件")},
             {&TestSchemes::save, dir->path(), QStringLiteral("无法保存文件")},
+            {&TestSchemes::load, fifo, QStringLiteral("不是普通文件")},
+            {&TestSchemes::save, fifo, QStringLiteral("不是普通文件")},
         };
         for (const auto& c : cases) {
             MessageBox::clearShown();
@@ -362,6 +366,7 @@ private slots:
             QVERIFY2(lastBox().text.contains(c.text), qPrintable(lastBox().text));
         }
         QVERIFY(!QFileInfo::exists(path(QStringLiteral("no"))));
+        QVERIFY(!QFileInfo(fifo).isFile());
         const auto after = allPanels();
         for (int mode = 0; mode < 3; ++mode)
             QVERIFY(SchemeDifferences(before[mode], after[mode]).isEmpty());
