@@ -1,10 +1,13 @@
 // Renders the window in each mode to PNG, offscreen, so a layout change can
 // be looked at without a display: sorvanta-screenshots OUTPUT_DIR [DRAW_FILE]
+#include "app/backtest_dialog.hpp"
 #include "app/fmain.hpp"
 #include "app/history_source.hpp"
+#include "app/scheme_actions.hpp"
 #include "panels/four_star/four_star_panel.hpp"
 #include "panels/three_star/three_star_panel.hpp"
 #include "panels/verification/verification_strip.hpp"
+#include "scheme/scheme.hpp"
 #include "shell/description_window.hpp"
 #include "shell/help_topics.hpp"
 #include "shell/text_boxes.hpp"
@@ -78,6 +81,18 @@ int main(int argc, char** argv) {
         std::printf("%s\n", qPrintable(path));
     }
 
+    // The scheme backtest before any draw is stored: it offers the import.
+    window.switchMode(2);
+    window.schemeActions()->showBacktest();
+    settle(50);
+    {
+        auto* dialog = window.schemeActions()->backtestDialog();
+        const QString shot = QDir(outDir).filePath(QStringLiteral("backtest-dialog-no-draws.png"));
+        dialog->grab().save(shot);
+        std::printf("%s\n", qPrintable(shot));
+        dialog->hide();
+    }
+
     // The strip with the sample draws, a backtest and an extraction.
 #ifdef SORVANTA_SAMPLE_DRAWS
     const QString drawFile =
@@ -100,6 +115,22 @@ int main(int argc, char** argv) {
             widget->grab().save(path);
             std::printf("%s\n", qPrintable(path));
         }
+        // The scheme backtest of a four-star panel with a few groups on,
+        // over the same draws.
+        window.fourStar()->writeInput(
+            sorvanta::scheme::ParseScheme(
+                R"({"format":"sorvanta-scheme","version":1,"mode":"four","conditions":{
+                    "kill_sums":"00 01 02 03 34 35 36","kill_spans":"01","kill_ac":"1",
+                    "ratio_big_small":["0:4","4:0"],"ratio_tolerance":["0","0"],
+                    "special_shapes":["上山","下山"],"total_tolerance":["0","0"]}})")
+                .four());
+        window.schemeActions()->showBacktest();
+        settle(100);
+        auto* dialog = window.schemeActions()->backtestDialog();
+        const QString shot = QDir(outDir).filePath(QStringLiteral("backtest-dialog.png"));
+        dialog->grab().save(shot);
+        std::printf("%s\n", qPrintable(shot));
+        dialog->hide();
     }
     // The description window with the banker-code illustration.
     sorvanta::ui::Fsm description(&window);

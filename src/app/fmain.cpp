@@ -1,9 +1,11 @@
 #include "app/fmain.hpp"
 
 #include "app/data_source_dialog.hpp"
+#include "app/scheme_actions.hpp"
 #include "app/single_instance.hpp"
 #include "app/startup.hpp"
 #include "common/help_index.hpp"
+#include "panels/export_button.hpp"
 #include "panels/four_star/four_star_commands.hpp"
 #include "panels/four_star/four_star_panel.hpp"
 #include "panels/mode_commands.hpp"
@@ -140,6 +142,7 @@ Fmain::Fmain(HistorySourceOptions history, QWidget* parent) : QWidget(parent) {
     });
 
     buildHistory(std::move(history));
+    buildSchemeActions();
 
     Frame_jindu_ = new QGroupBox(QStringLiteral("正在过滤中，请稍等。。。"), this);
     Frame_jindu_->setObjectName(QStringLiteral("Frame_jindu"));
@@ -191,7 +194,9 @@ Fmain::Fmain(HistorySourceOptions history, QWidget* parent) : QWidget(parent) {
 
 Fmain::~Fmain() {
     // The draw table is a member and goes before the children: nothing that
-    // writes to it may outlive it.
+    // writes to it or reads it may outlive it.
+    delete schemeActions_;
+    schemeActions_ = nullptr;
     delete historySource_;
     historySource_ = nullptr;
     strip_->disconnect();
@@ -220,6 +225,77 @@ void Fmain::buildHistory(HistorySourceOptions options) {
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->open();
     });
+}
+
+void Fmain::buildSchemeActions() {
+    schemeActions_ = new SchemeActions(*this);
+    const struct {
+        QPushButton** button;
+        const char* name;
+        const char* caption;
+        void (SchemeActions::*run)();
+    } buttons[] = {
+        {&saveSchemeButton_, "saveScheme", "保存方案", &SchemeActions::saveScheme},
+        {&loadSchemeButton_, "loadScheme", "载入方案", &SchemeActions::loadScheme},
+        {&backtestButton_, "schemeBacktest", "方案回测", &SchemeActions::showBacktest},
+    };
+    for (const auto& b : buttons) {
+        // Flat like the mode buttons beside them, and as small: in two-star
+        // mode all three fit between the mode buttons and the strip.
+        auto* button = new FlatButton(QString::fromUtf8(b.caption), this);
+        button->setObjectName(QString::fromLatin1(b.name));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, button, run = b.run] {
+            RunCommandGuarded(button, 0, [this, run](int) { (schemeActions_->*run)(); });
+        });
+        *b.button = button;
+    }
+    // A dropped file counts as a press of "载入方案", so it waits for no
+    // command and no command waits for it.
+    connect(schemeActions_, &SchemeActions::schemeDropped, this, [this](const QString& path) {
+        RunCommandGuarded(loadSchemeButton_, 0,
+                          [this, path](int) { schemeActions_->loadSchemeFile(path); });
+    });
+
+    for (const bool twoThreeStar : {false, true}) {
+        auto* group = new QButtonGroup(this);
+        group->setExclusive(false);
+        const QMap<int, QWidget*> exports =
+            controls_.array(twoThreeStar ? kExportBesideTwoThreeStar : kExportBesideFourStar);
+        for (auto it = exports.begin(); it != exports.end(); ++it)
+            group->addButton(qobject_cast<QPushButton*>(it.value()), it.key());
+        connect(group, &QButtonGroup::idClicked, this, [this, group, twoThreeStar](int index) {
+            RunCommandGuarded(qobject_cast<QPushButton*>(group->button(index)), index,
+                              [this, twoThreeStar](int i) {
+                                  schemeActions_->exportNumbers(copiedNumbers(twoThreeStar, i));
+                              });
+        });
+    }
+}
+
+QString Fmain::copiedNumbers(bool twoThreeStar, int index) const {
+    if (twoThreeStar) {
+        const ModeCommands* commands = index <= 13 ? threeStarCommands_ : twoStarCommands_;
+        return commands ? commands->copiedNumbers(index) : QString();
+    }
+    return index <= 9 ? fourStarCommands_->copiedNumbers(index)
+                      : verificationCommands_->copiedNumbers(index);
+}
+
+void Fmain::placeSchemeButtons(int mode) {
+    // After the mode buttons, as far as the panel of the narrowest mode
+    // reaches: the strip begins there.
+    const int top = C_ding_[0]->y();
+    const int height = C_ding_[0]->height();
+    const int end = twips(panelWidth(mode) + kMargin) - 4;
+    const int gap = twips(30);
+    int x = C_ding_[2]->geometry().right() + 1 + twips(60);
+    const int share = (end - x - 2 * gap) / 3;
+    for (QPushButton* button : {saveSchemeButton_, loadSchemeButton_, backtestButton_}) {
+        const int width = qMax(button->minimumSizeHint().width(), qMin(twips(1200), share));
+        button->setGeometry(x, top, width, height);
+        x += width + gap;
+    }
 }
 
 const four::FourStarState& Fmain::fourStarState() const {
@@ -256,6 +332,7 @@ void Fmain::placeForMode(int mode) {
     // The wider panels behind the current one reach under the strip; it
     // must stay on top of them, and the progress frame on top of all.
     strip_->raise();
+    placeSchemeButtons(mode);
     Frame_jindu_->move(stripX, twips(3300));
     Frame_jindu_->raise();
     setFixedSize(twips(width), windowHeight_);

@@ -24,6 +24,7 @@ class ColourButton;
 class FourStarCommands;
 class ModeCommands;
 class FourStarPanel;
+class SchemeActions;
 class VerificationCommands;
 class SingleInstance;
 class VerificationStrip;
@@ -50,6 +51,7 @@ public:
     const history::HistoryState& historyState() const { return history_; }
     HistorySource* historySource() const { return historySource_; }
     VerificationCommands* verificationCommands() const { return verificationCommands_; }
+    SchemeActions* schemeActions() const { return schemeActions_; }
 
     // Widths in twips: the mode's panel, then the strip, then a margin.
     static int panelWidth(int mode);
@@ -105,6 +107,12 @@ private:
     // error inside one is shown, never let through.
     void RunTwoThreeStarCommand(int index);
     void runModeButton(ModeCommands* commands, void (ModeCommands::*what)(int), int index);
+    // The scheme buttons of the top bar and every "导出号码" of the panels.
+    void buildSchemeActions();
+    void placeSchemeButtons(int mode);
+    // What copy button `index` of C_guolv_ks (`twoThreeStar` false) or of
+    // C_2x3x_gn copies, for the "导出号码" beside it.
+    QString copiedNumbers(bool twoThreeStar, int index) const;
 
     ControlRegistry controls_;
     FourStarCommands* fourStarCommands_ = nullptr;
@@ -129,6 +137,10 @@ private:
     void buildHistory(HistorySourceOptions options);
     ModeCommands* twoStarCommands_ = nullptr;
     ModeCommands* threeStarCommands_ = nullptr;
+    SchemeActions* schemeActions_ = nullptr;
+    QPushButton* saveSchemeButton_ = nullptr;
+    QPushButton* loadSchemeButton_ = nullptr;
+    QPushButton* backtestButton_ = nullptr;
     HelpTopics help_;
     SingleInstance* instance_ = nullptr;
     bool commandRunning_ = false;

@@ -41,7 +41,8 @@ void FourStarCommands::run(int index) {
         runShrink();
         break;
     case 1:
-        data_cp(QString::fromStdString(state_.SurvivorText), &panel_);
+    case 5:
+        data_cp(copiedNumbers(index), &panel_);
         break;
     case 2:
         runShrink();
@@ -54,9 +55,6 @@ void FourStarCommands::run(int index) {
     case 4:
         invertResult();
         break;
-    case 5:
-        data_cp(panel_.T_jj[2]->text(), &panel_);
-        break;
     case 6:
     case 7:
     case 8:
@@ -66,6 +64,14 @@ void FourStarCommands::run(int index) {
     default:
         break;
     }
+}
+
+QString FourStarCommands::copiedNumbers(int index) const {
+    if (index == 1)
+        return QString::fromStdString(state_.SurvivorText);
+    if (index == 5)
+        return panel_.T_jj[2]->text();
+    return {};
 }
 
 void FourStarCommands::runClear(int code) {

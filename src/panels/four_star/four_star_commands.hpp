@@ -3,6 +3,7 @@
 #include "engine4/candidate_set.hpp"
 
 #include <QObject>
+#include <QString>
 
 #include <functional>
 #include <vector>
@@ -28,6 +29,9 @@ public:
 
     void run(int index);     // C_guolv_ks 0..9
     void runClear(int code); // C_cls 0..35
+    // What the copy button C_guolv_ks `index` (1 or 5) puts on the
+    // clipboard, and its "导出号码" saves; the empty text for others.
+    QString copiedNumbers(int index) const;
     // Empties the four-star result: list, count and the survivor text the
     // copy command and the win check read, so none of them acts on a result
     // that is no longer shown.

@@ -1,6 +1,7 @@
 #include "panels/four_star/four_star_panel.hpp"
 
 #include "engine4/pipeline.hpp"
+#include "panels/export_button.hpp"
 #include "shell/base_number_box.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
@@ -237,6 +238,7 @@ void FourStarPanel::buildIntersectionPage(QButtonGroup* commands) {
         commands->addButton(b, tool.index);
         buttons->addWidget(b);
     }
+    buttons->addWidget(AddExportButton(controls_, kExportBesideFourStar, 5, page));
     grid->addLayout(buttons, 0, 3, 2, 1);
 }
 
@@ -304,9 +306,10 @@ QWidget* FourStarPanel::buildResultArea(QButtonGroup* commands) {
     big.setPointSizeF(big.pointSizeF() + 1);
     start->setFont(big);
     addCommand(1, QStringLiteral("复制号码"), 1, 0, 1);
-    addCommand(2, QStringLiteral("转为组选"), 1, 1, 1);
-    addCommand(4, QStringLiteral("反选"), 2, 0, 1);
-    addCommand(3, QStringLiteral("清空条件"), 2, 1, 1);
+    grid->addWidget(AddExportButton(controls_, kExportBesideFourStar, 1, area), 1, 1);
+    addCommand(2, QStringLiteral("转为组选"), 2, 0, 1);
+    addCommand(4, QStringLiteral("反选"), 2, 1, 1);
+    addCommand(3, QStringLiteral("清空条件"), 3, 0, 2);
     invertButton = controls_.at<ColourButton>(QStringLiteral("C_guolv_ks"), 4);
     v->addLayout(grid);
 

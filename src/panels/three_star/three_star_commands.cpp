@@ -45,7 +45,8 @@ void ThreeStarCommands::run(int index) {
         shrink();
         break;
     case C::Copy:
-        data_cp(panel_.resultBox->toPlainText(), &panel_);
+    case C::CopyIntersection:
+        data_cp(copiedNumbers(index), &panel_);
         break;
     case C::Invert:
         invert();
@@ -65,9 +66,6 @@ void ThreeStarCommands::run(int index) {
     case C::BWithoutA:
         combine(index);
         break;
-    case C::CopyIntersection:
-        data_cp(panel_.boxText(12), &panel_);
-        break;
     case C::AddMatchRule:
         addMatchRule();
         break;
@@ -75,6 +73,15 @@ void ThreeStarCommands::run(int index) {
         deleteMatchRules();
         break;
     }
+}
+
+QString ThreeStarCommands::copiedNumbers(int index) const {
+    using C = three::ThreeStarCommand;
+    if (index == static_cast<int>(C::Copy))
+        return panel_.resultBox->toPlainText();
+    if (index == static_cast<int>(C::CopyIntersection))
+        return panel_.boxText(12);
+    return {};
 }
 
 void ThreeStarCommands::runClear(int code) {

@@ -24,6 +24,7 @@ public:
     void run(int index) override;
     void runClear(int code) override;
     void runSelectAll(int code) override;
+    QString copiedNumbers(int index) const override; // 1 or 11
 
     const three::ThreeStarState& state() const { return *state_; }
 

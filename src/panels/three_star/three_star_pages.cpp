@@ -4,6 +4,7 @@
 #include "panels/three_star/three_star_panel.hpp"
 
 #include "engine23/three_star_captions.hpp"
+#include "panels/export_button.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
 #include "shell/range_control.hpp"
@@ -109,6 +110,7 @@ void ThreeStarPanel::buildIntersectionPage() {
             buttons->addStretch(1);
         buttons->addWidget(addCommand(index, frame));
     }
+    buttons->addWidget(AddExportButton(controls_, kExportBesideTwoThreeStar, 11, frame));
     grid->addLayout(buttons, 0, 3, 2, 1);
 }
 

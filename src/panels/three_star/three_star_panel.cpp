@@ -9,6 +9,7 @@
 #include "engine23/three_star_captions.hpp"
 #include "engine23/three_star_commands.hpp"
 #include "engine23/three_star_pipeline.hpp"
+#include "panels/export_button.hpp"
 #include "shell/clear_button.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
@@ -257,9 +258,10 @@ QWidget* ThreeStarPanel::buildSideColumn() {
     start->setFont(big);
     grid->addWidget(start, 0, 0, 1, 2);
     grid->addWidget(addCommand(1, column), 1, 0);
-    grid->addWidget(addCommand(2, column), 1, 1);
-    grid->addWidget(addCommand(3, column), 2, 0);
-    grid->addWidget(addCommand(4, column), 2, 1);
+    grid->addWidget(AddExportButton(controls_, kExportBesideTwoThreeStar, 1, column), 1, 1);
+    grid->addWidget(addCommand(2, column), 2, 0);
+    grid->addWidget(addCommand(3, column), 2, 1);
+    grid->addWidget(addCommand(4, column), 3, 0, 1, 2);
     v->addLayout(grid);
 
     auto* winRow = new QHBoxLayout;

@@ -15,7 +15,7 @@ void TwoStarCommands::run(int index) {
         show(two::RunTwoStarShrink(panel_.readInput(), state_));
         break;
     case 15:
-        data_cp(panel_.resultText(), &panel_);
+        data_cp(copiedNumbers(index), &panel_);
         break;
     case 16:
         show(two::ConvertTwoStarToGroup(panel_.readInput(), state_));
@@ -29,6 +29,10 @@ void TwoStarCommands::run(int index) {
     default:
         break;
     }
+}
+
+QString TwoStarCommands::copiedNumbers(int index) const {
+    return index == 15 ? panel_.resultText() : QString();
 }
 
 void TwoStarCommands::runClear(int code) {

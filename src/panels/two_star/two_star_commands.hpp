@@ -20,6 +20,7 @@ public:
     void run(int index) override;
     void runClear(int code) override;
     void runSelectAll(int code) override;
+    QString copiedNumbers(int index) const override; // 15
 
 private:
     void show(const two::TwoStarResult& result);

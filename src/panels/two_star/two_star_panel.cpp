@@ -2,6 +2,7 @@
 
 #include "panels/two_star/two_star_bindings.hpp"
 
+#include "panels/export_button.hpp"
 #include "shell/clear_button.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
@@ -467,9 +468,10 @@ QWidget* TwoStarPanel::buildResultArea() {
     big.setPointSizeF(big.pointSizeF() + 1);
     start->setFont(big);
     addCommand(15, "复制号码", 1, 0, 1);
-    addCommand(16, "转为组选", 1, 1, 1);
-    addCommand(18, "反选", 2, 0, 1);
-    addCommand(17, "清空条件", 2, 1, 1);
+    grid->addWidget(AddExportButton(controls_, kExportBesideTwoThreeStar, 15, area), 1, 1);
+    addCommand(16, "转为组选", 2, 0, 1);
+    addCommand(18, "反选", 2, 1, 1);
+    addCommand(17, "清空条件", 3, 0, 2);
     side->addLayout(grid);
     side->addStretch(1);
     h->addLayout(side);

@@ -27,6 +27,10 @@ VerificationCommands::VerificationCommands(VerificationStrip& strip, ControlRegi
                                            history::HistoryState& history, QObject* parent)
     : QObject(parent), strip_(strip), controls_(controls), history_(history) {}
 
+QString VerificationCommands::copiedNumbers(int index) const {
+    return index == 14 ? strip_.extractBox->text() : QString();
+}
+
 void VerificationCommands::run(int index) {
     switch (index) {
     case 10:
@@ -43,7 +47,7 @@ void VerificationCommands::run(int index) {
         ExtractPastNumbers();
         break;
     case 14:
-        data_cp(strip_.extractBox->text(), &strip_);
+        data_cp(copiedNumbers(index), &strip_);
         break;
     default:
         break;

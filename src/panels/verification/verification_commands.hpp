@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class QWidget;
 
@@ -24,6 +25,9 @@ public:
                          history::HistoryState& history, QObject* parent = nullptr);
 
     void run(int index); // C_guolv_ks 10..14
+    // What the copy button C_guolv_ks 14 puts on the clipboard, and its
+    // "导出号码" saves; the empty text for other elements.
+    QString copiedNumbers(int index) const;
 
     // List1 from the table with the marks of the last backtest.
     void ShowDrawHistory();

@@ -4,10 +4,12 @@
 #include "history/draw_history.hpp"
 #include "history/extraction.hpp"
 #include "history/omission.hpp"
+#include "panels/export_button.hpp"
 #include "reset/condition_reset.hpp"
 #include "shell/clear_button.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
+#include "shell/file_dialogs.hpp"
 #include "shell/help_button.hpp"
 #include "shell/message_box.hpp"
 #include "shell/mycode.hpp"
@@ -18,7 +20,6 @@
 #include <QButtonGroup>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileDialog>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -251,6 +252,8 @@ VerificationStrip::VerificationStrip(ControlRegistry& controls, QButtonGroup* co
     L_zs[1] = new QLabel(QStringLiteral("0"), extract);
     controls_.add(QStringLiteral("L_zs"), 1, L_zs[1]);
     extractCount->addWidget(L_zs[1], 1);
+    // Under "复制号码": the row above has no room for a third button.
+    extractCount->addWidget(AddExportButton(controls_, kExportBesideFourStar, 14, extract));
     extractCount->addWidget(
         AddClearButton(controls_, clearButtons, 30, ClearButtonCaption(30), extract));
     ev->addLayout(extractCount);
@@ -261,9 +264,10 @@ VerificationStrip::VerificationStrip(ControlRegistry& controls, QButtonGroup* co
     v->addWidget(extract);
 
     chooseFile_ = [this] {
-        return QFileDialog::getOpenFileName(
-            this, QStringLiteral("导入开奖"), QString(),
-            QStringLiteral("开奖数据 (*.txt *.csv *.htm *.html);;所有文件 (*)"));
+        return FileDialogs::openFile(
+            this, QStringLiteral("导入开奖"),
+            QStringLiteral("开奖数据 (*.txt *.csv *.htm *.html);;所有文件 (*)"),
+            QStringLiteral("draws"));
     };
     DrawOmissionGrid();
 }
