@@ -180,7 +180,7 @@ std::vector<BrokenGroupRule> ReadBrokenGroupRules(std::string_view box) {
         if (equals == std::string_view::npos || equals == 0)
             continue;
         BrokenGroupRule rule;
-        // Ruling 8: the groups are the text before the first "=" split at
+        // The groups are the text before the first "=" split at
         // "-" (an empty one holds nothing; past the 21st they are dropped),
         // the counts every digit after it.
         int group = 0;

@@ -58,7 +58,7 @@ TEST(ThreeStarPositionMatch, EveryComparison) {
          [](int h, int t, int) {
              return h != t;
          }},
-        // Ruling 9: the same position on both sides is evaluated as written.
+        // The same position on both sides is evaluated as written.
         {"百等于百",
          [](int, int, int) {
              return true;
@@ -165,7 +165,7 @@ TEST(ThreeStarBrokenGroups, Cases) {
         {"blanks and junk removed", " 0 - 1 = 1 a", Failing([](int n) {
              return GroupsHit(n, {"0", "1"}) != 1;
          })},
-        // Ruling 8: counts are every digit after the first "=".
+        // The counts are every digit after the first "=".
         {"second = is ignored", "0-1=1=2", Failing([](int n) {
              const int k = GroupsHit(n, {"0", "1"});
              return k != 1 && k != 2;
