@@ -21,7 +21,6 @@
 #include "scheme/run_scheme.hpp"
 #include "shell/accessible_names.hpp"
 #include "shell/base_number_box.hpp"
-#include "shell/colour_button.hpp"
 #include "shell/description_window.hpp"
 #include "shell/either_or_switch.hpp"
 #include "shell/message_box.hpp"
@@ -30,7 +29,6 @@
 #include "shell/text_boxes.hpp"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -962,6 +960,14 @@ private:
             fault = checkFourStarList();
         ui::MessageBox::clearShown();
         return fault;
+    }
+
+public:
+    // A long run outlasts the test library's five minutes a test function;
+    // the suite's own watchdog tells a frozen window from a long run.
+    static void initMain() {
+        if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+            qputenv("QTEST_FUNCTION_TIMEOUT", "86400000");
     }
 
 private slots:
