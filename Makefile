@@ -11,7 +11,7 @@ DEBIAN_PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins libgl-dev \
 
 SOURCES = $(shell git ls-files '*.cpp' '*.hpp' 2>/dev/null || find src tests bench tools -name '*.[ch]pp')
 
-.PHONY: deps run test bench screenshots format format-check install-local
+.PHONY: deps run test bench screenshots format format-check install-local monkey
 
 deps:
 	@missing=""; \
@@ -63,6 +63,15 @@ screenshots: deps
 	  LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 QT_SCALE_FACTOR=$$scale QT_QPA_PLATFORM=offscreen \
 	    $(BUILD)/release/sorvanta-screenshots screenshots/zh_CN-$${scale}x; \
 	done
+
+# The whole window under a long seeded run of random gestures, e.g.
+# `make monkey SEED=7 EVENTS=50000` (defaults: the suite's own).
+monkey: deps
+	cmake -S . -B $(BUILD)/monkey -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD)/monkey -j$(JOBS) --target ui_test_monkey
+	cd $(BUILD)/monkey/tests && QT_QPA_PLATFORM=offscreen XDG_DATA_HOME=$$PWD/ui-home/data \
+	  XDG_CONFIG_HOME=$$PWD/ui-home/config MONKEY_SEED=$(SEED) MONKEY_EVENTS=$(EVENTS) \
+	  ./ui_test_monkey randomGestures
 
 format: deps
 	clang-format -i $(SOURCES)

@@ -11,6 +11,7 @@
 #include "panels/mode_commands.hpp"
 #include "panels/verification/verification_commands.hpp"
 #include "panels/verification/verification_strip.hpp"
+#include "shell/accessible_names.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/description_window.hpp"
 #include "shell/message_box.hpp"
@@ -179,6 +180,7 @@ Fmain::Fmain(HistorySourceOptions history, QWidget* parent) : QWidget(parent) {
                                 panelHeight_);
     // Until start-up places the window for its mode, lay out four-star.
     placeForMode(2);
+    NameControls(this);
 
     quit_ = [] {
         QCoreApplication::exit(0);

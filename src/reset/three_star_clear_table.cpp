@@ -30,7 +30,8 @@ constexpr ClearRow kClearRows[] = {
     {15, "C_3x_chu", 66, 77, B::Grey},   {16, "C_3x_sha", 132, 141, B::Grey},
     {17, "C_3x_sha", 142, 168, B::Grey}, {18, "T_3x_ip", 1, 2, B::Empty},
     {19, "T_3x_ip", 10, 10, B::Empty},   {19, "T_3x_ip", 12, 12, B::Empty},
-    {20, "T_3x_ip", 11, 12, B::Empty},   {21, "C_3x_chu", 78, 111, B::Grey},
+    {19, "Lzhushu", 2, 2, B::Text, "0"}, {20, "T_3x_ip", 11, 12, B::Empty},
+    {20, "Lzhushu", 2, 2, B::Text, "0"}, {21, "C_3x_chu", 78, 111, B::Grey},
     {22, "C_3x_chu", 112, 131, B::Grey}, {22, "T_lm_he", 0, 14, B::Text, kPairSum},
 };
 

@@ -237,15 +237,20 @@ private slots:
         COMPARE_INPUT(panel->readInput(), applied(rich, expected));
     }
 
+    // The count goes with the result: an empty result never counts 1.
     void intersectionClearsEmptyTheirBoxAndTheResult() {
         for (int box : {10, 11, 12})
             panel->setBoxText(box, QStringLiteral("123"));
+        panel->intersectionCount->setText(QStringLiteral("1"));
         click(QStringLiteral("C_3x_cls_19"));
         QCOMPARE(QStringList({panel->boxText(10), panel->boxText(11), panel->boxText(12)}),
                  QStringList({QString(), QStringLiteral("123"), QString()}));
+        QCOMPARE(panel->intersectionCount->text(), QStringLiteral("0"));
         panel->setBoxText(12, QStringLiteral("456"));
+        panel->intersectionCount->setText(QStringLiteral("1"));
         click(QStringLiteral("C_3x_cls_20"));
         QVERIFY(panel->boxText(11).isEmpty() && panel->boxText(12).isEmpty());
+        QCOMPARE(panel->intersectionCount->text(), QStringLiteral("0"));
     }
 
     void bankerClearChoosesOneEvenAfterThree() {

@@ -152,6 +152,7 @@ QWidget* ThreeStarPanel::buildPageStack() {
         page->setFrameShape(QFrame::StyledPanel);
         page->setAutoFillBackground(true);
         controls_.add(QStringLiteral("C_3x_nei"), i, page);
+        page->setAccessibleName(QString::fromUtf8(kPageCaptions[i]));
         pages.insert(i, page);
     }
     buildMainPage();
