@@ -4,12 +4,41 @@
 #include <QPlainTextEdit>
 #include <QStringList>
 
+#include <optional>
+
 namespace sorvanta::ui {
+
+// An edit too long for a box's own undo history, taken in one step: what the
+// box held before and after it, so that Ctrl+Z and Ctrl+Y can swap the two.
+class LongEditSteps {
+public:
+    struct Step {
+        QString before;
+        QString after;
+        qsizetype start = 0; // the replaced selection, in `before`
+        qsizetype end = 0;
+        qsizetype cursor = 0; // where the edit left the cursor, in `after`
+    };
+    void record(Step step);
+    // The step Ctrl+Z would take back (Ctrl+Y do again) while the box shows
+    // `current`; none once the box shows anything else.
+    const Step* undoable(const QString& current) const;
+    const Step* redoable(const QString& current) const;
+    void undone();
+    void redone();
+
+private:
+    std::optional<Step> undo_;
+    std::optional<Step> redo_;
+};
 
 // Text boxes of the condition panels: a double-click empties them, which is
 // how players clear a box (and its "双击清空" hint) in one gesture. A box
 // given its hint selects the whole hint when it takes the focus, so typing
 // replaces the hint instead of landing in the middle of it.
+//
+// Every way text gets in (Ctrl+V, the menu's 粘贴, a middle click, a drop)
+// takes it whole or refuses it with a message, and the box keeps its text.
 class TextBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -19,6 +48,10 @@ public:
     // The texts the box shows as its hint (its starting text and the one a
     // reset puts back).
     void setHints(const QStringList& hints) { hints_ = hints; }
+    // Ctrl+Z and Ctrl+Y: the document's own history first, then a long
+    // paste.
+    void undoEdit();
+    void redoEdit();
 
 signals:
     void emptiedByDoubleClick();
@@ -26,12 +59,24 @@ signals:
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
-    // A paste that would make the box longer than it may hold is refused
-    // with a message, and the box keeps its text; nothing is cut.
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
 
 private:
+    bool admits(qsizetype pasted, qsizetype replaced, bool afterDrop);
+    void takeLongPaste(const QMimeData* source);
+    void showRaw(const QString& raw, qsizetype anchor, qsizetype position);
+    const LongEditSteps::Step* undoableStep() const;
+    const LongEditSteps::Step* redoableStep() const;
+    void keepWrappingFast(int position, int removed, int added);
+    void wrapAnywhere(bool on);
+
     QStringList hints_;
+    LongEditSteps longEdits_;
+    bool inDrop_ = false;
+    QTextOption::WrapMode ownWrap_ = QTextOption::WrapAtWordBoundaryOrAnywhere;
 };
 
 class LineBox : public QLineEdit {
@@ -41,14 +86,28 @@ public:
     // The texts the box shows as its hint (its starting text and the one a
     // reset puts back).
     void setHints(const QStringList& hints) { hints_ = hints; }
+    // Ctrl+Z and Ctrl+Y: the line's own history first, then a long edit.
+    void undoEdit();
+    void redoEdit();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    bool admits(qsizetype pasted, qsizetype replaced, bool afterDrop);
+    // True when `pasted` was refused, or taken here as one long edit; false
+    // leaves it to the line's own paste.
+    bool refusedOrTaken(const QString& pasted);
+    void replace(qsizetype start, qsizetype end, const QString& with);
+    void removeSelection();
+
     QStringList hints_;
+    LongEditSteps longEdits_;
 };
 
 // The message a refused paste shows, under "温馨提示".
