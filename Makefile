@@ -55,11 +55,11 @@ bench: deps
 # Fuzzing: every fuzz/fuzz_*.cpp target for SECONDS each, one after another,
 # with clang, libFuzzer, ASan and UBSan over the target and every library it
 # links. Each target starts from fuzz/corpus/<target>/ and the corpus is then
-# merged down to the inputs that reach its code: the named inputs (seeds,
-# crash reproducers) always stay, found ones are kept under their hash only
-# while they add coverage. fuzz/<name>.dict is the target's dictionary when
-# there is one. A crash, a leak, an abort or a timeout fails
-# the run and leaves the input in $(BUILD)/fuzz/crashes/<target>/; replay it
+# merged down to a small set of inputs that reach all the code it reached: the
+# named inputs (seeds, crash reproducers) always stay, found ones are kept
+# under their hash only while they add coverage. fuzz/<name>.dict is the
+# target's dictionary when there is one. A crash, a leak, an abort or a
+# timeout fails the run and leaves the input in $(BUILD)/fuzz/crashes/<target>/; replay it
 # with any build's reproducer: build/test/fuzz/<target> FILE.
 #   make fuzz SECONDS=600 FUZZ_TARGETS="fuzz_scheme fuzz_draw_text"
 SECONDS ?= 60
@@ -92,7 +92,7 @@ fuzz: deps
 	  rm -rf $$merged; mkdir -p $$merged; \
 	  find $$corpus -maxdepth 1 -type f -regextype posix-extended ! -regex '.*/[0-9a-f]{40}' \
 	    -exec cp {} $$merged \; ; \
-	  if nice $(FUZZ_BUILD)/fuzz/$$t "$${args[@]}" -merge=1 $$merged $$corpus $$found > $$log.merge 2>&1; then \
+	  if nice $(FUZZ_BUILD)/fuzz/$$t "$${args[@]}" -set_cover_merge=1 $$merged $$corpus $$found > $$log.merge 2>&1; then \
 	    rm -rf $$corpus && mv $$merged $$corpus; \
 	  else \
 	    echo "merge of $$t failed, see $$log.merge"; failed="$$failed $$t(merge)"; \
