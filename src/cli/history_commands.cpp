@@ -1,5 +1,6 @@
 #include "cli/history_commands.hpp"
 
+#include "cli/backtest_command.hpp"
 #include "cli/cli_io.hpp"
 #include "common/limits.hpp"
 
@@ -76,34 +77,13 @@ StoreToRead OpenStoreToRead(const HistoryCommands& c) {
     return opened;
 }
 
-// The draws a command works on, put into the table as the history source
-// puts them: from a draw file when one is given, else from the store. A
-// store file that does not exist yet holds no draws; it is not created.
-int LoadHistory(const HistoryCommands& c, HistoryState& state) {
-    const DataLine line = *DataLineFromNumber(c.line);
-    if (!c.drawsFile.empty()) {
-        DrawTextRead read;
-        if (const int status = ReadDrawFile(c.drawsFile, read))
-            return status;
-        FillHistory(state, line, read.draws);
-        return 0;
-    }
-    const StoreToRead opened = OpenStoreToRead(c);
-    if (opened.status || !opened.store)
-        return opened.status;
-    StoreError error;
-    if (FillHistoryFromStore(*opened.store, *LotteryFromCode(c.lottery), line, state, error) < 0)
-        return Fail(StoreFailure(opened.path, error));
-    return 0;
-}
-
 std::optional<PositionSelection> Positions(const HistoryCommands& c) {
     return PositionsFromText(c.positions);
 }
 
 int CheckSource(const HistoryCommands& c) {
-    if (c.drawsFile.empty() == c.lottery.empty())
-        return Fail("give either --draws FILE or --lottery cq|xj|tj");
+    if (const int status = CheckDrawSource(c))
+        return status;
     if (!Positions(c))
         return Fail("--positions must name positions among 万千百十个, each once: '" + c.positions +
                     "'");
@@ -196,6 +176,30 @@ void AddLotteryAndLine(CLI::App* command, HistoryCommands& c, bool required) {
 
 } // namespace
 
+int CheckDrawSource(const HistoryCommands& c) {
+    if (c.drawsFile.empty() == c.lottery.empty())
+        return Fail("give either --draws FILE or --lottery cq|xj|tj");
+    return 0;
+}
+
+int LoadHistory(const HistoryCommands& c, HistoryState& state) {
+    const DataLine line = *DataLineFromNumber(c.line);
+    if (!c.drawsFile.empty()) {
+        DrawTextRead read;
+        if (const int status = ReadDrawFile(c.drawsFile, read))
+            return status;
+        FillHistory(state, line, read.draws);
+        return 0;
+    }
+    const StoreToRead opened = OpenStoreToRead(c);
+    if (opened.status || !opened.store)
+        return opened.status;
+    StoreError error;
+    if (FillHistoryFromStore(*opened.store, *LotteryFromCode(c.lottery), line, state, error) < 0)
+        return Fail(StoreFailure(opened.path, error));
+    return 0;
+}
+
 std::unique_ptr<HistoryCommands> AddHistoryCommands(CLI::App& app) {
     auto c = std::make_unique<HistoryCommands>();
 
@@ -228,6 +232,20 @@ std::unique_ptr<HistoryCommands> AddHistoryCommands(CLI::App& app) {
     c->extract->add_option("--draws", c->drawsFile, "Read the draws from this file, not the store");
     AddLotteryAndLine(c->extract, *c, false);
     AddStore(c->extract, *c);
+
+    c->backtest = app.add_subcommand(
+        "backtest", "Run a scheme and look up past draws among its survivors (方案回测)");
+    c->backtest->add_option("SCHEME", c->scheme, "Scheme file (JSON), or - for standard input")
+        ->required();
+    c->backtest->add_option("--draws", c->drawsFile,
+                            "Read the draws from this file, not the store");
+    AddLotteryAndLine(c->backtest, *c, false);
+    c->backtest->add_option("--last", c->last,
+                            "At most this many draws, latest first (below 1: 1)");
+    c->backtest->add_option("--positions", c->positions,
+                            "Positions of the winning number (default: the mode's last ones)");
+    c->backtest->add_flag("--details", c->details, "Also print one line per draw");
+    AddStore(c->backtest, *c);
     return c;
 }
 
@@ -240,6 +258,8 @@ std::optional<int> RunHistoryCommands(const HistoryCommands& c) {
         return RunVerify(c);
     if (c.extract->parsed())
         return RunExtract(c);
+    if (c.backtest->parsed())
+        return RunBacktestCommand(c);
     return std::nullopt;
 }
 

@@ -1,8 +1,9 @@
 // sorvanta-cli: runs a saved scheme headless and prints the list the window's
-// copy button would put on the clipboard.
+// copy button would put on the clipboard, backtests a scheme on past draws,
+// and imports, lists, verifies and extracts the draw history.
+#include "cli/backtest_command.hpp"
 #include "cli/cli_io.hpp"
 #include "cli/history_commands.hpp"
-#include "common/limits.hpp"
 #include "scheme/run_scheme.hpp"
 
 #include <CLI/CLI.hpp>
@@ -22,18 +23,9 @@ struct ShrinkOptions {
 };
 
 int RunShrink(const ShrinkOptions& options) {
-    std::string text;
-    std::string error;
-    if (!sorvanta::cli::ReadBounded(options.path, sorvanta::kMaxSchemeBytes, text, error))
-        return Die(error);
-
     sorvanta::scheme::Scheme scheme;
-    try {
-        scheme = sorvanta::scheme::ParseScheme(text);
-    } catch (const sorvanta::scheme::SchemeError& e) {
-        const std::string name = options.path == "-" ? "(stdin)" : options.path;
-        return Die(name + ": " + e.what());
-    }
+    if (const int status = sorvanta::cli::ReadSchemeFile(options.path, scheme))
+        return status;
     using sorvanta::scheme::RunResult;
     const RunResult result = sorvanta::scheme::RunScheme(scheme, {options.group, options.invert});
     switch (result.status) {
@@ -61,12 +53,11 @@ int main(int argc, char** argv) {
     // The window inverts only direct numbers, never a group list.
     shrink->add_flag("--invert", options.invert, "Print the inverted list (反选)")->excludes(group);
     shrink->add_flag("--count", options.count, "Print only the count");
-    // A flag takes no value: "--count=5" is a mistake, not "--count".
     const auto history = sorvanta::cli::AddHistoryCommands(app);
 
     // A flag takes no value: "--count=5" is a mistake, not "--count".
     for (int i = 1; i < argc; ++i)
-        for (const std::string flag : {"--group", "--invert", "--count"})
+        for (const std::string flag : {"--group", "--invert", "--count", "--marks", "--details"})
             if (std::string(argv[i]).rfind(flag + "=", 0) == 0)
                 return Die(flag + " takes no value");
     try {

@@ -311,6 +311,22 @@ std::string NormalisePatternText(std::string_view text) {
         text, [](char c) { return detail::IsDigit(c) || c == '*' || c == ' '; });
 }
 
+std::array<bool, 7> TopConditionsInUse(const FourStarInput& input) {
+    bool killDirect = false;
+    ForEachPiece(DigitsOnly(input.kill_direct),
+                 [&](std::string_view piece) { killDirect = killDirect || piece.size() == 4; });
+    bool patterns = false;
+    ForEachPiece(NormalisePatternText(input.kill_patterns),
+                 [&](std::string_view piece) { patterns = patterns || piece.size() == 4; });
+    return {killDirect,
+            !ReadCompounds(input.junk_compounds).empty(),
+            ReadCombinations(input.kill_pairs, 2).any,
+            !ReadCombinations(input.require_pairs, 2).boxEmpty,
+            ReadCombinations(input.kill_triples, 3).any,
+            !ReadCombinations(input.require_triples, 3).boxEmpty,
+            patterns};
+}
+
 void ApplyTopConditions(const FourStarInput& input, const CandidateDigits& digits,
                         CandidateSet& set) {
     MarkTable marks = detail::NewMarkTable();

@@ -55,6 +55,10 @@ struct SchemeBacktestOptions {
 // The mode's default positions: its last Width(mode) positions.
 history::PositionSelection DefaultPositions(Mode mode);
 
+// Throws SchemeError with a one-line message unless the positions count the
+// mode's digits (Width(mode)); RunSchemeBacktest checks this first.
+void CheckPositions(Mode mode, const history::PositionSelection& positions);
+
 // Runs the backtest. Throws SchemeError with a one-line message when the
 // positions do not count the mode's digits.
 SchemeBacktest RunSchemeBacktest(const Scheme& scheme, const history::DrawHistory& draws,

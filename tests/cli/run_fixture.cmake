@@ -1,6 +1,8 @@
 # Runs sorvanta-cli on one fixture scheme and compares with its companions:
 #   NAME.json    the scheme
-#   NAME.args    extra arguments, one per line (optional)
+#   NAME.command the subcommand, first line (optional, default shrink)
+#   NAME.args    extra arguments, one per line (optional); @FIXTURES@ stands for
+#                the fixture folder, so an argument can name a file beside the scheme
 #   NAME.out     the exact expected standard output (optional)
 #   NAME.status  the expected exit status (optional, default 0)
 #   NAME.err     a text that standard error must contain (optional)
@@ -18,11 +20,17 @@ if(EXISTS ${base}.path)
     endif()
 endif()
 
+set(command shrink)
+if(EXISTS ${base}.command)
+    file(STRINGS ${base}.command command LIMIT_COUNT 1)
+endif()
+
 set(args "")
 if(EXISTS ${base}.args)
-    file(STRINGS ${base}.args args)
+    file(STRINGS ${base}.args args ENCODING UTF-8)
+    string(REPLACE "@FIXTURES@" "${dir}" args "${args}")
 endif()
-execute_process(COMMAND ${CLI} shrink ${scheme} ${args}
+execute_process(COMMAND ${CLI} ${command} ${scheme} ${args}
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 
 set(expected_status 0)

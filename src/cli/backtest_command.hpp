@@ -1,0 +1,21 @@
+#pragma once
+
+#include "scheme/scheme.hpp"
+
+#include <string>
+
+namespace sorvanta::cli {
+
+struct HistoryCommands;
+
+// Reads a scheme file, or standard input for "-", and parses it. On failure
+// the one-line error (naming the file and, for an invalid field, its JSON
+// path) is printed and its exit status returned; 0 on success.
+int ReadSchemeFile(const std::string& path, scheme::Scheme& scheme);
+
+// `backtest SCHEME (--draws FILE | --lottery L) [--line 1|2] [--last N]
+// [--positions P] [--details]`: the scheme run once, each draw's winning
+// number looked up among the survivors; prints SchemeBacktest::Text.
+int RunBacktestCommand(const HistoryCommands& commands);
+
+} // namespace sorvanta::cli
