@@ -16,4 +16,16 @@ else()
                                                         -fno-sanitize-recover=undefined)
         target_link_options(sorvanta_flags INTERFACE -fsanitize=address,undefined)
     endif()
+    if(SORVANTA_FUZZ)
+        # Every library the targets link is instrumented for coverage, so the
+        # fuzzer is guided by the parsers' branches and not only by the
+        # target's own few lines; libFuzzer itself is linked by the targets.
+        if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+            message(FATAL_ERROR "SORVANTA_FUZZ needs clang (libFuzzer)")
+        endif()
+        target_compile_options(sorvanta_flags INTERFACE -fsanitize=fuzzer-no-link,address,undefined
+                                                        -fno-sanitize-recover=undefined
+                                                        -fno-omit-frame-pointer)
+        target_link_options(sorvanta_flags INTERFACE -fsanitize=address,undefined)
+    endif()
 endif()

@@ -273,12 +273,14 @@ Field<Input> TextList(const char* name, std::vector<std::string> Input::*member)
 template <class Input>
 void ReadFieldsAt(const FieldTable<Input>& fields, const json& object, const std::string& prefix,
                   const std::string& unknown, Input& input) {
-    for (const auto& [key, value] : object.items()) {
+    for (const auto& item : object.items()) {
+        // Not a structured binding: clang before 16 cannot capture one.
+        const std::string& key = item.key();
         auto it = std::find_if(fields.begin(), fields.end(),
                                [&](const Field<Input>& f) { return f.name == key; });
         if (it == fields.end())
             Fail(prefix + ShownName(key), unknown);
-        it->read(value, prefix + key, input);
+        it->read(item.value(), prefix + key, input);
     }
 }
 
