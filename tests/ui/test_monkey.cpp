@@ -11,6 +11,7 @@
 // EVENTS=...`); the seed is printed first, so a failure reproduces.
 #include "window_test.hpp"
 
+#include "app/backtest_dialog.hpp"
 #include "app/fmain.hpp"
 #include "app/history_source.hpp"
 #include "engine4/four_star_input.hpp"
@@ -23,6 +24,7 @@
 #include "shell/base_number_box.hpp"
 #include "shell/description_window.hpp"
 #include "shell/either_or_switch.hpp"
+#include "shell/file_dialogs.hpp"
 #include "shell/message_box.hpp"
 #include "shell/mycode.hpp"
 #include "shell/range_control.hpp"
@@ -248,6 +250,12 @@ public:
                 popup->close();
             return;
         }
+        // The backtest dialog stays beside the window by design; the
+        // monkey looks at it once and closes it again.
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* backtest = qobject_cast<ui::BacktestDialog*>(top);
+                backtest && backtest->isVisible())
+                backtest->close();
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal)
             return;
@@ -973,6 +981,8 @@ public:
 private slots:
     void initTestCase() {
         ui::MessageBox::setTestMode(true);
+        // Save, load, export and import ask for a file: answered as a cancel.
+        ui::FileDialogs::setTestMode(true);
         QVERIFY(folder.isValid());
         seed = envNumber("MONKEY_SEED", 20260517);
         rng.seed(seed);
