@@ -247,9 +247,13 @@ void Fmain::buildSchemeActions() {
         auto* button = new FlatButton(QString::fromUtf8(b.caption), this);
         button->setObjectName(QString::fromLatin1(b.name));
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [this, button, run = b.run] {
-            RunCommandGuarded(button, 0, [this, run](int) { (schemeActions_->*run)(); });
-        });
+        // The inner function holds the actions, not the window: a nested
+        // lambda reaching members through a captured `this` trips the vptr
+        // sanitizer of the compilers we build with.
+        connect(button, &QPushButton::clicked, this,
+                [this, button, actions = schemeActions_, run = b.run] {
+                    RunCommandGuarded(button, 0, [actions, run](int) { (actions->*run)(); });
+                });
         *b.button = button;
     }
     // A dropped file counts as a press of "载入方案", so it waits for no
