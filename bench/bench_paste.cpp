@@ -34,6 +34,14 @@ QString OneLineOfNumbers() {
     return text;
 }
 
+// Digits without a blank: one word as long as a box may hold.
+QString OneWordOfDigits() {
+    QString text(kLongest, u'0');
+    for (qsizetype i = 0; i < kLongest; ++i)
+        text[i] = QChar(static_cast<char16_t>(u'0' + i * 7 % 10));
+    return text;
+}
+
 // Full junk compounds, one a line.
 QString CompoundLines() {
     const QString line = QStringLiteral("0123456789*0123456789*0123456789*0123456789\n");
@@ -59,13 +67,17 @@ ui::Fmain& Window() {
     return *window;
 }
 
-enum Box { CompoundBox, SumBox };
+enum Box { CompoundBox, SumBox, ThreeStarBox };
 
 // The box shown on its page, with the focus.
 QWidget* ShownBox(Box box) {
     ui::Fmain& window = Window();
     QWidget* widget = nullptr;
-    if (box == CompoundBox) {
+    window.switchMode(box == ThreeStarBox ? 1 : 2);
+    if (box == ThreeStarBox) {
+        // Every change there reads the whole panel to mark its pages.
+        widget = window.controls().widget(QStringLiteral("T_3x_ip"), 0);
+    } else if (box == CompoundBox) {
         window.controls().at<QAbstractButton>(QStringLiteral("C_sst_0"), 1)->click();
         widget = window.controls().widget(QStringLiteral("T_ding"), 1);
     } else {
@@ -87,6 +99,8 @@ void ReplacePaste(QWidget* box) {
     QApplication::sendEvent(box, &press);
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_V, Qt::ControlModifier);
     QApplication::sendEvent(box, &release);
+    // The paint, and what the change set off.
+    QCoreApplication::processEvents();
     QCoreApplication::processEvents();
 }
 
@@ -138,10 +152,26 @@ BENCHMARK(BM_PasteLongestLinesIntoMultiLineBox)
     ->Iterations(3)
     ->UseRealTime();
 
+void BM_PasteLongestWordIntoMultiLineBox(benchmark::State& state) {
+    Run(state, CompoundBox, OneWordOfDigits());
+}
+BENCHMARK(BM_PasteLongestWordIntoMultiLineBox)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->UseRealTime();
+
 void BM_PasteLongestLineIntoSingleLineBox(benchmark::State& state) {
     Run(state, SumBox, OneLineOfNumbers());
 }
 BENCHMARK(BM_PasteLongestLineIntoSingleLineBox)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->UseRealTime();
+
+void BM_PasteLongestLineIntoThreeStarBox(benchmark::State& state) {
+    Run(state, ThreeStarBox, OneLineOfNumbers());
+}
+BENCHMARK(BM_PasteLongestLineIntoThreeStarBox)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3)
     ->UseRealTime();

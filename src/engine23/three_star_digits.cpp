@@ -166,6 +166,7 @@ struct BrokenGroupRule {
     // Bit g of member[d]: group g (0 .. 20) holds the digit d.
     std::array<std::uint32_t, 10> member{};
     std::uint16_t counts = 0; // allowed k, bits 0..9
+    auto operator<=>(const BrokenGroupRule&) const = default;
 };
 
 std::vector<BrokenGroupRule> ReadBrokenGroupRules(std::string_view box) {
@@ -201,9 +202,13 @@ std::vector<BrokenGroupRule> ReadBrokenGroupRules(std::string_view box) {
 } // namespace
 
 bool ApplyBrokenGroups(const ThreeStarInput& input, ThreeStarMarks& marks) {
-    const std::vector<BrokenGroupRule> rules = ReadBrokenGroupRules(input.broken_groups);
+    std::vector<BrokenGroupRule> rules = ReadBrokenGroupRules(input.broken_groups);
     if (rules.empty())
         return false;
+    // Every rule must hold, so a rule given again adds nothing; a pasted
+    // list repeats its rules over and over.
+    std::sort(rules.begin(), rules.end());
+    rules.erase(std::unique(rules.begin(), rules.end()), rules.end());
     // k = the groups holding h, t or u; a rule looks only at which digits
     // occur.
     detail::MarkByKind(marks, [&](const detail::CandidateInfo& c) {

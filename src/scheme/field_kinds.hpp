@@ -5,6 +5,7 @@
 // loops over it, so a field is written down once.
 
 #include "common/allowed_counts.hpp"
+#include "common/limits.hpp"
 #include "scheme/json_values.hpp"
 
 #include <algorithm>
@@ -223,18 +224,24 @@ Field<Input> Integers(const char* name, std::bitset<N> Input::*member, int low, 
                 if (!v.is_array())
                     Fail(p, std::string("expected an array of integers, found ") + KindName(v));
                 std::bitset<N> chosen;
-                for (std::size_t i = 0; i < v.size(); ++i) {
-                    const std::string at = p + "[" + std::to_string(i) + "]";
-                    if (!v[i].is_number_integer())
-                        Fail(at, std::string("expected an integer, found ") + KindName(v[i]));
-                    const long long n = v[i].is_number_unsigned()
+                // A list may repeat its numbers millions of times: the path of
+                // an entry is written only when it is refused.
+                std::size_t i = 0;
+                for (const json& item : v) {
+                    const auto at = [&] {
+                        return p + "[" + std::to_string(i) + "]";
+                    };
+                    if (!item.is_number_integer())
+                        Fail(at(), std::string("expected an integer, found ") + KindName(item));
+                    const long long n = item.is_number_unsigned()
                                             ? static_cast<long long>(std::min<unsigned long long>(
-                                                  v[i].template get<unsigned long long>(), 1000000))
-                                            : v[i].template get<long long>();
+                                                  item.template get<unsigned long long>(), 1000000))
+                                            : item.template get<long long>();
                     if (n < low || n > high)
-                        Fail(at, std::to_string(n) + " is not one of " + std::to_string(low) +
-                                     " to " + std::to_string(high));
+                        Fail(at(), std::to_string(n) + " is not one of " + std::to_string(low) +
+                                       " to " + std::to_string(high));
                     chosen.set(static_cast<std::size_t>(n));
+                    ++i;
                 }
                 in.*member = chosen;
             },
@@ -257,9 +264,14 @@ Field<Input> TextList(const char* name, std::vector<std::string> Input::*member)
                 if (!v.is_array())
                     Fail(p, std::string("expected an array of texts, found ") + KindName(v));
                 std::vector<std::string> texts;
+                texts.reserve(v.size());
+                // Only a rule that may be refused has its path written.
                 for (std::size_t i = 0; i < v.size(); ++i) {
-                    const std::string at = p + "[" + std::to_string(i) + "]";
-                    texts.push_back(RequireText(v[i], at));
+                    if (v[i].is_string() &&
+                        v[i].template get_ref<const std::string&>().size() <= kMaxTextCharacters)
+                        texts.push_back(v[i].template get_ref<const std::string&>());
+                    else
+                        texts.push_back(RequireText(v[i], p + "[" + std::to_string(i) + "]"));
                 }
                 in.*member = std::move(texts);
             },

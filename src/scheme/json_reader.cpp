@@ -63,6 +63,12 @@ public:
 
     json Take() { return std::move(root_); }
 
+    ~Builder() {
+        for (Frame& frame : stack_)
+            Release(frame.value);
+        Release(root_);
+    }
+
 private:
     struct Frame {
         json value;
@@ -70,7 +76,8 @@ private:
         std::set<std::string> keys;
     };
 
-    bool Put(json value) {
+    // A scheme may hold millions of values in one array: each is moved once.
+    bool Put(json&& value) {
         if (stack_.empty()) {
             root_ = std::move(value);
             return true;
@@ -79,7 +86,7 @@ private:
         if (top.value.is_object())
             top.value[top.key] = std::move(value);
         else
-            top.value.push_back(std::move(value));
+            top.value.get_ref<json::array_t&>().push_back(std::move(value));
         return true;
     }
     bool Open(json container) {
@@ -118,6 +125,18 @@ private:
 };
 
 } // namespace
+
+void Release(json& document) {
+    if (document.is_array()) {
+        for (json& item : document.get_ref<json::array_t&>())
+            Release(item);
+        document.get_ref<json::array_t&>().clear();
+    } else if (document.is_object()) {
+        for (auto& [key, item] : document.get_ref<json::object_t&>())
+            Release(item);
+        document.get_ref<json::object_t&>().clear();
+    }
+}
 
 json ReadSchemeJson(std::string_view text) {
     if (const auto nul = text.find('\0'); nul != std::string_view::npos)

@@ -17,7 +17,12 @@ template <class Input> SchemeInput ReadInput(const json& conditions, Mode mode) 
 } // namespace
 
 Scheme ParseScheme(std::string_view text) {
-    const json root = ReadSchemeJson(text);
+    json document = ReadSchemeJson(text);
+    struct Released {
+        json& document;
+        ~Released() { Release(document); }
+    } released{document};
+    const json& root = document;
     if (!root.is_object())
         Fail("(root)", std::string("expected an object, found ") + KindName(root));
 

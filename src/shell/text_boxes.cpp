@@ -158,6 +158,11 @@ TextBox::TextBox(const QString& text, QWidget* parent) : QPlainTextEdit(parent) 
     setPlainText(text);
 }
 
+// The document outlives the box's own part while the widget is taken down.
+TextBox::~TextBox() {
+    disconnect(document(), nullptr, this, nullptr);
+}
+
 void TextBox::keepWrappingFast(int position, int, int added) {
     QTextDocument* doc = document();
     const bool anywhere = wordWrapMode() == QTextOption::WrapAnywhere;

@@ -43,6 +43,7 @@ class TextBox : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit TextBox(const QString& text = {}, QWidget* parent = nullptr);
+    ~TextBox() override;
     QString text() const { return toPlainText(); }
     void setText(const QString& text) { setPlainText(text); }
     // The texts the box shows as its hint (its starting text and the one a
