@@ -717,6 +717,11 @@ private:
         pressDuringRun = below(rng, 3) == 0;
         QTest::mouseClick(button, Qt::LeftButton);
         pressDuringRun = false;
+        // The guard gives the button back, and no run leaves its progress up.
+        if (!button->isEnabled())
+            return QStringLiteral("%1 stayed disabled after its command").arg(name);
+        if (find<QWidget>(QStringLiteral("Frame_jindu"))->isVisible())
+            return QStringLiteral("the progress frame stayed up after %1").arg(name);
         if (!scheme)
             return {};
 
