@@ -117,13 +117,13 @@ screenshots: deps
 	done
 
 # The whole window under a long seeded run of random gestures, e.g.
-# `make monkey SEED=7 EVENTS=50000` (defaults: the suite's own).
+# `make monkey SEED=7 EVENTS=50000` (defaults: the suite's seed, 20000 gestures).
 monkey: deps
 	cmake -S . -B $(BUILD)/monkey -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD)/monkey -j$(JOBS) --target ui_test_monkey
 	cd $(BUILD)/monkey/tests && QT_QPA_PLATFORM=offscreen XDG_DATA_HOME=$$PWD/ui-home/data \
-	  XDG_CONFIG_HOME=$$PWD/ui-home/config MONKEY_SEED=$(SEED) MONKEY_EVENTS=$(EVENTS) \
-	  ./ui_test_monkey randomGestures
+	  XDG_CONFIG_HOME=$$PWD/ui-home/config MONKEY_SEED=$(SEED) \
+	  MONKEY_EVENTS=$(or $(EVENTS),20000) ./ui_test_monkey randomGestures
 
 format: deps
 	clang-format -i $(SOURCES)

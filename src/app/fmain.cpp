@@ -224,6 +224,7 @@ void Fmain::buildHistory(HistorySourceOptions options) {
     });
     connect(strip_, &VerificationStrip::dataSourceRequested, this, [this] {
         auto* dialog = new DataSourceDialog(*historySource_, this);
+        NameControls(dialog);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->open();
     });
