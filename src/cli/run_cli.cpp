@@ -1,6 +1,5 @@
-// sorvanta-cli: runs a saved scheme headless and prints the list the window's
-// copy button would put on the clipboard, backtests a scheme on past draws,
-// and imports, lists, verifies and extracts the draw history.
+#include "cli/run_cli.hpp"
+
 #include "cli/backtest_command.hpp"
 #include "cli/cli_io.hpp"
 #include "cli/history_commands.hpp"
@@ -41,7 +40,9 @@ int RunShrink(const ShrinkOptions& options) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+namespace sorvanta::cli {
+
+int RunCli(int argc, char** argv) {
     CLI::App app{"Sorvanta: shrink digit-lottery bets by conditions, headless."};
     app.require_subcommand(1);
     ShrinkOptions options;
@@ -80,3 +81,5 @@ int main(int argc, char** argv) {
         return *status;
     return Die("no command given; try: sorvanta-cli shrink SCHEME.json");
 }
+
+} // namespace sorvanta::cli
