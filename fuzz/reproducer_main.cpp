@@ -35,9 +35,13 @@ bool Replay(const std::filesystem::path& path) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // A target may change the working folder, so every name is made
+    // absolute before the first input runs.
+    std::vector<std::filesystem::path> args;
+    for (int i = 1; i < argc; ++i)
+        args.push_back(std::filesystem::absolute(argv[i]));
     int replayed = 0;
-    for (int i = 1; i < argc; ++i) {
-        const std::filesystem::path arg(argv[i]);
+    for (const std::filesystem::path& arg : args) {
         std::error_code ec;
         std::vector<std::filesystem::path> files;
         if (std::filesystem::is_directory(arg, ec)) {
@@ -45,7 +49,7 @@ int main(int argc, char** argv) {
                 if (entry.is_regular_file())
                     files.push_back(entry.path());
             if (ec) {
-                std::fprintf(stderr, "cannot list %s\n", argv[i]);
+                std::fprintf(stderr, "cannot list %s\n", arg.string().c_str());
                 return 2;
             }
             // The same order on every machine, so a failure names the same
@@ -53,7 +57,7 @@ int main(int argc, char** argv) {
             std::sort(files.begin(), files.end());
             // An empty folder is a corpus that went missing, not a pass.
             if (files.empty()) {
-                std::fprintf(stderr, "no inputs in %s\n", argv[i]);
+                std::fprintf(stderr, "no inputs in %s\n", arg.string().c_str());
                 return 2;
             }
         } else {
