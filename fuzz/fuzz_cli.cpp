@@ -47,8 +47,9 @@ const std::vector<std::pair<std::string, std::string>>& FixedFiles() {
         {"three.json",
          R"({"format":"sorvanta-scheme","version":1,"mode":"three","conditions":)"
          R"({"kill_direct":"123 456","bankers":"9","must_keep":"000","total_tolerance":["0","1"]}})"},
-        {"four.json", R"({"format":"sorvanta-scheme","version":1,"mode":"four","conditions":)"
-                      R"({"kill_spans":"0","position_kill":["1","","","9"],"kill_sums":"0 1 2 35 36"}})"},
+        {"four.json",
+         R"({"format":"sorvanta-scheme","version":1,"mode":"four","conditions":)"
+         R"({"kill_spans":"0","position_kill":["1","","","9"],"kill_sums":"0 1 2 35 36"}})"},
         {"draws.txt", std::string(kDraws)},
         {"list.txt", "01234 56789\n1234 5678 9012\n"},
     };
@@ -100,9 +101,8 @@ struct Folder {
     std::string store; // store.sqlite as the draws made it
 };
 
-// A fresh folder under the system's temporary one, made the working folder;
-// HOME and XDG_DATA_HOME point into it, so the store the tool uses when
-// given none is not the player's.
+// A fresh folder under the system's temporary one; HOME and XDG_DATA_HOME point into it, so the
+// store the tool uses when given none is not the player's.
 const Folder& TheFolder() {
     static const Folder folder = [] {
         std::string name = (fs::temp_directory_path() / "sorvanta-fuzz-cli-XXXXXX").string();
@@ -120,6 +120,7 @@ const Folder& TheFolder() {
         });
         Require(setenv("HOME", (made.path / "home").c_str(), 1) == 0);
         Require(setenv("XDG_DATA_HOME", (made.path / "data").c_str(), 1) == 0);
+        const fs::path was = fs::current_path();
         fs::current_path(made.path);
         for (const auto& [file, bytes] : FixedFiles())
             Write(file, bytes);
@@ -128,6 +129,7 @@ const Folder& TheFolder() {
         Require(Run({"draws", "import", "draws.txt", "--lottery", "cq", "--store", "store.sqlite"},
                     {}, out, err) == 0);
         made.store = ReadAll("store.sqlite");
+        fs::current_path(was);
         return made;
     }();
     return folder;
@@ -161,8 +163,19 @@ std::string InFolder(std::string word) {
 
 } // namespace
 
+// The fuzzer reads its corpus and writes what it finds by paths relative to
+// the folder it was started in, so each run goes back there when it ends.
+struct InFolderWhileAlive {
+    fs::path was = fs::current_path();
+    explicit InFolderWhileAlive(const fs::path& folder) { fs::current_path(folder); }
+    ~InFolderWhileAlive() { fs::current_path(was); }
+    InFolderWhileAlive(const InFolderWhileAlive&) = delete;
+    InFolderWhileAlive& operator=(const InFolderWhileAlive&) = delete;
+};
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const Folder& folder = TheFolder();
+    const InFolderWhileAlive inFolder(folder.path);
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const std::size_t end = bytes.find(std::string_view("\0\0", 2));
     const std::string_view line = bytes.substr(0, end);
