@@ -7,7 +7,7 @@ BUILD ?= build
 DEBIAN_PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins libgl-dev \
     nlohmann-json3-dev libcli11-dev libsqlitecpp-dev libsqlite3-dev \
     libgtest-dev libgmock-dev libbenchmark-dev \
-    fonts-noto-cjk clang-format desktop-file-utils appstream
+    fonts-noto-cjk qt6-translations-l10n clang-format desktop-file-utils appstream
 # Only `make fuzz` needs these: clang and its libFuzzer runtime.
 FUZZ_DEBIAN_PACKAGES := clang libclang-rt-dev
 

@@ -10,6 +10,7 @@
 #include "scheme/scheme.hpp"
 #include "shell/description_window.hpp"
 #include "shell/help_topics.hpp"
+#include "shell/qt_translations.hpp"
 #include "shell/text_boxes.hpp"
 
 #include <QApplication>
@@ -34,6 +35,7 @@ void settle(int ms) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    sorvanta::ui::InstallQtChinese(app);
     const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(outDir);
 

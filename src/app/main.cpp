@@ -1,6 +1,7 @@
 #include "app/fmain.hpp"
 #include "app/single_instance.hpp"
 #include "app/window_host.hpp"
+#include "shell/qt_translations.hpp"
 
 #include <QApplication>
 #include <QFont>
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Sorvanta"));
     QApplication::setDesktopFileName(QStringLiteral("sorvanta"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/sorvanta.svg")));
+    sorvanta::ui::InstallQtChinese(app);
     // Colour buttons carry their state in their back colour; Fusion paints
     // a button's palette colour on every platform, native styles do not.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -1,5 +1,7 @@
 #include "shell/range_control.hpp"
 
+#include "shell/text_boxes.hpp"
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,6 +15,11 @@ QComboBox* makeBox(QWidget* parent, const QString& name) {
     auto* box = new QComboBox(parent);
     box->setObjectName(name);
     box->setEditable(true);
+    // The player's own line, so a long paste is taken whole or refused with
+    // a word, as in every other box, and its menu speaks Chinese.
+    auto* line = new LineBox(QString(), box);
+    line->setClearsOnDoubleClick(false);
+    box->setLineEdit(line);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setMaxVisibleItems(12);
     box->setMinimumContentsLength(2);

@@ -553,7 +553,11 @@ void LineBox::dropEvent(QDropEvent* event) {
 // Through the line's own history even when long: nothing follows what is
 // taken out, so Ctrl+Z puts it back in one pass, and the paste before it
 // stays one more Ctrl+Z away.
-void LineBox::mouseDoubleClickEvent(QMouseEvent*) {
+void LineBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!clearsOnDoubleClick_) {
+        QLineEdit::mouseDoubleClickEvent(event);
+        return;
+    }
     selectAll();
     del();
 }

@@ -87,6 +87,9 @@ public:
     // The texts the box shows as its hint (its starting text and the one a
     // reset puts back).
     void setHints(const QStringList& hints) { hints_ = hints; }
+    // A condition box empties on a double click; a box that edits a number
+    // in another control (a range's bound) keeps the line's word selection.
+    void setClearsOnDoubleClick(bool clears) { clearsOnDoubleClick_ = clears; }
     // Ctrl+Z and Ctrl+Y: the line's own history first, then a long edit.
     void undoEdit();
     void redoEdit();
@@ -109,6 +112,7 @@ private:
 
     QStringList hints_;
     LongEditSteps longEdits_;
+    bool clearsOnDoubleClick_ = true;
 };
 
 // The message a refused paste shows, under "温馨提示".

@@ -7,12 +7,14 @@
 #include "shell/colour_button.hpp"
 #include "shell/message_box.hpp"
 #include "shell/mycode.hpp"
+#include "shell/qt_translations.hpp"
 #include "shell/twips.hpp"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -132,6 +134,7 @@ private slots:
     void closeAnsweredYes();
     void closeOpensExitPage();
     void smallScreenScrolls();
+    void qtOwnTextsSpeakChinese();
     void pageButtons_data();
     void pageButtons();
 };
@@ -436,6 +439,15 @@ void TestFmain::closeAnsweredYes() {
     QCOMPARE(quits, 1);
     QCOMPARE(MessageBox::shown().size(), 1);
     QCOMPARE(MessageBox::shown().first().title, QStringLiteral("关闭确认"));
+}
+
+// A file dialog or a dialog's standard button in English would be the one
+// foreign text a Chinese player meets.
+void TestFmain::qtOwnTextsSpeakChinese() {
+    QVERIFY(InstallQtChinese(*QCoreApplication::instance()));
+    QDialogButtonBox buttons(QDialogButtonBox::Cancel | QDialogButtonBox::Save);
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("取消"));
+    QCOMPARE(buttons.button(QDialogButtonBox::Save)->text(), QStringLiteral("保存"));
 }
 
 void TestFmain::smallScreenScrolls() {

@@ -4,11 +4,13 @@
 // back and done again with Ctrl+Z and Ctrl+Y.
 #include "common/limits.hpp"
 #include "shell/message_box.hpp"
+#include "shell/range_control.hpp"
 #include "shell/text_boxes.hpp"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QMenu>
@@ -25,8 +27,8 @@ namespace {
 
 constexpr qsizetype kLimit = static_cast<qsizetype>(kMaxTextCharacters);
 
-// One box of either kind on a window of its own, and the widget its mouse
-// events go to (a multi-line box's viewport).
+// One box of a kind on a window of its own, and the widget its mouse events
+// go to (a multi-line box's viewport). A range's bound is a line box too.
 struct Box {
     std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
     LineBox* line = nullptr;
@@ -34,9 +36,14 @@ struct Box {
 
     explicit Box(const QString& kind) {
         auto* layout = new QVBoxLayout(window.get());
-        if (kind == u"line")
+        if (kind == u"line") {
             layout->addWidget(line = new LineBox);
-        else
+        } else if (kind == u"range") {
+            auto* range = new RangeControl;
+            layout->addWidget(range);
+            line = qobject_cast<LineBox*>(range->lowerBox()->lineEdit());
+            QVERIFY(line);
+        } else
             layout->addWidget(multi = new TextBox);
         window->resize(400, 200);
         window->show();
@@ -132,7 +139,7 @@ void TestHostilePaste::everyWayInTakesWholeOrRefuses_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("way");
     QTest::addColumn<bool>("fits");
-    for (const char* kind : {"line", "multi"})
+    for (const char* kind : {"line", "range", "multi"})
         for (const char* way : {"ctrl+v", "shift+insert", "menu", "middle click", "drop"})
             for (bool fits : {true, false})
                 QTest::addRow("%s, %s, %s", kind, way, fits ? "to the limit" : "one past it")
@@ -282,7 +289,7 @@ void TestHostilePaste::doubleClickUndoneAfterManyPastes() {
 
 // Qt's own menu would show English to a Chinese player.
 void TestHostilePaste::menuSpeaksChinese() {
-    for (const char* kind : {"line", "multi"}) {
+    for (const char* kind : {"line", "range", "multi"}) {
         Box box(QString::fromLatin1(kind));
         box.setText(QStringLiteral("12"));
         box.selectAll();
