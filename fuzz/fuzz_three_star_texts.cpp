@@ -4,6 +4,7 @@
 // match rules, tolerance texts) sees arbitrary input in one run.
 #include "engine23/three_star_commands.hpp"
 #include "engine23/three_star_pipeline.hpp"
+#include "panel_texts.hpp"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,35 +13,15 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using sorvanta::three::ThreeStarInput;
-    std::vector<std::string> pieces(1);
-    for (std::size_t i = 0; i < size; ++i) {
-        if (data[i] == 0)
-            pieces.emplace_back();
-        else
-            pieces.back().push_back(static_cast<char>(data[i]));
-    }
+    const std::vector<std::string> pieces = sorvanta::fuzz::PiecesAtNul(data, size);
     ThreeStarInput in;
-    std::string* texts[] = {&in.kill_direct,
-                            &in.kill_group,
-                            &in.junk_compounds,
-                            &in.kill_pairs,
-                            &in.require_pairs,
-                            &in.position_kill_pairs[0],
-                            &in.position_require_pairs[2],
-                            &in.pair_sums.keep_sum[0],
-                            &in.pair_sums.exclude_sum_tail[2],
-                            &in.broken_groups,
-                            &in.largest_digits,
-                            &in.smallest_digits,
-                            &in.base_set,
-                            &in.must_keep,
-                            &in.junk_compounds_tolerance.lower,
-                            &in.position_kill_tolerance.upper,
-                            &in.total_tolerance.upper};
-    std::size_t k = 0;
-    for (std::string* text : texts)
-        if (k < pieces.size())
-            *text = pieces[k++];
+    std::size_t k = sorvanta::fuzz::FillTexts(
+        pieces,
+        {&in.kill_direct, &in.kill_group, &in.junk_compounds, &in.kill_pairs, &in.require_pairs,
+         &in.position_kill_pairs[0], &in.position_require_pairs[2], &in.pair_sums.keep_sum[0],
+         &in.pair_sums.exclude_sum_tail[2], &in.broken_groups, &in.largest_digits,
+         &in.smallest_digits, &in.base_set, &in.must_keep, &in.junk_compounds_tolerance.lower,
+         &in.position_kill_tolerance.upper, &in.total_tolerance.upper});
     for (; k < pieces.size() && in.position_match.size() < 8; ++k)
         in.position_match.push_back(pieces[k]);
     static sorvanta::three::ThreeStarState state;

@@ -4,6 +4,7 @@
 // buttons, one per byte, so the groups whose tolerance is read are on; the
 // pieces after that are offered as captions, as a hand-edited scheme could.
 #include "engine23/two_star_pipeline.hpp"
+#include "panel_texts.hpp"
 
 #include <algorithm>
 #include <cstddef>
@@ -86,30 +87,14 @@ void PressButton(unsigned char byte, TwoStarInput& in) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::vector<std::string> pieces(1);
-    for (std::size_t i = 0; i < size; ++i) {
-        if (data[i] == 0)
-            pieces.emplace_back();
-        else
-            pieces.back().push_back(static_cast<char>(data[i]));
-    }
+    const std::vector<std::string> pieces = sorvanta::fuzz::PiecesAtNul(data, size);
     TwoStarInput in;
-    std::string* texts[] = {&in.kill_list,
-                            &in.base_set,
-                            &in.banker_tolerance.lower,
-                            &in.banker_tolerance.upper,
-                            &in.position_kill_tolerance.lower,
-                            &in.position_kill_tolerance.upper,
-                            &in.shapes_tolerance.lower,
-                            &in.shapes_tolerance.upper,
-                            &in.special_shapes_tolerance.lower,
-                            &in.special_shapes_tolerance.upper,
-                            &in.total_tolerance.lower,
-                            &in.total_tolerance.upper};
-    std::size_t k = 0;
-    for (std::string* text : texts)
-        if (k < pieces.size())
-            *text = pieces[k++];
+    std::size_t k = sorvanta::fuzz::FillTexts(
+        pieces,
+        {&in.kill_list, &in.base_set, &in.banker_tolerance.lower, &in.banker_tolerance.upper,
+         &in.position_kill_tolerance.lower, &in.position_kill_tolerance.upper,
+         &in.shapes_tolerance.lower, &in.shapes_tolerance.upper, &in.special_shapes_tolerance.lower,
+         &in.special_shapes_tolerance.upper, &in.total_tolerance.lower, &in.total_tolerance.upper});
     if (k < pieces.size())
         for (unsigned char byte : pieces[k++])
             PressButton(byte, in);
