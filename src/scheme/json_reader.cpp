@@ -127,13 +127,17 @@ private:
 } // namespace
 
 void Release(json& document) {
+    // Only containers are walked into: a list of millions of numbers is let
+    // go of in one pass.
     if (document.is_array()) {
         for (json& item : document.get_ref<json::array_t&>())
-            Release(item);
+            if (item.is_structured())
+                Release(item);
         document.get_ref<json::array_t&>().clear();
     } else if (document.is_object()) {
         for (auto& [key, item] : document.get_ref<json::object_t&>())
-            Release(item);
+            if (item.is_structured())
+                Release(item);
         document.get_ref<json::object_t&>().clear();
     }
 }
