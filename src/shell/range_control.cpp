@@ -14,12 +14,7 @@ namespace {
 QComboBox* makeBox(QWidget* parent, const QString& name) {
     auto* box = new QComboBox(parent);
     box->setObjectName(name);
-    box->setEditable(true);
-    // The player's own line, so a long paste is taken whole or refused with
-    // a word, as in every other box, and its menu speaks Chinese.
-    auto* line = new LineBox(QString(), box);
-    line->setClearsOnDoubleClick(false);
-    box->setLineEdit(line);
+    UseLineBox(box);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setMaxVisibleItems(12);
     box->setMinimumContentsLength(2);

@@ -4,6 +4,7 @@
 #include "shell/message_box.hpp"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDropEvent>
@@ -122,6 +123,14 @@ bool ClipboardHasText() {
 }
 
 } // namespace
+
+LineBox* UseLineBox(QComboBox* box) {
+    box->setEditable(true);
+    auto* line = new LineBox(QString(), box);
+    line->setClearsOnDoubleClick(false);
+    box->setLineEdit(line);
+    return line;
+}
 
 QString PasteTooLongText(qsizetype limit) {
     return QStringLiteral("粘贴的内容太长：这个框最多 %1 个字符，本次粘贴已取消，框内原有内容保留")

@@ -6,6 +6,8 @@
 
 #include <optional>
 
+class QComboBox;
+
 namespace sorvanta::ui {
 
 // An edit too long for a box's own undo history, taken in one step: what the
@@ -114,6 +116,12 @@ private:
     LongEditSteps longEdits_;
     bool clearsOnDoubleClick_ = true;
 };
+
+// Makes an editable drop-down's line a LineBox, so a long paste into it is
+// taken whole or refused with a word, as in every box, and its menu speaks
+// Chinese. A double click selects a word there rather than emptying it: the
+// line edits a number the list also offers.
+LineBox* UseLineBox(QComboBox* box);
 
 // The message a refused paste shows, under "温馨提示".
 QString PasteTooLongText(qsizetype limit);

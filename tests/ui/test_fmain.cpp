@@ -8,6 +8,7 @@
 #include "shell/message_box.hpp"
 #include "shell/mycode.hpp"
 #include "shell/qt_translations.hpp"
+#include "shell/text_boxes.hpp"
 #include "shell/twips.hpp"
 
 #include <QApplication>
@@ -135,6 +136,7 @@ private slots:
     void closeOpensExitPage();
     void smallScreenScrolls();
     void qtOwnTextsSpeakChinese();
+    void everyEditableListTakesLongPastes();
     void pageButtons_data();
     void pageButtons();
 };
@@ -448,6 +450,22 @@ void TestFmain::qtOwnTextsSpeakChinese() {
     QDialogButtonBox buttons(QDialogButtonBox::Cancel | QDialogButtonBox::Save);
     QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("取消"));
     QCOMPARE(buttons.button(QDialogButtonBox::Save)->text(), QStringLiteral("保存"));
+}
+
+// Qt's own line in a drop-down cuts a paste at 32,767 characters without a
+// word; every tolerance and range list in every mode has the player's line.
+void TestFmain::everyEditableListTakesLongPastes() {
+    QStringList plain;
+    int editable = 0;
+    for (const QComboBox* list : window->findChildren<QComboBox*>()) {
+        if (!list->isEditable())
+            continue;
+        ++editable;
+        if (!qobject_cast<LineBox*>(list->lineEdit()))
+            plain << list->objectName();
+    }
+    QVERIFY(editable > 20);
+    QVERIFY2(plain.isEmpty(), qPrintable(plain.join(u' ')));
 }
 
 void TestFmain::smallScreenScrolls() {

@@ -43,7 +43,7 @@ protected:
 
 QComboBox* toleranceBox(QWidget* parent) {
     auto* box = new QComboBox(parent);
-    box->setEditable(true);
+    UseLineBox(box);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setMinimumContentsLength(2);
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

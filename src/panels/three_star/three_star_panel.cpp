@@ -432,8 +432,8 @@ QPushButton* ThreeStarPanel::addCommand(int index, QWidget* parent) {
 
 QComboBox* ThreeStarPanel::addList(int index, QWidget* parent, bool editable) {
     auto* list = new QComboBox(parent);
-    list->setEditable(editable);
     if (editable) {
+        UseLineBox(list);
         list->setInsertPolicy(QComboBox::NoInsert);
         list->setMinimumContentsLength(2);
         list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
