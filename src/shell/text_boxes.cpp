@@ -401,8 +401,7 @@ void LineBox::replace(qsizetype start, qsizetype end, const QString& with) {
     LongEditSteps::Step step{text(), {}, start, end, start + with.size()};
     QString result = step.before;
     result.replace(start, end - start, with);
-    setText(result);
-    setCursorPosition(static_cast<int>(step.cursor));
+    showStep(result, step.cursor, step.cursor);
     setModified(true);
     step.after = text();
     longEdits_.record(std::move(step));
@@ -411,6 +410,14 @@ void LineBox::replace(qsizetype start, qsizetype end, const QString& with) {
 
 void LineBox::removeSelection() {
     replace(selectionStart(), selectionEnd(), {});
+}
+
+void LineBox::showStep(const QString& shown, qsizetype start, qsizetype end) {
+    setText(shown);
+    if (end > start)
+        setSelection(static_cast<int>(start), static_cast<int>(end - start));
+    else
+        setCursorPosition(static_cast<int>(start));
 }
 
 void LineBox::undoEdit() {
@@ -422,11 +429,7 @@ void LineBox::undoEdit() {
     if (!step)
         return;
     const LongEditSteps::Step taken = *step;
-    setText(taken.before);
-    if (taken.end > taken.start)
-        setSelection(static_cast<int>(taken.start), static_cast<int>(taken.end - taken.start));
-    else
-        setCursorPosition(static_cast<int>(taken.start));
+    showStep(taken.before, taken.start, taken.end);
     longEdits_.undone();
     emit textEdited(text());
 }
@@ -440,8 +443,7 @@ void LineBox::redoEdit() {
     if (!step)
         return;
     const LongEditSteps::Step taken = *step;
-    setText(taken.after);
-    setCursorPosition(static_cast<int>(taken.cursor));
+    showStep(taken.after, taken.cursor, taken.cursor);
     longEdits_.redone();
     emit textEdited(text());
 }

@@ -111,6 +111,9 @@ private:
     bool refusedOrTaken(const QString& pasted);
     void replace(qsizetype start, qsizetype end, const QString& with);
     void removeSelection();
+    // A long edit's text, with `start` to `end` selected (the cursor there
+    // when they meet).
+    void showStep(const QString& shown, qsizetype start, qsizetype end);
 
     QStringList hints_;
     LongEditSteps longEdits_;
