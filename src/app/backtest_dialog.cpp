@@ -36,12 +36,6 @@ QString FromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString ModeName(Mode mode) {
-    return mode == Mode::Two     ? QStringLiteral("二星")
-           : mode == Mode::Three ? QStringLiteral("三星")
-                                 : QStringLiteral("四星");
-}
-
 QString Percent(int part, int whole) {
     return whole > 0 ? QString::number(100.0 * part / whole, 'f', 2) + QLatin1Char('%')
                      : QStringLiteral("0.00%");
@@ -70,6 +64,12 @@ QLabel* Figure(const char* name, QWidget* parent) {
 }
 
 } // namespace
+
+QString ModeName(Mode mode) {
+    return mode == Mode::Two     ? QStringLiteral("二星")
+           : mode == Mode::Three ? QStringLiteral("三星")
+                                 : QStringLiteral("四星");
+}
 
 HitStrip::HitStrip(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("backtestStrip"));

@@ -21,6 +21,9 @@ namespace sorvanta::ui {
 
 class ColourButton;
 
+// A mode as the player calls it: "二星", "三星", "四星".
+QString ModeName(Mode mode);
+
 // The hit and miss of every tested draw as a row of small squares, latest
 // first, wrapped every kPerRow draws; the pointer resting on a square names
 // the draw and, for a miss, the groups that marked its number.

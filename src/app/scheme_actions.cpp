@@ -30,12 +30,6 @@ namespace {
 const QString kSchemePlace = QStringLiteral("schemes");
 const QString kSchemeFilter = QStringLiteral("方案文件 (*.json);;所有文件 (*)");
 
-QString ModeName(Mode mode) {
-    return mode == Mode::Two     ? QStringLiteral("二星")
-           : mode == Mode::Three ? QStringLiteral("三星")
-                                 : QStringLiteral("四星");
-}
-
 // The message as the command-line tool prints it: one line, whatever line
 // breaks or control characters a quoted value carried.
 QString OneLine(const char* message) {
@@ -146,10 +140,7 @@ bool SchemeActions::loadSchemeFile(const QString& path) {
     scheme::Scheme scheme;
     try {
         scheme = scheme::ParseScheme(std::string_view(bytes.constData(), bytes.size()));
-    } catch (const scheme::SchemeError& error) {
-        MessageBox::warning(&window_, QStringLiteral("错误提示"), OneLine(error.what()));
-        return false;
-    } catch (const std::exception& error) {
+    } catch (const std::exception& error) { // a SchemeError, or the reader out of memory
         MessageBox::warning(&window_, QStringLiteral("错误提示"), OneLine(error.what()));
         return false;
     }

@@ -86,6 +86,11 @@ bool FindItem(QLayout* layout, const QWidget* w, QLayout** holder, int* index) {
     return false;
 }
 
+// Where `w` sits in its parent's layout.
+bool Locate(const QWidget* w, QLayout** holder, int* index) {
+    return w->parentWidget() && FindItem(w->parentWidget()->layout(), w, holder, index);
+}
+
 int IndexOf(const QLayout* layout, const QLayout* child) {
     for (int i = 0; i < layout->count(); ++i)
         if (layout->itemAt(i)->layout() == child)
@@ -127,7 +132,7 @@ QString FirstLabel(const QLayout* layout) {
 QString LabelBefore(const QWidget* w, bool acrossControls) {
     QLayout* layout = nullptr;
     int index = -1;
-    if (!w->parentWidget() || !FindItem(w->parentWidget()->layout(), w, &layout, &index))
+    if (!Locate(w, &layout, &index))
         return {};
     while (layout) {
         if (const auto* grid = qobject_cast<const QGridLayout*>(layout))
@@ -159,7 +164,7 @@ QString LabelBefore(const QWidget* w, bool acrossControls) {
 QString ColumnHeader(const QWidget* w) {
     QLayout* layout = nullptr;
     int index = -1;
-    if (!w->parentWidget() || !FindItem(w->parentWidget()->layout(), w, &layout, &index))
+    if (!Locate(w, &layout, &index))
         return {};
     const auto* grid = qobject_cast<const QGridLayout*>(layout);
     if (!grid)
@@ -176,7 +181,7 @@ QString ColumnHeader(const QWidget* w) {
 QWidget* Neighbour(const QWidget* w, int offset) {
     QLayout* layout = nullptr;
     int index = -1;
-    if (!w->parentWidget() || !FindItem(w->parentWidget()->layout(), w, &layout, &index))
+    if (!Locate(w, &layout, &index))
         return nullptr;
     const int at = index + offset;
     return at >= 0 && at < layout->count() ? layout->itemAt(at)->widget() : nullptr;
