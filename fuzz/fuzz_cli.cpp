@@ -6,6 +6,7 @@
 // the next one sees. Whatever the words, the tool ends with status 0, 1 or
 // 2, and a refusal is one line on standard error.
 #include "cli/run_cli.hpp"
+#include "panel_texts.hpp"
 
 #include <cstddef>
 #include <cstdint>
@@ -161,8 +162,6 @@ std::string InFolder(std::string word) {
     return word;
 }
 
-} // namespace
-
 // The fuzzer reads its corpus and writes what it finds by paths relative to
 // the folder it was started in, so each run goes back there when it ends.
 struct InFolderWhileAlive {
@@ -173,6 +172,8 @@ struct InFolderWhileAlive {
     InFolderWhileAlive& operator=(const InFolderWhileAlive&) = delete;
 };
 
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const Folder& folder = TheFolder();
     const InFolderWhileAlive inFolder(folder.path);
@@ -182,13 +183,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view input =
         end == std::string_view::npos ? std::string_view() : bytes.substr(end + 2);
 
-    std::vector<std::string> words(1);
-    for (char c : line) {
-        if (c == '\0')
-            words.emplace_back();
-        else
-            words.back().push_back(c);
-    }
+    std::vector<std::string> words = sorvanta::fuzz::PiecesAtNul(data, line.size());
     if (line.empty() || words.size() > 24)
         return 0;
     for (std::string& word : words)

@@ -2,7 +2,8 @@
 
 // How the panel-text targets read their input: the bytes cut at NUL into
 // pieces, the first pieces going to the panel's text fields in a fixed
-// order, so every parser of box text sees arbitrary input in one run.
+// order, so every parser of box text sees arbitrary input in one run. The
+// command-line target cuts its words the same way.
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
