@@ -4,6 +4,7 @@
 // under 0.5 s; fifty pastes under 400 MB resident.
 #include "app/fmain.hpp"
 #include "common/limits.hpp"
+#include "process_memory.hpp"
 #include "shell/message_box.hpp"
 #include "shell/text_boxes.hpp"
 
@@ -13,7 +14,6 @@
 #include <QKeyEvent>
 #include <benchmark/benchmark.h>
 
-#include <fstream>
 #include <string>
 
 using namespace sorvanta;
@@ -111,21 +111,6 @@ qsizetype LengthOf(QWidget* box) {
     return static_cast<QPlainTextEdit*>(box)->document()->characterCount() - 1;
 }
 
-// Resident and peak resident memory of the process, in MB.
-double StatusMegabytes(const char* field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind(field, 0) == 0)
-            return std::stod(line.substr(std::string(field).size())) / 1024.0;
-    return -1;
-}
-
-// Starts the peak afresh, so it tells of this row alone.
-void ResetPeak() {
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-
 void Run(benchmark::State& state, Box kind, const QString& text) {
     QWidget* box = ShownBox(kind);
     QGuiApplication::clipboard()->setText(text);
@@ -137,57 +122,34 @@ void Run(benchmark::State& state, Box kind, const QString& text) {
     ui::MessageBox::clearShown();
 }
 
-void BM_PasteLongestLineIntoMultiLineBox(benchmark::State& state) {
-    Run(state, CompoundBox, OneLineOfNumbers());
+void BM_Paste(benchmark::State& state, Box kind, QString (*text)()) {
+    Run(state, kind, text());
 }
-BENCHMARK(BM_PasteLongestLineIntoMultiLineBox)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3)
-    ->UseRealTime();
-
-void BM_PasteLongestLinesIntoMultiLineBox(benchmark::State& state) {
-    Run(state, CompoundBox, CompoundLines());
+void ThreeRuns(benchmark::internal::Benchmark* b) {
+    b->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 }
-BENCHMARK(BM_PasteLongestLinesIntoMultiLineBox)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3)
-    ->UseRealTime();
-
-void BM_PasteLongestWordIntoMultiLineBox(benchmark::State& state) {
-    Run(state, CompoundBox, OneWordOfDigits());
-}
-BENCHMARK(BM_PasteLongestWordIntoMultiLineBox)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3)
-    ->UseRealTime();
-
-void BM_PasteLongestLineIntoSingleLineBox(benchmark::State& state) {
-    Run(state, SumBox, OneLineOfNumbers());
-}
-BENCHMARK(BM_PasteLongestLineIntoSingleLineBox)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3)
-    ->UseRealTime();
-
-void BM_PasteLongestLineIntoThreeStarBox(benchmark::State& state) {
-    Run(state, ThreeStarBox, OneLineOfNumbers());
-}
-BENCHMARK(BM_PasteLongestLineIntoThreeStarBox)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3)
-    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_Paste, LongestLineIntoMultiLineBox, CompoundBox, &OneLineOfNumbers)
+    ->Apply(ThreeRuns);
+BENCHMARK_CAPTURE(BM_Paste, LongestLinesIntoMultiLineBox, CompoundBox, &CompoundLines)
+    ->Apply(ThreeRuns);
+BENCHMARK_CAPTURE(BM_Paste, LongestWordIntoMultiLineBox, CompoundBox, &OneWordOfDigits)
+    ->Apply(ThreeRuns);
+BENCHMARK_CAPTURE(BM_Paste, LongestLineIntoSingleLineBox, SumBox, &OneLineOfNumbers)
+    ->Apply(ThreeRuns);
+BENCHMARK_CAPTURE(BM_Paste, LongestLineIntoThreeStarBox, ThreeStarBox, &OneLineOfNumbers)
+    ->Apply(ThreeRuns);
 
 // Fifty replace-pastes into one box; the counters are the resident memory
 // after them and the peak while they ran.
 void FiftyPastes(benchmark::State& state, Box kind) {
     QWidget* box = ShownBox(kind);
     QGuiApplication::clipboard()->setText(OneLineOfNumbers());
-    ResetPeak();
+    bench::ResetPeak();
     for (auto _ : state)
         for (int i = 0; i < 50; ++i)
             ReplacePaste(box);
-    state.counters["rss_MB"] = StatusMegabytes("VmRSS:");
-    state.counters["peak_rss_MB"] = StatusMegabytes("VmHWM:");
+    state.counters["rss_MB"] = bench::StatusMegabytes("VmRSS:");
+    state.counters["peak_rss_MB"] = bench::StatusMegabytes("VmHWM:");
     QGuiApplication::clipboard()->clear();
 }
 

@@ -6,12 +6,12 @@
 #include "engine23/three_star_pipeline.hpp"
 #include "engine23/two_star_pipeline.hpp"
 #include "engine4/pipeline.hpp"
+#include "process_memory.hpp"
 #include "scheme/run_scheme.hpp"
 #include "scheme/scheme.hpp"
 
 #include <benchmark/benchmark.h>
 
-#include <fstream>
 #include <memory>
 #include <string>
 
@@ -150,39 +150,21 @@ two::TwoStarInput WorstTwoStar() {
     return in;
 }
 
-// Peak resident memory of the process, in MB, since the last reset.
-double PeakMegabytes() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024.0;
-    return -1;
-}
-
-void ResetPeak() {
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-
-void BM_WorstFourStarPipeline(benchmark::State& state) {
-    const four::FourStarInput input = WorstFourStar(FullCompounds(4));
+void BM_WorstFourStarPipeline(benchmark::State& state, std::string (*compounds)()) {
+    const four::FourStarInput input = WorstFourStar(compounds());
     auto fs = std::make_unique<four::FourStarState>();
     for (auto _ : state) {
         four::RunShrinkPipeline(input, *fs);
         benchmark::DoNotOptimize(fs->candidates.at(9999, 0));
     }
 }
-BENCHMARK(BM_WorstFourStarPipeline)->Unit(benchmark::kMillisecond);
-
-void BM_WorstFourStarPipelineDistinctCompounds(benchmark::State& state) {
-    const four::FourStarInput input = WorstFourStar(DistinctCompounds());
-    auto fs = std::make_unique<four::FourStarState>();
-    for (auto _ : state) {
-        four::RunShrinkPipeline(input, *fs);
-        benchmark::DoNotOptimize(fs->candidates.at(9999, 0));
-    }
+std::string RepeatedCompounds() {
+    return FullCompounds(4);
 }
-BENCHMARK(BM_WorstFourStarPipelineDistinctCompounds)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WorstFourStarPipeline, RepeatedCompounds, &RepeatedCompounds)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WorstFourStarPipeline, DistinctCompounds, &DistinctCompounds)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_WorstThreeStarPipeline(benchmark::State& state) {
     const three::ThreeStarInput input = WorstThreeStar();
@@ -209,13 +191,13 @@ void RunSchemeFile(benchmark::State& state, const std::string& file) {
         state.SkipWithError("scheme longer than the command line reads");
         return;
     }
-    ResetPeak();
+    bench::ResetPeak();
     for (auto _ : state) {
         const scheme::Scheme parsed = scheme::ParseScheme(file);
         benchmark::DoNotOptimize(scheme::RunScheme(parsed).Text().size());
     }
     state.counters["MiB"] = static_cast<double>(file.size()) / (1024.0 * 1024.0);
-    state.counters["peak_rss_MB"] = PeakMegabytes();
+    state.counters["peak_rss_MB"] = bench::StatusMegabytes("VmHWM:");
 }
 
 // The four-star panel at its worst, as many boxes as 16 MiB holds.
