@@ -30,6 +30,18 @@ void settle(int ms) {
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
 }
+
+// Saves `widget` as NAME.png in `folder` and prints the path; false, with a
+// line on standard error, when the file cannot be written.
+bool Shoot(QWidget* widget, const QString& folder, const QString& name) {
+    const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
+    if (!widget->grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -50,26 +62,25 @@ int main(int argc, char** argv) {
     window.show();
     settle(200);
 
+    // A shot that cannot be written fails the run at the end; the first one
+    // fails it at once, since the folder is then of no use.
+    bool written = true;
+    const auto shot = [&](QWidget* widget, const QString& name) {
+        written = Shoot(widget, outDir, name) && written;
+    };
     const char* const names[3] = {"two-star", "three-star", "four-star"};
     for (int mode : {2, 1, 0}) {
         window.switchMode(mode);
         settle(50);
-        const QString path = QDir(outDir).filePath(QStringLiteral("%1.png").arg(names[mode]));
-        if (!window.grab().save(path)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        if (!Shoot(&window, outDir, QString::fromLatin1(names[mode])))
             return 1;
-        }
-        std::printf("%s\n", qPrintable(path));
     }
     // Every four-star page, so each condition page can be checked too.
     window.switchMode(2);
     for (int page = 0; page < 8; ++page) {
         window.fourStar()->switchPage(page);
         settle(30);
-        const QString path =
-            QDir(outDir).filePath(QStringLiteral("four-star-page-%1.png").arg(page));
-        window.grab().save(path);
-        std::printf("%s\n", qPrintable(path));
+        shot(&window, QStringLiteral("four-star-page-%1").arg(page));
     }
     // Every three-star page behind its tab.
     window.switchMode(1);
@@ -77,23 +88,15 @@ int main(int argc, char** argv) {
     for (int page = 0; threeStar && page < sorvanta::ui::ThreeStarPanel::kPageCount; ++page) {
         threeStar->switchPage(page);
         settle(30);
-        const QString path =
-            QDir(outDir).filePath(QStringLiteral("three-star-page-%1.png").arg(page));
-        window.grab().save(path);
-        std::printf("%s\n", qPrintable(path));
+        shot(&window, QStringLiteral("three-star-page-%1").arg(page));
     }
 
     // The scheme backtest before any draw is stored: it offers the import.
     window.switchMode(2);
     window.schemeActions()->showBacktest();
     settle(50);
-    {
-        auto* dialog = window.schemeActions()->backtestDialog();
-        const QString shot = QDir(outDir).filePath(QStringLiteral("backtest-dialog-no-draws.png"));
-        dialog->grab().save(shot);
-        std::printf("%s\n", qPrintable(shot));
-        dialog->hide();
-    }
+    shot(window.schemeActions()->backtestDialog(), QStringLiteral("backtest-dialog-no-draws"));
+    window.schemeActions()->backtestDialog()->hide();
 
     // The strip with the sample draws, a backtest and an extraction.
 #ifdef SORVANTA_SAMPLE_DRAWS
@@ -112,11 +115,8 @@ int main(int argc, char** argv) {
         settle(50);
         for (const auto& [name, widget] :
              {std::pair<const char*, QWidget*>{"strip-filled", window.strip()},
-              {"window-filled", &window}}) {
-            const QString path = QDir(outDir).filePath(QStringLiteral("%1.png").arg(name));
-            widget->grab().save(path);
-            std::printf("%s\n", qPrintable(path));
-        }
+              {"window-filled", &window}})
+            shot(widget, QString::fromLatin1(name));
         // The scheme backtest of a four-star panel with a few groups on,
         // over the same draws.
         window.fourStar()->writeInput(
@@ -128,19 +128,14 @@ int main(int argc, char** argv) {
                 .four());
         window.schemeActions()->showBacktest();
         settle(100);
-        auto* dialog = window.schemeActions()->backtestDialog();
-        const QString shot = QDir(outDir).filePath(QStringLiteral("backtest-dialog.png"));
-        dialog->grab().save(shot);
-        std::printf("%s\n", qPrintable(shot));
-        dialog->hide();
+        shot(window.schemeActions()->backtestDialog(), QStringLiteral("backtest-dialog"));
+        window.schemeActions()->backtestDialog()->hide();
     }
     // The description window with the banker-code illustration.
     sorvanta::ui::Fsm description(&window);
     description.setPicture(sorvanta::ui::ResourceBytes(QStringLiteral("DM")));
     description.show();
     settle(50);
-    const QString path = QDir(outDir).filePath(QStringLiteral("description-window.png"));
-    description.grab().save(path);
-    std::printf("%s\n", qPrintable(path));
-    return 0;
+    shot(&description, QStringLiteral("description-window"));
+    return written ? 0 : 1;
 }
