@@ -25,10 +25,6 @@ namespace {
 
 using namespace sorvanta::history;
 
-int Fail(const std::string& message) {
-    return Die(message);
-}
-
 std::filesystem::path StorePath(const HistoryCommands& c) {
     return c.store.empty() ? DefaultStorePath() : std::filesystem::path(c.store);
 }
@@ -45,10 +41,10 @@ int ReadDrawFile(const std::string& path, DrawTextRead& read) {
     std::string bytes;
     std::string error;
     if (!ReadBounded(path, kMaxDrawTextBytes, bytes, error))
-        return Fail(error);
+        return Die(error);
     read = ReadDrawText(bytes);
     if (!read.ok)
-        return Fail((path == "-" ? std::string("(stdin)") : path) + ": " + read.error);
+        return Die((path == "-" ? std::string("(stdin)") : path) + ": " + read.error);
     return 0;
 }
 
@@ -64,7 +60,7 @@ StoreToRead OpenStoreToRead(const HistoryCommands& c) {
     StoreToRead opened;
     opened.path = StorePath(c);
     if (opened.path.empty()) {
-        opened.status = Fail("no home folder for the store; give --store PATH");
+        opened.status = Die("no home folder for the store; give --store PATH");
         return opened;
     }
     std::error_code ec;
@@ -73,7 +69,7 @@ StoreToRead OpenStoreToRead(const HistoryCommands& c) {
     StoreError error;
     opened.store = DrawStore::Open(opened.path, DrawStore::Access::ReadOnly, error);
     if (!opened.store)
-        opened.status = Fail(StoreFailure(opened.path, error));
+        opened.status = Die(StoreFailure(opened.path, error));
     return opened;
 }
 
@@ -85,8 +81,8 @@ int CheckSource(const HistoryCommands& c) {
     if (const int status = CheckDrawSource(c))
         return status;
     if (!Positions(c))
-        return Fail("--positions must name positions among 万千百十个, each once: '" + c.positions +
-                    "'");
+        return Die("--positions must name positions among 万千百十个, each once: '" + c.positions +
+                   "'");
     return 0;
 }
 
@@ -97,7 +93,7 @@ int RunImport(const HistoryCommands& c) {
 
     const std::filesystem::path path = StorePath(c);
     if (path.empty())
-        return Fail("no home folder for the store; give --store PATH");
+        return Die("no home folder for the store; give --store PATH");
     if (c.store.empty()) {
         // The window's own folder may not exist before its first run.
         std::error_code ec;
@@ -106,11 +102,11 @@ int RunImport(const HistoryCommands& c) {
     StoreError storeError;
     const auto store = DrawStore::Open(path, DrawStore::Access::ReadWrite, storeError);
     if (!store)
-        return Fail(StoreFailure(path, storeError));
+        return Die(StoreFailure(path, storeError));
     const StoreWrite written =
         store->Write(*LotteryFromCode(c.lottery), *DataLineFromNumber(c.line), read.draws);
     if (written.error)
-        return Fail(StoreFailure(path, written.error));
+        return Die(StoreFailure(path, written.error));
     return Print("imported " + std::to_string(read.draws.size()) + " draws, skipped " +
                  std::to_string(read.skipped) + " lines\n");
 }
@@ -122,7 +118,7 @@ int RunList(const HistoryCommands& c) {
     const StoreRead read =
         opened.store->Latest(*LotteryFromCode(c.lottery), *DataLineFromNumber(c.line), c.limit);
     if (read.error)
-        return Fail(StoreFailure(opened.path, read.error));
+        return Die(StoreFailure(opened.path, read.error));
     std::string out;
     for (const Draw& draw : read.draws)
         out += draw.period + " " + draw.number + "\n";
@@ -133,11 +129,11 @@ int RunVerify(const HistoryCommands& c) {
     if (const int status = CheckSource(c))
         return status;
     if (c.input == "-" && c.drawsFile == "-")
-        return Fail("standard input can give the list or the draws, not both");
+        return Die("standard input can give the list or the draws, not both");
     std::string list;
     std::string error;
     if (!ReadBounded(c.input, sorvanta::kMaxSchemeBytes, list, error))
-        return Fail(error);
+        return Die(error);
     HistoryState state;
     if (const int status = LoadHistory(c, state))
         return status;
@@ -178,7 +174,7 @@ void AddLotteryAndLine(CLI::App* command, HistoryCommands& c, bool required) {
 
 int CheckDrawSource(const HistoryCommands& c) {
     if (c.drawsFile.empty() == c.lottery.empty())
-        return Fail("give either --draws FILE or --lottery cq|xj|tj");
+        return Die("give either --draws FILE or --lottery cq|xj|tj");
     return 0;
 }
 
@@ -196,7 +192,7 @@ int LoadHistory(const HistoryCommands& c, HistoryState& state) {
         return opened.status;
     StoreError error;
     if (FillHistoryFromStore(*opened.store, *LotteryFromCode(c.lottery), line, state, error) < 0)
-        return Fail(StoreFailure(opened.path, error));
+        return Die(StoreFailure(opened.path, error));
     return 0;
 }
 
