@@ -7,6 +7,7 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace sorvanta::history;
@@ -69,19 +70,33 @@ TEST_F(DrawStoreTest, KeptAcrossReopenLatestFirstPerLotteryAndLine) {
     EXPECT_TRUE(Latest(*store, Lottery::Xinjiang).empty());
 }
 
-TEST_F(DrawStoreTest, LaterReadAddsAndCorrectsButNeverShrinks) {
+TEST_F(DrawStoreTest, LaterReadAddsButNeverShrinksNorChangesUnlessAsked) {
     auto store = OpenStore();
     store->Write(Lottery::Chongqing, DataLine::One, kFirst);
+    // -002 differs from the store, -003 repeats it, -010 is new; the read's
+    // periods come in other spellings of the same draws.
     const std::vector<Draw> second = {
-        {"20261207-010", "10101"}, {"20261207-002", "22229"}, {"20261207-003", "33333"}};
-    const StoreWrite w = store->Write(Lottery::Chongqing, DataLine::One, second);
-    EXPECT_EQ(w.added, 1);
-    EXPECT_EQ(w.changed, 1);
-    // Numeric order: -010 is later than -003 although "0" < "3" would not say so.
-    EXPECT_EQ(Latest(*store), (std::vector<Draw>{{"20261207-010", "10101"},
-                                                 {"20261207-003", "33333"},
-                                                 {"20261207-002", "22229"},
-                                                 {"20261207-001", "11111"}}));
+        {"20261207010", "10101"}, {"261207002", "22229"}, {"20261207-3", "33333"}};
+    const struct {
+        WriteMode mode;
+        StoreWrite expected;
+        const char* second;
+    } cases[] = {
+        {WriteMode::KeepStored, {{}, 1, 1, 0, false}, "22222"},
+        {WriteMode::KeepStored, {{}, 0, 1, 0, false}, "22222"},
+        {WriteMode::Replace, {{}, 0, 0, 1, false}, "22229"},
+        {WriteMode::Replace, {{}, 0, 0, 0, false}, "22229"},
+    };
+    for (const auto& c : cases) {
+        const StoreWrite w = store->Write(Lottery::Chongqing, DataLine::One, second, c.mode);
+        EXPECT_EQ(std::tie(w.added, w.conflicts, w.replaced),
+                  std::tie(c.expected.added, c.expected.conflicts, c.expected.replaced));
+        // Numeric order: -010 is later than -003 although "0" < "3" would not say so.
+        EXPECT_EQ(Latest(*store), (std::vector<Draw>{{"20261207-010", "10101"},
+                                                     {"20261207-003", "33333"},
+                                                     {"20261207-002", c.second},
+                                                     {"20261207-001", "11111"}}));
+    }
 }
 
 TEST_F(DrawStoreTest, FailedWriteLeavesStoreAsItWas) {
