@@ -216,8 +216,11 @@ std::unique_ptr<DrawStore> DrawStore::Open(const std::filesystem::path& file, Ac
             return nullptr;
         }
     } catch (const SQLite::Exception& e) {
-        if (e.getErrorCode() != SQLITE_CORRUPT && e.getErrorCode() != SQLITE_NOTADB &&
-            HasJournal(file)) {
+        // A journal beside the file that this reader could not roll back;
+        // a live writer's journal only makes a reader wait (busy).
+        const int code = e.getErrorCode();
+        if (code != SQLITE_CORRUPT && code != SQLITE_NOTADB && code != SQLITE_BUSY &&
+            code != SQLITE_LOCKED && HasJournal(file)) {
             error = {StoreProblem::NeedsRecovery, e.what()};
             return nullptr;
         }
