@@ -149,7 +149,11 @@ int RunDelete(const HistoryCommands& c) {
     const std::filesystem::path path = StorePath(c);
     if (path.empty())
         return Die("no home folder for the store; give --store PATH");
-    const std::string period = CanonicalPeriod(c.period);
+    // A period copied from a list or a page often brings blanks along.
+    const std::size_t first = c.period.find_first_not_of(" \t");
+    const std::size_t last = c.period.find_last_not_of(" \t");
+    const std::string period =
+        CanonicalPeriod(first == std::string::npos ? "" : c.period.substr(first, last - first + 1));
     const auto notStored = [&] {
         std::cerr << "sorvanta-cli: no draw " << period << " stored\n";
         return kExitRefused;

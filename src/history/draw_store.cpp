@@ -178,6 +178,11 @@ struct DrawStore::Impl {
     int version = 0; // 0: nothing stored yet; 1: the old form, read only
     bool writable = false;
     StoreError notice;
+
+    StoreError NotWritable() const {
+        return {StoreProblem::WriteFailed,
+                notice ? notice.detail : std::string("the store was opened read-only")};
+    }
 };
 
 DrawStore::DrawStore(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
@@ -267,9 +272,7 @@ StoreWrite DrawStore::Write(Lottery lottery, DataLine line, std::span<const Draw
                             WriteMode mode) {
     StoreWrite result;
     if (!impl_->writable) {
-        result.error =
-            impl_->notice ? StoreError{StoreProblem::WriteFailed, impl_->notice.detail}
-                          : StoreError{StoreProblem::WriteFailed, "the store was opened read-only"};
+        result.error = impl_->NotWritable();
         return result;
     }
     for (const Draw& draw : draws) {
@@ -334,7 +337,7 @@ StoreWrite DrawStore::Write(Lottery lottery, DataLine line, std::span<const Draw
 StoreDelete DrawStore::Delete(Lottery lottery, DataLine line, std::string_view period) {
     StoreDelete result;
     if (!impl_->writable) {
-        result.error = {StoreProblem::WriteFailed, "the store was opened read-only"};
+        result.error = impl_->NotWritable();
         return result;
     }
     try {
@@ -378,6 +381,15 @@ ORDER BY dated DESC, period_major DESC, period_minor DESC, period DESC LIMIT ?)s
         result.error = ErrorOf(e, StoreProblem::ReadFailed);
     }
     return result;
+}
+
+std::string ImportSummary(const DrawTextRead& read, const StoreWrite& write) {
+    std::string line = ImportSummary(read);
+    if (write.conflicts > 0)
+        line += "，" + std::to_string(write.conflicts) + "期与已存号码不同，保留已存";
+    if (write.replaced > 0)
+        line += "，" + std::to_string(write.replaced) + "期已替换";
+    return line;
 }
 
 int FillHistoryFromStore(const DrawStore& store, Lottery lottery, DataLine line,

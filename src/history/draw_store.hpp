@@ -1,6 +1,7 @@
 #pragma once
 
 #include "history/draw_history.hpp"
+#include "history/draw_text.hpp"
 
 #include <filesystem>
 #include <memory>
@@ -96,6 +97,10 @@ private:
     explicit DrawStore(std::unique_ptr<Impl> impl);
     std::unique_ptr<Impl> impl_;
 };
+
+// The strip's line after a read was stored: ImportSummary(read), then
+// "，K期与已存号码不同，保留已存" and "，K期已替换" where the write met them.
+std::string ImportSummary(const DrawTextRead& read, const StoreWrite& write);
 
 // After a lottery or line choice: the table emptied and refilled with the most
 // recent RowsOfLine(line) stored draws of that lottery and line; `HistoryLine`

@@ -185,25 +185,19 @@ TEST(DefaultStore, EndsInTheApplicationFolder) {
 namespace {
 
 // A store as version 1 of the program wrote it: periods as written, no
-// row ids, no version number.
-void WriteVersionOneStore(const fs::path& path, const std::vector<std::vector<std::string>>& rows) {
-    SQLite::Database db(path, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-    db.exec(R"sql(
+// row ids, no version number. `rows` are SQL values (lottery, line, period,
+// number).
+void WriteVersionOneStore(const fs::path& path, const std::string& rows) {
+    SQLite::Database(path, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE).exec(R"sql(
 CREATE TABLE draws (lottery TEXT NOT NULL, line INTEGER NOT NULL, period TEXT NOT NULL,
     number TEXT NOT NULL CHECK (length(number) = 5 AND number NOT GLOB '*[^0-9]*'),
     period_major INTEGER NOT NULL, period_minor INTEGER NOT NULL,
     PRIMARY KEY (lottery, line, period)) WITHOUT ROWID;
 CREATE INDEX draws_latest
-    ON draws (lottery, line, period_major DESC, period_minor DESC, period DESC);)sql");
-    SQLite::Transaction transaction(db);
-    SQLite::Statement insert(db, "INSERT INTO draws VALUES (?, ?, ?, ?, 0, 0)");
-    for (const auto& row : rows) {
-        for (int i = 0; i < 4; ++i)
-            insert.bind(i + 1, row[static_cast<std::size_t>(i)]);
-        insert.exec();
-        insert.reset();
-    }
-    transaction.commit();
+    ON draws (lottery, line, period_major DESC, period_minor DESC, period DESC);
+CREATE TEMP TABLE given (lottery, line, period, number);
+INSERT INTO given VALUES )sql" + rows + R"sql(;
+INSERT INTO draws SELECT *, 0, 0 FROM given;)sql");
 }
 
 int Rows(const fs::path& path) {
@@ -235,13 +229,10 @@ int Wait(pid_t pid) {
 }
 
 TEST_F(DrawStoreTest, VersionOneStoreUpgradedOnceFirstSpellingWins) {
-    WriteVersionOneStore(path_, {{"cq", "1", "20261207023", "22222"},
-                                 {"cq", "1", "20261207-023", "11111"},
-                                 {"cq", "1", "261207023", "33333"},
-                                 {"cq", "1", "20131201063", "44444"},
-                                 {"cq", "1", "20160116-023", "55555"},
-                                 {"cq", "1", "1023001", "66666"},
-                                 {"cq", "2", "20261207023", "77777"}});
+    WriteVersionOneStore(path_, "('cq', 1, '20261207023', '22222'), ('cq', 1, '20261207-023', "
+                                "'11111'), ('cq', 1, '261207023', '33333'), ('cq', 1, "
+                                "'20131201063', '44444'), ('cq', 1, '20160116-023', '55555'), "
+                                "('cq', 1, '1023001', '66666'), ('cq', 2, '20261207023', '77777')");
     // A reader that may not write reads it as the upgrade will make it and
     // leaves it as it was.
     const std::vector<Draw> upgraded = {{"20261207-023", "11111"},
@@ -266,7 +257,7 @@ TEST_F(DrawStoreTest, VersionOneStoreUpgradedOnceFirstSpellingWins) {
 }
 
 TEST_F(DrawStoreTest, StoreThatCannotBeUpgradedIsLeftAsItWas) {
-    WriteVersionOneStore(path_, {{"cq", "1", "20261207023", "22222"}});
+    WriteVersionOneStore(path_, "('cq', 1, '20261207023', '22222')");
     // A later program's table beside the old one blocks the upgrade's own.
     SQLite::Database(path_, SQLite::OPEN_READWRITE).exec("CREATE TABLE draws_upgraded (x)");
     const std::string before = Bytes(path_);
@@ -331,25 +322,15 @@ TEST_F(DrawStoreTest, WriterKilledAnywhereLeavesAReadableStore) {
 
 TEST_F(DrawStoreTest, CutOffWriteInAReadOnlyFolderIsReportedThenRecoveredByTheOwner) {
     OpenStore()->Write(Lottery::Chongqing, DataLine::One, kFirst);
-    int ready[2];
-    ASSERT_EQ(pipe(ready), 0);
     // A writer that has changed the file itself when it is killed.
-    const pid_t writer = Spawn([&] {
+    Wait(Spawn([&] {
         SQLite::Database db(path_, SQLite::OPEN_READWRITE);
         db.exec("PRAGMA cache_size = 5");
         db.exec("BEGIN IMMEDIATE");
         db.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000) "
                 "INSERT INTO draws SELECT 'cq', 1, 'x' || i, '12345', 0, i, -1 FROM n");
-        (void)!write(ready[1], "x", 1);
-        pause();
-        return 0;
-    });
-    char byte = 0;
-    ASSERT_EQ(read(ready[0], &byte, 1), 1);
-    kill(writer, SIGKILL);
-    Wait(writer);
-    close(ready[0]);
-    close(ready[1]);
+        return raise(SIGKILL);
+    }));
 
     // Someone who may not write the folder: as root, another user.
     fs::permissions(folder_, fs::perms::owner_write, fs::perm_options::remove);
