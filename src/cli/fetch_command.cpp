@@ -11,14 +11,6 @@
 
 namespace sorvanta::cli {
 
-struct FetchCommand {
-    CLI::App* command = nullptr;
-    std::string lottery;
-    int line = 1;
-    std::string source;
-    std::string store;
-};
-
 std::unique_ptr<FetchCommand> AddFetchCommand(CLI::App& app) {
     auto fetch = std::make_unique<FetchCommand>();
     CLI::App* draws = app.get_subcommand("draws");
@@ -42,6 +34,8 @@ std::optional<int> RunFetchCommand(const FetchCommand& c) {
     const std::optional<history::DataLine> line = history::DataLineFromNumber(c.line);
     if (!line)
         return Die("--line must be 1 or 2");
+    if (!c.source.empty() && !source::IsUsableSourceAddress(c.source))
+        return Die("--source must be an http:// or https:// address with a host");
     const std::filesystem::path store =
         c.store.empty() ? history::DefaultStorePath() : std::filesystem::path(c.store);
     if (store.empty())

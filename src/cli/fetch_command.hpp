@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace CLI {
 class App;
@@ -9,7 +10,14 @@ class App;
 
 namespace sorvanta::cli {
 
-struct FetchCommand;
+// The options of `draws fetch` as the parser fills them.
+struct FetchCommand {
+    CLI::App* command = nullptr;
+    std::string lottery;
+    int line = 1;
+    std::string source;
+    std::string store;
+};
 
 // Adds `draws fetch` under the `draws` command the history commands made;
 // the result must live until RunFetchCommand.

@@ -11,6 +11,10 @@
 
 namespace sorvanta::source {
 
+bool IsUsableSourceAddress(const std::string& address) {
+    return IsUsableAddress(QString::fromStdString(address));
+}
+
 Outcome CollectOnce(const std::string& address, history::Lottery lottery, history::DataLine line,
                     const std::filesystem::path& store, int timeoutMs) {
     // Qt's network needs an application object; a caller that has one (a

@@ -11,7 +11,10 @@
 #include "source/status_line.hpp"
 
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -200,6 +203,104 @@ TEST(SourceImport, OnlyRegularFilesAreRead) {
                                                     history::DataLine::One, store);
     EXPECT_EQ(source::StatusLine(none, {}).toStdString(), "没有读到开奖号码，跳过1行");
 }
+
+// `draws fetch` as a timer or a script runs it: the window's collection,
+// its line on standard output or one refusal line on standard error.
+struct FetchCase {
+    const char* name;
+    std::vector<const char*> words; // after "draws fetch"; SERVER/ is the test server
+    int runs;                       // the same command, one run after another
+    int status;                     // of the last run
+    const char* out;                // its standard output
+    const char* err;                // its standard error begins so
+};
+
+void PrintTo(const FetchCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class FetchCli : public ::testing::TestWithParam<FetchCase> {};
+
+TEST_P(FetchCli, SaysWhatTheWindowSays) {
+    const FetchCase& c = GetParam();
+    test::DrawServer server;
+    ASSERT_TRUE(server.listen());
+    QTemporaryDir folder;
+    QStringList args = {QStringLiteral("draws"), QStringLiteral("fetch"), QStringLiteral("--store"),
+                        folder.filePath(QStringLiteral("draws.sqlite"))};
+    for (const char* word : c.words)
+        args << QString::fromUtf8(word).replace(QLatin1String("SERVER/"),
+                                                server.address(QString()));
+    QProcess cli;
+    // No address kept by a window of this machine's user can slip in.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), folder.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.path());
+    cli.setProcessEnvironment(env);
+    for (int run = 0; run < c.runs; ++run) {
+        QEventLoop loop;
+        QObject::connect(&cli, &QProcess::finished, &loop, &QEventLoop::quit);
+        QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+        cli.start(QStringLiteral(SORVANTA_CLI), args);
+        loop.exec();
+        ASSERT_EQ(cli.state(), QProcess::NotRunning);
+    }
+    EXPECT_EQ(cli.exitCode(), c.status);
+    EXPECT_EQ(cli.readAllStandardOutput().toStdString(), c.out);
+    EXPECT_EQ(cli.readAllStandardError().toStdString().rfind(c.err, 0), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Source, FetchCli,
+    ::testing::Values(
+        FetchCase{"collects",
+                  {"--lottery", "xj", "--source", "SERVER/ok"},
+                  1,
+                  0,
+                  "collected 30 draws, 30 new\n",
+                  ""},
+        FetchCase{"again_adds_nothing",
+                  {"--lottery", "xj", "--source", "SERVER/ok/"},
+                  2,
+                  0,
+                  "collected 30 draws, 0 new\n",
+                  ""},
+        FetchCase{"http_status",
+                  {"--lottery", "cq", "--line", "2", "--source", "SERVER/x/"},
+                  1,
+                  2,
+                  "",
+                  "sorvanta-cli: collection failed: the server answered HTTP 404\n"},
+        FetchCase{"error_page",
+                  {"--lottery", "tj", "--source", "SERVER/errorpage/"},
+                  1,
+                  2,
+                  "",
+                  "sorvanta-cli: collection failed: no draws in the body"},
+        FetchCase{"no_address_kept",
+                  {"--lottery", "tj"},
+                  1,
+                  2,
+                  "",
+                  "sorvanta-cli: no source address set; give --source ADDRESS\n"},
+        FetchCase{"unusable_address",
+                  {"--lottery", "tj", "--source", "ftp://h/"},
+                  1,
+                  2,
+                  "",
+                  "sorvanta-cli: --source must be an http:// or https:// address with a host\n"},
+        FetchCase{"unknown_lottery",
+                  {"--lottery", "bj", "--source", "SERVER/ok/"},
+                  1,
+                  2,
+                  "",
+                  "sorvanta-cli: --lottery must be cq, xj or tj\n"},
+        FetchCase{"unknown_line",
+                  {"--lottery", "cq", "--line", "3", "--source", "SERVER/ok/"},
+                  1,
+                  2,
+                  "",
+                  "sorvanta-cli: --line must be 1 or 2\n"}));
 
 } // namespace
 
