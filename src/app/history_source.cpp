@@ -9,6 +9,8 @@
 #include "source/source_address.hpp"
 #include "source/status_line.hpp"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QTime>
@@ -212,6 +214,13 @@ bool HistorySource::isCollecting() const {
 
 bool HistorySource::isImporting() const {
     return collector_->importing();
+}
+
+bool HistorySource::waitForImports(int timeoutMs) {
+    const QDeadlineTimer deadline(timeoutMs);
+    while (isImporting() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return !isImporting();
 }
 
 void HistorySource::cancelCollection() {

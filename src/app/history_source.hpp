@@ -77,6 +77,10 @@ public:
     bool hasStore() const { return store_ != nullptr; }
     bool isCollecting() const;
     bool isImporting() const;
+    // Lets the event loop run until the imports asked for so far have been
+    // read and stored (for a tool or a test that goes on with their draws);
+    // false when they did not end within `timeoutMs`.
+    bool waitForImports(int timeoutMs = 30000);
     // Removes one stored draw of the current lottery and line and refills
     // the table; false with the status line saying why.
     bool deleteDraw(const QString& period);
