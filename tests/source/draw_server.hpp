@@ -24,6 +24,22 @@ inline QByteArray DrawLines(int count, int first = 1) {
     return text;
 }
 
+// Line 2's trend page: a table, draws in single-digit cells.
+inline QByteArray TrendPage(int count) {
+    QByteArray page = "<html><body><table><tr><th>期号</th><th>开奖号码</th></tr>";
+    for (int i = 1; i <= count; ++i)
+        page += QStringLiteral("<tr><td>20260302-%1</td><td>%2</td><td>%3</td><td>%4</td>"
+                               "<td>%5</td><td>%6</td></tr>")
+                    .arg(i, 3, 10, QLatin1Char('0'))
+                    .arg(i % 10)
+                    .arg((i + 1) % 10)
+                    .arg((i + 2) % 10)
+                    .arg((i + 3) % 10)
+                    .arg((i + 4) % 10)
+                    .toUtf8();
+    return page + "</table></body></html>";
+}
+
 class DrawServer : public QObject {
 public:
     QStringList requests;
@@ -81,7 +97,11 @@ private:
         if (route == QLatin1String("silent"))
             return; // the connection stays open and nothing comes back
         if (route == QLatin1String("ok"))
-            answer(socket, "200 OK", DrawLines(30));
+            answer(socket, "200 OK",
+                   path.contains(QLatin1String(".html")) ? TrendPage(12) : DrawLines(30));
+        else if (route == QLatin1String("garbage"))
+            answer(socket, "200 OK",
+                   QByteArray("<html><body>维护中 \x01\xff\xfe 12 34</body></html>"));
         else if (route == QLatin1String("endless"))
             endless(socket);
         else if (route == QLatin1String("cut")) {
