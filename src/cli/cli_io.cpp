@@ -26,7 +26,8 @@ int Die(const std::string& message) {
     return kExitBadInput;
 }
 
-bool ReadBounded(const std::string& path, std::size_t limit, std::string& out, std::string& error) {
+bool ReadBounded(const std::string& path, std::size_t limit, std::string& out, std::string& error,
+                 FileKind kind) {
     const std::string name = path == "-" ? "(stdin)" : path;
     std::ifstream file;
     std::istream* in = &std::cin;
@@ -34,6 +35,19 @@ bool ReadBounded(const std::string& path, std::size_t limit, std::string& out, s
         // A directory opens like a file here and only fails on the first
         // read, where the library throws instead of reporting.
         std::error_code ec;
+        if (kind == FileKind::RegularOnly) {
+            // Asked of the file system without opening: opening a FIFO
+            // waits for a writer.
+            const auto status = std::filesystem::status(path, ec);
+            if (ec) {
+                error = "cannot read " + path + ": " + ec.message();
+                return false;
+            }
+            if (!std::filesystem::is_regular_file(status)) {
+                error = "cannot read " + path + ": not a regular file";
+                return false;
+            }
+        }
         if (std::filesystem::is_directory(path, ec)) {
             error = "cannot read " + path + ": " + std::strerror(EISDIR);
             return false;

@@ -13,10 +13,17 @@ inline constexpr int kExitBadInput = 2; // unreadable, invalid or not written
 // returns kExitBadInput.
 int Die(const std::string& message);
 
+// What a path may name besides a regular file. Draw files must be regular
+// files: a FIFO would keep the tool waiting for a writer, and a device is
+// no file of draws.
+enum class FileKind { Any, RegularOnly };
+
 // Reads a file, or standard input for "-", into `out`, but never more than
 // `limit` bytes: a longer input (or an endless one such as /dev/zero) is an
-// error naming the limit, read no further.
-bool ReadBounded(const std::string& path, std::size_t limit, std::string& out, std::string& error);
+// error naming the limit, read no further. With RegularOnly, anything but a
+// regular file is refused before it is opened.
+bool ReadBounded(const std::string& path, std::size_t limit, std::string& out, std::string& error,
+                 FileKind kind = FileKind::Any);
 
 // Writes the text to standard output and flushes; a failed write (a full
 // disk, a closed pipe) is reported with Die, never taken for success.

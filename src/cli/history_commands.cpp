@@ -30,9 +30,22 @@ std::filesystem::path StorePath(const HistoryCommands& c) {
 }
 
 std::string StoreFailure(const std::filesystem::path& path, const StoreError& error) {
-    const std::string what =
-        error.problem == StoreProblem::Corrupt ? "is damaged and was left as it is" : "failed";
-    return "store " + path.string() + " " + what + ": " + error.detail;
+    switch (error.problem) {
+    case StoreProblem::Corrupt:
+        return "store " + path.string() + " is damaged and was left as it is: " + error.detail;
+    case StoreProblem::NeedsRecovery:
+        return "store " + path.string() +
+               " holds a write that was cut off and needs recovery by its owner (any "
+               "command run by a user who may write the store and its folder recovers it)";
+    case StoreProblem::TooNew:
+        return "store " + path.string() + " was written by a later version and was left as it is";
+    default:
+        return "store " + path.string() + " failed: " + error.detail;
+    }
+}
+
+std::string InputName(const std::string& path) {
+    return path == "-" ? std::string("(stdin)") : path;
 }
 
 // A draw file (or "-") read by the draw-text rules; on failure the one-line
@@ -40,16 +53,17 @@ std::string StoreFailure(const std::filesystem::path& path, const StoreError& er
 int ReadDrawFile(const std::string& path, DrawTextRead& read) {
     std::string bytes;
     std::string error;
-    if (!ReadBounded(path, kMaxDrawTextBytes, bytes, error))
+    if (!ReadBounded(path, kMaxDrawTextBytes, bytes, error, FileKind::RegularOnly))
         return Die(error);
     read = ReadDrawText(bytes);
     if (!read.ok)
-        return Die((path == "-" ? std::string("(stdin)") : path) + ": " + read.error);
+        return Die(InputName(path) + ": " + read.error);
     return 0;
 }
 
 // The store opened for reading. A store file that does not exist yet holds
-// no draws and is not created: `store` stays empty with status 0.
+// no draws and is not created: `store` stays empty with status 0. A store
+// left with a cut-off write is recovered here when this user may write it.
 struct StoreToRead {
     std::unique_ptr<DrawStore> store;
     std::filesystem::path path;
@@ -67,9 +81,12 @@ StoreToRead OpenStoreToRead(const HistoryCommands& c) {
     if (!std::filesystem::exists(opened.path, ec))
         return opened;
     StoreError error;
-    opened.store = DrawStore::Open(opened.path, DrawStore::Access::ReadOnly, error);
+    opened.store = DrawStore::Open(opened.path, DrawStore::Access::Recover, error);
     if (!opened.store)
         opened.status = Die(StoreFailure(opened.path, error));
+    else if (opened.store->Notice())
+        std::cerr << "sorvanta-cli: warning: " << StoreFailure(opened.path, opened.store->Notice())
+                  << "\n";
     return opened;
 }
 
@@ -90,6 +107,12 @@ int RunImport(const HistoryCommands& c) {
     DrawTextRead read;
     if (const int status = ReadDrawFile(c.input, read))
         return status;
+    if (read.draws.empty()) {
+        // Nothing to store: the store is not even created.
+        std::cerr << "sorvanta-cli: no draws in " << InputName(c.input) << " (" << read.skipped
+                  << " lines skipped)\n";
+        return kExitRefused;
+    }
 
     const std::filesystem::path path = StorePath(c);
     if (path.empty())
@@ -103,12 +126,48 @@ int RunImport(const HistoryCommands& c) {
     const auto store = DrawStore::Open(path, DrawStore::Access::ReadWrite, storeError);
     if (!store)
         return Die(StoreFailure(path, storeError));
-    const StoreWrite written =
-        store->Write(*LotteryFromCode(c.lottery), *DataLineFromNumber(c.line), read.draws);
+    const Lottery lottery = *LotteryFromCode(c.lottery);
+    const StoreWrite written = store->Write(lottery, *DataLineFromNumber(c.line), read.draws,
+                                            c.replace ? WriteMode::Replace : WriteMode::KeepStored);
     if (written.error)
         return Die(StoreFailure(path, written.error));
-    return Print("imported " + std::to_string(read.draws.size()) + " draws, skipped " +
-                 std::to_string(read.skipped) + " lines\n");
+    std::string out = "imported " + std::to_string(read.draws.size()) + " draws, skipped " +
+                      std::to_string(read.skipped) + " lines";
+    if (written.conflicts > 0)
+        out += ", " + std::to_string(written.conflicts) +
+               " draws differ from the store (kept the stored ones)";
+    if (written.replaced > 0)
+        out += ", " + std::to_string(written.replaced) + " draws replaced";
+    out += "\n";
+    if (written.mixedPeriods)
+        out += "warning: " + c.lottery + " line " + std::to_string(c.line) +
+               " now holds periods with and without a date, which cannot be put in time order\n";
+    return Print(out);
+}
+
+int RunDelete(const HistoryCommands& c) {
+    const std::filesystem::path path = StorePath(c);
+    if (path.empty())
+        return Die("no home folder for the store; give --store PATH");
+    const std::string period = CanonicalPeriod(c.period);
+    const auto notStored = [&] {
+        std::cerr << "sorvanta-cli: no draw " << period << " stored\n";
+        return kExitRefused;
+    };
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec))
+        return notStored();
+    StoreError error;
+    const auto store = DrawStore::Open(path, DrawStore::Access::ReadWrite, error);
+    if (!store)
+        return Die(StoreFailure(path, error));
+    const StoreDelete removed =
+        store->Delete(*LotteryFromCode(c.lottery), *DataLineFromNumber(c.line), period);
+    if (removed.error)
+        return Die(StoreFailure(path, removed.error));
+    if (removed.deleted == 0)
+        return notStored();
+    return Print("deleted 1 draw\n");
 }
 
 int RunList(const HistoryCommands& c) {
@@ -199,11 +258,14 @@ int LoadHistory(const HistoryCommands& c, HistoryState& state) {
 std::unique_ptr<HistoryCommands> AddHistoryCommands(CLI::App& app) {
     auto c = std::make_unique<HistoryCommands>();
 
-    CLI::App* draws = app.add_subcommand("draws", "Import or list stored draws");
+    CLI::App* draws = app.add_subcommand("draws", "Import, list or delete stored draws");
     draws->require_subcommand(1);
     c->import = draws->add_subcommand("import", "Read a draw file into the store");
-    c->import->add_option("FILE", c->input, "Draw file, or - for standard input")->required();
+    c->import->add_option("FILE", c->input, "Draw file (a regular file), or - for standard input")
+        ->required();
     AddLotteryAndLine(c->import, *c, true);
+    c->import->add_flag("--replace", c->replace,
+                        "Where a stored period has another draw, store the file's draw");
     AddStore(c->import, *c);
 
     c->list = draws->add_subcommand("list", "Print stored draws, latest first");
@@ -211,6 +273,11 @@ std::unique_ptr<HistoryCommands> AddHistoryCommands(CLI::App& app) {
     c->list->add_option("--limit", c->limit, "At most this many draws")
         ->check(CLI::NonNegativeNumber);
     AddStore(c->list, *c);
+
+    c->remove = draws->add_subcommand("delete", "Remove one stored draw, to correct a wrong one");
+    AddLotteryAndLine(c->remove, *c, true);
+    c->remove->add_option("--period", c->period, "The period, in any spelling")->required();
+    AddStore(c->remove, *c);
 
     c->verify = app.add_subcommand("verify", "Check a number list against past draws (开始验证)");
     c->verify->add_option("LIST", c->input, "Number list file, or - for standard input")
@@ -250,6 +317,8 @@ std::optional<int> RunHistoryCommands(const HistoryCommands& c) {
         return RunImport(c);
     if (c.list->parsed())
         return RunList(c);
+    if (c.remove->parsed())
+        return RunDelete(c);
     if (c.verify->parsed())
         return RunVerify(c);
     if (c.extract->parsed())

@@ -14,12 +14,13 @@ struct HistoryState;
 
 namespace sorvanta::cli {
 
-// The options of `draws import`, `draws list`, `verify`, `extract` and
-// `backtest` as the parser fills them; each command checks its values itself
+// The options of `draws import`, `draws list`, `draws delete`, `verify`,
+// `extract` and `backtest` as the parser fills them; each command checks its values itself
 // so that every refusal is one line and exit status 2.
 struct HistoryCommands {
     CLI::App* import = nullptr;
     CLI::App* list = nullptr;
+    CLI::App* remove = nullptr; // draws delete
     CLI::App* verify = nullptr;
     CLI::App* extract = nullptr;
     CLI::App* backtest = nullptr;
@@ -35,6 +36,8 @@ struct HistoryCommands {
     bool marks = false;
     std::string scheme; // SCHEME of backtest
     bool details = false;
+    bool replace = false; // import: the read's draws win over stored ones
+    std::string period;   // PERIOD of delete
 };
 
 // Registers the history subcommands on the tool's parser; the result must

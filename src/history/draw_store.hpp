@@ -6,11 +6,21 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace sorvanta::history {
 
-enum class StoreProblem { None, CannotOpen, Corrupt, WriteFailed, ReadFailed };
+enum class StoreProblem {
+    None,
+    CannotOpen,
+    Corrupt,
+    WriteFailed,
+    ReadFailed,
+    NeedsRecovery, // a write was cut off and this reader may not roll it back
+    UpgradeFailed, // an older store could not be upgraded; it was left as it was
+    TooNew,        // written by a later version of the program; not written to
+};
 
 struct StoreError {
     StoreProblem problem = StoreProblem::None;
@@ -21,10 +31,23 @@ struct StoreError {
     std::string Message() const;
 };
 
+// What a read does with stored periods it holds with another draw: the
+// stored draw stays unless the player asked for the read's draws to win.
+enum class WriteMode { KeepStored, Replace };
+
 struct StoreWrite {
     StoreError error;
-    int added = 0;   // periods the store did not have
-    int changed = 0; // stored periods whose draw the read corrected
+    int added = 0;     // periods the store did not have
+    int conflicts = 0; // stored periods the read had with another draw, kept as stored
+    int replaced = 0;  // the same, given the read's draw (WriteMode::Replace)
+    // The lottery and line now hold dated and undated periods, which cannot
+    // be put in time order, and this write added to them.
+    bool mixedPeriods = false;
+};
+
+struct StoreDelete {
+    StoreError error;
+    int deleted = 0;
 };
 
 struct StoreRead {
@@ -37,23 +60,36 @@ struct StoreRead {
 // not a sound database is reported and left exactly as it is.
 class DrawStore {
 public:
-    enum class Access { ReadWrite, ReadOnly };
+    // ReadWrite creates the file (not its folder) when it is missing.
+    // Recover reads only, but opens the file for writing when it may, so that
+    // a write cut off by a killed process is rolled back and an older store
+    // upgraded; it never creates the file. ReadOnly never writes at all.
+    enum class Access { ReadWrite, ReadOnly, Recover };
 
-    // nullptr with `error` set when the file cannot be used; ReadWrite creates
-    // the file (not its folder) when it is missing.
+    // nullptr with `error` set when the file cannot be used. A reader that
+    // meets an interrupted write it may not roll back gets NeedsRecovery.
     static std::unique_ptr<DrawStore> Open(const std::filesystem::path& file, Access access,
                                            StoreError& error);
     ~DrawStore();
     DrawStore(const DrawStore&) = delete;
     DrawStore& operator=(const DrawStore&) = delete;
 
-    // All draws of one read in one transaction: either every draw is stored
-    // or, on any failure, the store stays as it was. Periods the read lacks
-    // are kept; a period it has again takes the read's draw.
-    StoreWrite Write(Lottery lottery, DataLine line, std::span<const Draw> draws);
+    // All draws of one read in one immediate transaction, waiting up to 5 s
+    // for another writer: either every draw is stored or, on any failure, the
+    // store stays as it was. Periods are stored canonically; periods the read
+    // lacks are kept; a stored period keeps its draw unless `mode` is Replace.
+    StoreWrite Write(Lottery lottery, DataLine line, std::span<const Draw> draws,
+                     WriteMode mode = WriteMode::KeepStored);
+
+    // Removes one stored draw; the period may be given in any spelling.
+    StoreDelete Delete(Lottery lottery, DataLine line, std::string_view period);
 
     // The most recent `limit` stored draws (all with a negative limit).
     StoreRead Latest(Lottery lottery, DataLine line, int limit) const;
+
+    // Why an older store found at open is still read in its old form (it
+    // could not be upgraded); empty otherwise. The store still reads right.
+    const StoreError& Notice() const;
 
 private:
     struct Impl;

@@ -1,5 +1,7 @@
 #include "history/draw_text.hpp"
 
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
 #include <unordered_set>
 
@@ -27,13 +29,6 @@ bool IsPeriod(std::string_view token) {
         return true;
     const std::string_view tail = token.substr(dash + 1);
     return tail.size() >= 1 && tail.size() <= 4 && AllDigits(tail);
-}
-
-long long NumberOf(std::string_view digits) {
-    long long n = 0;
-    for (char c : digits)
-        n = n * 10 + (c - '0');
-    return n;
 }
 
 // Blanks in front of a '#' still make a comment line; the full-width blank
@@ -165,6 +160,76 @@ template <typename Fn> bool ForEachRow(std::string_view page, std::size_t first,
     return true;
 }
 
+// A JSON text as lines: every object and array is one line of its own
+// string and number values, in the order the objects and arrays open. The
+// parser hands integers over as values; JSON writes an integer without
+// leading zeros or a '+', so printing the value gives back its text, and a
+// number with a fraction or an exponent comes with its text as written.
+class JsonLines : public nlohmann::json_sax<nlohmann::json> {
+public:
+    static constexpr int kMaxDepth = 64;
+
+    std::vector<std::string> lines;
+
+    bool null() override { return true; }
+    bool boolean(bool) override { return true; }
+    bool number_integer(number_integer_t value) override { return Add(std::to_string(value)); }
+    bool number_unsigned(number_unsigned_t value) override { return Add(std::to_string(value)); }
+    bool number_float(number_float_t, const string_t& text) override { return Add(text); }
+    bool string(string_t& value) override { return Add(value); }
+    bool binary(binary_t&) override { return true; }
+    bool start_object(std::size_t) override { return Open(); }
+    bool key(string_t&) override { return true; }
+    bool end_object() override { return Close(); }
+    bool start_array(std::size_t) override { return Open(); }
+    bool end_array() override { return Close(); }
+    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override {
+        return false;
+    }
+
+private:
+    bool Open() {
+        if (open_.size() >= kMaxDepth || lines.size() >= kMaxDrawTextLines + 1)
+            return false;
+        open_.push_back(lines.size());
+        lines.emplace_back();
+        return true;
+    }
+    bool Close() {
+        open_.pop_back();
+        return true;
+    }
+    bool Add(const std::string& value) {
+        if (open_.empty())
+            return true; // a lone string or number is a line of nothing
+        std::string& line = lines[open_.back()];
+        if (!line.empty())
+            line += ' ';
+        line += value;
+        return true;
+    }
+
+    std::vector<std::size_t> open_;
+};
+
+bool LooksLikeJson(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    return first != std::string_view::npos && (text[first] == '{' || text[first] == '[');
+}
+
+// The day count of a YYYYMMDD date, for "more than a day later".
+long long DayNumber(long long yyyymmdd) {
+    long long y = yyyymmdd / 10000;
+    const long long m = yyyymmdd / 100 % 100;
+    const long long d = yyyymmdd % 100;
+    y -= m <= 2;
+    const long long era = (y >= 0 ? y : y - 399) / 400;
+    const long long yoe = y - era * 400;
+    const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe;
+}
+
 } // namespace
 
 bool IsValidUtf8(std::string_view bytes) {
@@ -265,34 +330,20 @@ DrawLineRead ReadDrawLine(std::string_view line) {
     return read;
 }
 
-PeriodKey KeyOfPeriod(std::string_view period) {
-    PeriodKey key;
-    const std::size_t dash = period.find('-');
-    key.major = NumberOf(period.substr(0, dash));
-    if (dash != std::string_view::npos)
-        key.minor = NumberOf(period.substr(dash + 1));
-    return key;
-}
-
-bool LaterPeriod(std::string_view a, std::string_view b) {
-    const PeriodKey ka = KeyOfPeriod(a);
-    const PeriodKey kb = KeyOfPeriod(b);
-    if (ka.major != kb.major)
-        return ka.major > kb.major;
-    if (ka.minor != kb.minor)
-        return ka.minor > kb.minor;
-    return a > b;
-}
-
-DrawTextRead ReadDrawText(std::string_view bytes) {
+DrawTextRead ReadDrawText(std::string_view bytes, int today) {
     DrawTextRead result;
     if (bytes.size() > kMaxDrawTextBytes) {
         result.error = "开奖数据超过8MB，未读取";
         return result;
     }
     const std::string text = DecodeDrawBytes(bytes, &result.encoding);
+    const long long lastDay = DayNumber(today > 0 ? today : LocalToday()) + 1;
 
-    std::unordered_set<std::string_view> seen;
+    struct Read {
+        PeriodKey key;
+        Draw draw;
+    };
+    std::vector<Read> reads;
     std::size_t lines = 0;
     auto readLine = [&](std::string_view line) {
         if (++lines > kMaxDrawTextLines)
@@ -304,51 +355,64 @@ DrawTextRead ReadDrawText(std::string_view bytes) {
             ++result.skipped;
             return true;
         }
-        result.draws.push_back({std::move(read.period), std::move(read.number)});
+        const PeriodKey key = KeyOfPeriod(read.period);
+        if (key.dated && DayNumber(key.major) > lastDay) {
+            ++result.skipped;
+            ++result.future;
+            return true;
+        }
+        std::string period = CanonicalPeriod(read.period);
+        reads.push_back({key, {std::move(period), std::move(read.number)}});
         return true;
     };
-    const std::size_t firstRow = FindTag(text, "<tr", 0);
-    const bool complete = firstRow == std::string_view::npos ? ForEachLine(text, readLine)
-                                                             : ForEachRow(text, firstRow, readLine);
+    bool complete = true;
+    bool done = false;
+    if (LooksLikeJson(text)) {
+        JsonLines json;
+        if (nlohmann::json::sax_parse(text, &json)) {
+            done = true;
+            for (const std::string& line : json.lines)
+                if (!(complete = readLine(line)))
+                    break;
+        } else if (json.lines.size() > kMaxDrawTextLines) {
+            done = true;
+            complete = false;
+        }
+    }
+    if (!done) {
+        const std::size_t firstRow = FindTag(text, "<tr", 0);
+        complete = firstRow == std::string_view::npos ? ForEachLine(text, readLine)
+                                                      : ForEachRow(text, firstRow, readLine);
+    }
     if (!complete) {
-        result.draws.clear();
         result.skipped = 0;
+        result.future = 0;
         result.error = "开奖数据超过100000行，未读取";
         return result;
     }
 
     // The first line of a period wins; later ones are counted as skipped.
     // `seen` views the periods in place, so nothing moves until it is done.
-    std::vector<bool> first(result.draws.size());
-    seen.reserve(result.draws.size());
-    for (std::size_t i = 0; i < result.draws.size(); ++i)
-        first[i] = seen.insert(result.draws[i].period).second;
-    seen.clear();
-    // Each period's key is worked out once, not in every comparison.
-    struct Sorted {
-        PeriodKey key;
-        std::size_t index;
-    };
-    std::vector<Sorted> order;
-    order.reserve(result.draws.size());
-    for (std::size_t i = 0; i < result.draws.size(); ++i) {
-        if (first[i])
-            order.push_back({KeyOfPeriod(result.draws[i].period), i});
-        else
-            ++result.skipped;
+    std::vector<std::size_t> order;
+    order.reserve(reads.size());
+    {
+        std::unordered_set<std::string_view> seen;
+        seen.reserve(reads.size());
+        for (std::size_t i = 0; i < reads.size(); ++i) {
+            if (seen.insert(reads[i].draw.period).second)
+                order.push_back(i);
+            else
+                ++result.skipped;
+        }
     }
-    std::sort(order.begin(), order.end(), [&](const Sorted& a, const Sorted& b) {
-        if (a.key.major != b.key.major)
-            return a.key.major > b.key.major;
-        if (a.key.minor != b.key.minor)
-            return a.key.minor > b.key.minor;
-        return result.draws[a.index].period > result.draws[b.index].period;
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        if (reads[a].key != reads[b].key)
+            return LaterKey(reads[a].key, reads[b].key);
+        return reads[a].draw.period > reads[b].draw.period;
     });
-    std::vector<Draw> kept;
-    kept.reserve(order.size());
-    for (const Sorted& s : order)
-        kept.push_back(std::move(result.draws[s.index]));
-    result.draws = std::move(kept);
+    result.draws.reserve(order.size());
+    for (const std::size_t i : order)
+        result.draws.push_back(std::move(reads[i].draw));
     result.ok = true;
     return result;
 }

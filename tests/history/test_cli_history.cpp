@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <string>
 
+#include <sys/stat.h>
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -99,6 +101,110 @@ TEST_F(HistoryCli, RefusalsAreOneLineAndStatusTwo) {
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << c.name << ": " << run.err;
     }
     EXPECT_EQ(Slurp(damaged), std::string(4096, 'x'));
+}
+
+TEST_F(HistoryCli, ConflictsKeptOrReplacedAndDrawsDeleted) {
+    const std::string first = Write("a.txt", "20261207-023 11111\n1023001 22222\n");
+    const std::string second = Write("b.txt", "20261207023 99999\n261207024 33333\n# c\nx\n");
+    const struct {
+        const char* name;
+        std::string args;
+        int status;
+        std::string out;
+        std::string err;
+    } steps[] = {
+        {"first import warns of the two kinds", "draws import " + Quote(first) + " --lottery cq", 0,
+         "imported 2 draws, skipped 0 lines\nwarning: cq line 1 now holds periods with and "
+         "without a date, which cannot be put in time order\n",
+         ""},
+        {"a differing draw is kept", "draws import " + Quote(second) + " --lottery cq", 0,
+         "imported 2 draws, skipped 1 lines, 1 draws differ from the store (kept the stored "
+         "ones)\nwarning: cq line 1 now holds periods with and without a date, which cannot be "
+         "put in time order\n",
+         ""},
+        {"list is canonical, latest first", "draws list --lottery cq", 0,
+         "20261207-024 33333\n20261207-023 11111\n1023001 22222\n", ""},
+        {"replace", "draws import " + Quote(second) + " --lottery cq --replace", 0,
+         "imported 2 draws, skipped 1 lines, 1 draws replaced\n", ""},
+        {"replaced", "draws list --lottery cq --limit 2", 0,
+         "20261207-024 33333\n20261207-023 99999\n", ""},
+        {"delete in another spelling", "draws delete --lottery cq --period 26120723", 0,
+         "deleted 1 draw\n", ""},
+        {"deleted once", "draws delete --lottery cq --period 20261207023", 1, "",
+         "sorvanta-cli: no draw 20261207-023 stored\n"},
+        {"other line", "draws delete --lottery cq --line 2 --period 1023001", 1, "",
+         "sorvanta-cli: no draw 1023001 stored\n"},
+        {"undated as written", "draws delete --lottery cq --period 1023001", 0, "deleted 1 draw\n",
+         ""},
+        {"left", "draws list --lottery cq", 0, "20261207-024 33333\n", ""},
+    };
+    for (const auto& step : steps) {
+        const CliRun run = Cli(step.args + Store());
+        EXPECT_EQ(run.status, step.status) << step.name << ": " << run.err;
+        EXPECT_EQ(run.out, step.out) << step.name;
+        EXPECT_EQ(run.err, step.err) << step.name;
+    }
+}
+
+TEST_F(HistoryCli, NoDrawsStoresNothingAndCreatesNoStore) {
+    const std::string empty = Write("empty.txt", "header\n20991231-001 12345\n\n# note\n");
+    const struct {
+        std::string args;
+        std::string input;
+        std::string err;
+    } cases[] = {
+        {"draws import " + Quote(empty), "", "no draws in " + empty + " (2 lines skipped)"},
+        {"draws import -", "x\n", "no draws in (stdin) (1 lines skipped)"},
+        {"draws delete --period 20261207023", "", "no draw 20261207-023 stored"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = Cli(c.args + " --lottery tj" + Store(), c.input);
+        EXPECT_EQ(run.status, 1) << c.args;
+        EXPECT_EQ(run.err, "sorvanta-cli: " + c.err + "\n") << c.args;
+        EXPECT_FALSE(fs::exists(store_)) << c.args;
+    }
+}
+
+TEST_F(HistoryCli, OnlyRegularFilesAreRead) {
+    // Without the check, opening the FIFO waits for a writer forever and
+    // the test's time-out fails it.
+    const std::string fifo = (folder_ / "fifo").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {fifo, folder_.string(), std::string("/dev/null")}) {
+        for (const std::string& command :
+             {"draws import " + Quote(path) + " --lottery cq" + Store(),
+              "extract --positions 个 --last 5 --draws " + Quote(path)}) {
+            const CliRun run = Cli(command);
+            EXPECT_EQ(run.status, 2) << command;
+            EXPECT_EQ(run.err, "sorvanta-cli: cannot read " + path + ": not a regular file\n");
+        }
+    }
+    EXPECT_FALSE(fs::exists(store_));
+}
+
+TEST_F(HistoryCli, ReadersWorkAfterAKilledImport) {
+    std::string text;
+    for (int i = 0; i < 30000; ++i)
+        text += std::to_string(1000000 + i) + " 12345\n";
+    const std::string big = Write("big.txt", text);
+    const std::string list = Write("list.txt", "12345");
+    const std::string journal = store_ + "-journal";
+    // Killed while its journal is there, that is in the middle of its write.
+    std::system(("(" + Quote(SORVANTA_CLI) + " draws import " + Quote(big) + " --lottery cq" +
+                 Store() + " >/dev/null 2>&1 & pid=$!; for i in $(seq 3000); do [ -s " +
+                 Quote(journal) + " ] && break; kill -0 $pid || break; sleep 0.01; done; " +
+                 "kill -9 $pid; wait $pid) 2>/dev/null")
+                    .c_str());
+    ASSERT_TRUE(fs::exists(journal)) << "the import ended before it could be cut off";
+    for (const std::string& reader :
+         {std::string("draws list --lottery cq --limit 1"),
+          "verify " + Quote(list) + " --positions 万千百十个 --lottery cq",
+          std::string("extract --positions 个 --last 3 --lottery cq")}) {
+        const CliRun run = Cli(reader + Store());
+        EXPECT_EQ(run.status, 0) << reader << ": " << run.err;
+        EXPECT_EQ(run.err, "") << reader;
+    }
+    EXPECT_FALSE(fs::exists(journal));
 }
 
 } // namespace
