@@ -254,8 +254,22 @@ void HistorySource::importFile(const QString& path) {
 }
 
 bool HistorySource::deleteDraw(const QString& period) {
-    (void)period;
-    return false;
+    if (!store_) {
+        setStatus(QStringLiteral("开奖数据库无法打开，不能删除"));
+        return false;
+    }
+    const history::StoreDelete removed = store_->Delete(lottery(), line(), period.toStdString());
+    if (removed.error) {
+        setStatus(FromUtf8(removed.error.Message()));
+        return false;
+    }
+    if (removed.deleted == 0) {
+        setStatus(QStringLiteral("第%1期不在开奖数据库中").arg(period));
+        return false;
+    }
+    setStatus(QStringLiteral("已删除第%1期").arg(period));
+    refillFromStore();
+    return true;
 }
 
 void HistorySource::setStatus(const QString& text) {

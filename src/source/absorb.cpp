@@ -17,14 +17,6 @@ namespace sorvanta::source {
 
 namespace {
 
-// Stored draws that differ from the read; the count a store write reports.
-template <typename Write> int ConflictsOf(const Write& write) {
-    if constexpr (requires { write.conflicts; })
-        return write.conflicts;
-    else
-        return 0;
-}
-
 // The file opened without waiting: a file swapped for a FIFO after the
 // check must not hold the worker, so the opened file is checked once more.
 bool ReadUpTo(const std::filesystem::path& file, std::size_t limit, std::string& bytes) {
@@ -99,7 +91,8 @@ Outcome Absorb(std::string_view bytes, history::Lottery lottery, history::DataLi
         error = write.error;
         if (!write.error) {
             outcome.added = write.added;
-            outcome.conflicts = ConflictsOf(write);
+            outcome.conflicts = write.conflicts;
+            outcome.mixedPeriods = write.mixedPeriods;
             history::StoreRead latest = opened->Latest(lottery, line, static_cast<int>(rows));
             error = latest.error;
             if (!latest.error) {

@@ -48,6 +48,8 @@ QString Remarks(const Outcome& o) {
     QString remarks;
     if (o.conflicts > 0)
         remarks += QStringLiteral("，%1期与已存号码不同，保留已存").arg(o.conflicts);
+    if (o.mixedPeriods)
+        remarks += QStringLiteral("；期号有带日期和不带日期两种，无法按时间排序");
     if (o.storeFailed)
         remarks += QStringLiteral("；") + FromUtf8(o.detail);
     return remarks;
@@ -109,6 +111,9 @@ std::string EnglishStatusLine(const Outcome& o) {
     if (o.conflicts > 0)
         line += ", " + std::to_string(o.conflicts) +
                 " draws differ from the store (kept the stored ones)";
+    if (o.mixedPeriods)
+        line += "\nwarning: this lottery and line now holds periods with and without a date, "
+                "which cannot be put in time order";
     return line;
 }
 

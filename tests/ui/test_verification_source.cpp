@@ -360,8 +360,15 @@ private slots:
         QCOMPARE(MessageBox::shown().size(), 1);
         QCOMPARE(MessageBox::shown()[0].title, QStringLiteral("删除此期"));
         QCOMPARE(row(1), QStringLiteral("0001--20260301-030--11110 "));
+        // Confirmed: gone from the store, the table and both lists.
+        MessageBox::setNextAnswer(MessageBox::Yes);
+        shown->askToDelete(1);
+        QCOMPARE(status(), QStringLiteral("已删除第20260301-030期"));
+        QCOMPARE(row(1), QStringLiteral("0001--20260301-029--11073 "));
+        QCOMPARE(shown->list->item(1)->text(), row(1));
+        open(options());
+        QCOMPARE(row(1), QStringLiteral("0001--20260301-029--11073 "));
         MessageBox::clearShown();
-        shown->close();
     }
 };
 
