@@ -15,6 +15,7 @@
 #include "shell/accessible_names.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/description_window.hpp"
+#include "shell/help_button.hpp"
 #include "shell/message_box.hpp"
 #include "shell/mycode.hpp"
 #include "shell/twips.hpp"
@@ -226,6 +227,8 @@ void Fmain::buildHistory(HistorySourceOptions options) {
     connect(strip_, &VerificationStrip::historyWindowRequested, this, [this] {
         if (!historyWindow_) {
             historyWindow_ = new HistoryWindow(history_, this);
+            historyWindow_->addFooterButton(
+                AddHelpButton(controls_, C_234_sm_, 62, historyWindow_));
             NameControls(historyWindow_);
             connect(strip_, &VerificationStrip::historyShown, historyWindow_,
                     &HistoryWindow::showLines);
@@ -242,6 +245,7 @@ void Fmain::buildHistory(HistorySourceOptions options) {
     });
     connect(strip_, &VerificationStrip::dataSourceRequested, this, [this] {
         auto* dialog = new DataSourceDialog(*historySource_, this);
+        dialog->addFooterButton(AddHelpButton(controls_, C_234_sm_, 63, dialog));
         NameControls(dialog);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->open();

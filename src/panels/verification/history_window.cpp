@@ -4,6 +4,8 @@
 #include "shell/message_box.hpp"
 
 #include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QScrollBar>
@@ -23,6 +25,9 @@ HistoryWindow::HistoryWindow(const history::HistoryState& state, QWidget* parent
     list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     list->setContextMenuPolicy(Qt::CustomContextMenu);
     v->addWidget(list);
+    footer_ = new QHBoxLayout;
+    footer_->addWidget(new QLabel(QStringLiteral("右键点一期可删除错号"), this), 1);
+    v->addLayout(footer_);
     connect(list, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         const int row = list->row(list->itemAt(at));
         if (row < 1 || !state_.draws.HasDraw(row))
@@ -38,6 +43,10 @@ HistoryWindow::HistoryWindow(const history::HistoryState& state, QWidget* parent
     list->setMinimumWidth(
         list->fontMetrics().horizontalAdvance(QStringLiteral("0000--20260101-0001--00000 中")) +
         40);
+}
+
+void HistoryWindow::addFooterButton(QWidget* button) {
+    footer_->addWidget(button);
 }
 
 void HistoryWindow::showLines(const QStringList& lines) {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QHBoxLayout;
 class QListWidget;
 
 namespace sorvanta::history {
@@ -24,6 +25,10 @@ public:
     // first, then requests the deletion of the row's period.
     void askToDelete(int row);
 
+    // Puts a button (the help on importing and correcting draws) under the
+    // list.
+    void addFooterButton(QWidget* button);
+
     QListWidget* list;
 
 signals:
@@ -31,6 +36,7 @@ signals:
 
 private:
     const history::HistoryState& state_;
+    QHBoxLayout* footer_;
 };
 
 } // namespace sorvanta::ui
