@@ -42,6 +42,9 @@ struct Outcome {
     int skipped = 0;        // lines without a draw, and repeats
     int added = 0;          // periods the store did not have
     int conflicts = 0;      // stored periods with another draw, left as stored
+    // The lottery and line now hold periods with and without a date, which
+    // cannot be put in time order.
+    bool mixedPeriods = false;
     // The store refused the write: the read itself is what the table shows.
     bool storeFailed = false;
     // Latest first, at most the line's rows: what the table is refilled

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace sorvanta::ui {
@@ -50,7 +49,7 @@ void HistoryWindow::addFooterButton(QWidget* button) {
 }
 
 void HistoryWindow::showLines(const QStringList& lines) {
-    const int top = list->verticalScrollBar() ? list->currentRow() : -1;
+    const int top = list->currentRow();
     list->setUpdatesEnabled(false);
     list->clear();
     list->addItems(lines);
