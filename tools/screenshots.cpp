@@ -108,6 +108,7 @@ int main(int argc, char** argv) {
     if (!drawFile.isEmpty()) {
         window.switchMode(2);
         window.historySource()->importFile(drawFile);
+        window.historySource()->waitForImports();
         window.strip()->verifyBox->setText(QStringLiteral("2601 1590 8016 1318 0913"));
         window.strip()->drawCount->setText(QStringLiteral("20"));
         window.findChild<QPushButton*>(QStringLiteral("C_guolv_ks_12"))->click();

@@ -3,6 +3,7 @@
 #include "app/history_source.hpp"
 
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,7 +17,8 @@ DataSourceDialog::DataSourceDialog(HistorySource& source, QWidget* parent)
     setWindowTitle(QStringLiteral("数据源"));
     auto* v = new QVBoxLayout(this);
     v->addWidget(new QLabel(QStringLiteral("数据源地址（例如 http://127.0.0.1:8080/），"
-                                           "留空则不采集："),
+                                           "留空则不采集；\n地址含 {code} 时整条使用，"
+                                           "{code} 换成彩种代码，{rows} 换成期数："),
                             this));
     address = new QLineEdit(source.baseAddress(), this);
     address->setObjectName(QStringLiteral("dataSourceAddress"));
@@ -32,7 +34,13 @@ DataSourceDialog::DataSourceDialog(HistorySource& source, QWidget* parent)
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
     connect(buttons, &QDialogButtonBox::accepted, this, &DataSourceDialog::confirm);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    v->addWidget(buttons);
+    footer_ = new QHBoxLayout;
+    footer_->addWidget(buttons, 1);
+    v->addLayout(footer_);
+}
+
+void DataSourceDialog::addFooterButton(QWidget* button) {
+    footer_->insertWidget(0, button);
 }
 
 void DataSourceDialog::confirm() {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 
@@ -17,6 +18,9 @@ class DataSourceDialog : public QDialog {
 public:
     DataSourceDialog(HistorySource& source, QWidget* parent);
 
+    // Puts a button (the help on addresses) beside the dialog's buttons.
+    void addFooterButton(QWidget* button);
+
     QLineEdit* address;
     QLabel* problem;
 
@@ -24,6 +28,7 @@ private:
     void confirm();
 
     HistorySource& source_;
+    QHBoxLayout* footer_;
 };
 
 } // namespace sorvanta::ui

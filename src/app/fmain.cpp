@@ -9,11 +9,13 @@
 #include "panels/four_star/four_star_commands.hpp"
 #include "panels/four_star/four_star_panel.hpp"
 #include "panels/mode_commands.hpp"
+#include "panels/verification/history_window.hpp"
 #include "panels/verification/verification_commands.hpp"
 #include "panels/verification/verification_strip.hpp"
 #include "shell/accessible_names.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/description_window.hpp"
+#include "shell/help_button.hpp"
 #include "shell/message_box.hpp"
 #include "shell/mycode.hpp"
 #include "shell/twips.hpp"
@@ -222,8 +224,28 @@ void Fmain::buildHistory(HistorySourceOptions options) {
         if (!path.isEmpty())
             historySource_->importFile(path);
     });
+    connect(strip_, &VerificationStrip::historyWindowRequested, this, [this] {
+        if (!historyWindow_) {
+            historyWindow_ = new HistoryWindow(history_, this);
+            historyWindow_->addFooterButton(
+                AddHelpButton(controls_, C_234_sm_, 62, historyWindow_));
+            NameControls(historyWindow_);
+            connect(strip_, &VerificationStrip::historyShown, historyWindow_,
+                    &HistoryWindow::showLines);
+            connect(historyWindow_, &HistoryWindow::deleteRequested, historySource_,
+                    &HistorySource::deleteDraw);
+        }
+        QStringList lines;
+        for (int i = 0; i < strip_->List1->count(); ++i)
+            lines << strip_->List1->item(i)->text();
+        historyWindow_->showLines(lines);
+        historyWindow_->show();
+        historyWindow_->raise();
+        historyWindow_->activateWindow();
+    });
     connect(strip_, &VerificationStrip::dataSourceRequested, this, [this] {
         auto* dialog = new DataSourceDialog(*historySource_, this);
+        dialog->addFooterButton(AddHelpButton(controls_, C_234_sm_, 63, dialog));
         NameControls(dialog);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->open();
@@ -406,6 +428,12 @@ void Fmain::runStartup() {
         if (quit_)
             quit_();
     };
+    parts.startHistory = [this] {
+        // The draws stored before fill the table and its grid at once; the
+        // first collection from the network follows.
+        if (historySource_)
+            historySource_->start();
+    };
     RunStartup(parts);
     emit startupFinished();
 }
@@ -416,10 +444,7 @@ void Fmain::createHistoryTables() {
 }
 
 void Fmain::drawOmissionGrid() {
-    // The draws stored before fill the table and its grid at once; the
-    // first collection from the network follows.
-    if (historySource_)
-        historySource_->start();
+    strip_->DrawOmissionGrid();
 }
 
 void Fmain::setSingleInstance(SingleInstance* instance) {

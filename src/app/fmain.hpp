@@ -28,6 +28,7 @@ class SchemeActions;
 class VerificationCommands;
 class SingleInstance;
 class VerificationStrip;
+class HistoryWindow;
 
 // The one working window: three mode panels that overlap, the verification
 // strip beside them, the progress frame, and the routing of every command
@@ -50,6 +51,7 @@ public:
     const four::FourStarState& fourStarState() const;
     const history::HistoryState& historyState() const { return history_; }
     HistorySource* historySource() const { return historySource_; }
+    HistoryWindow* historyWindow() const { return historyWindow_; }
     VerificationCommands* verificationCommands() const { return verificationCommands_; }
     SchemeActions* schemeActions() const { return schemeActions_; }
 
@@ -133,6 +135,7 @@ private:
     // The draw table the strip's commands and the source share.
     history::HistoryState history_;
     HistorySource* historySource_ = nullptr;
+    HistoryWindow* historyWindow_ = nullptr;
     VerificationCommands* verificationCommands_ = nullptr;
     void buildHistory(HistorySourceOptions options);
     ModeCommands* twoStarCommands_ = nullptr;

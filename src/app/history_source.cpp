@@ -5,18 +5,16 @@
 #include "shell/control_registry.hpp"
 #include "shell/mycode.hpp"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
+#include "source/collector.hpp"
+#include "source/source_address.hpp"
+#include "source/status_line.hpp"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QRadioButton>
 #include <QRandomGenerator>
-#include <QSettings>
 #include <QTime>
 #include <QTimer>
-#include <QUrl>
 
 #include <system_error>
 
@@ -25,7 +23,6 @@ namespace sorvanta::ui {
 namespace {
 
 constexpr int kCountdownStart = 20;
-const QString kAddressKey = QStringLiteral("dataSource/baseAddress");
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -43,28 +40,24 @@ HistorySource::HistorySource(history::HistoryState& state, ControlRegistry& cont
     ticker_ = new QTimer(this);
     ticker_->setInterval(qMax(1, options_.tickMs));
     connect(ticker_, &QTimer::timeout, this, &HistorySource::tick);
-    deadline_ = new QTimer(this);
-    deadline_->setSingleShot(true);
-    connect(deadline_, &QTimer::timeout, this, [this] {
-        if (!reply_)
-            return;
-        abort_ = Abort::Timeout;
-        reply_->abort();
-    });
-    network_ = new QNetworkAccessManager(this);
-    if (options_.baseAddress)
-        baseAddress_ = *options_.baseAddress;
-    else if (options_.keepAddress)
-        baseAddress_ = QSettings().value(kAddressKey).toString();
-    if (!IsUsableAddress(baseAddress_))
-        baseAddress_.clear();
+    collector_ = new source::Collector({{}, options_.timeoutMs}, this);
+    connect(collector_, &source::Collector::finished, this, &HistorySource::finished);
 }
 
 HistorySource::~HistorySource() {
     cancelCollection();
+    // A read being stored ends before the table it would refill goes.
+    collector_->waitForWorker();
 }
 
 void HistorySource::start() {
+    if (started_)
+        return;
+    started_ = true;
+    if (options_.baseAddress)
+        baseAddress_ = source::NormalisedAddress(*options_.baseAddress);
+    else if (options_.keepAddress)
+        baseAddress_ = source::KeptAddress();
     openStore();
     refillFromStore();
     requestCollection();
@@ -84,6 +77,8 @@ void HistorySource::openStore() {
     // collects for this run only.
     if (!store_)
         setStatus(FromUtf8(error.Message()));
+    else
+        collector_->setStore(options_.storePath);
 }
 
 history::Lottery HistorySource::lottery() const {
@@ -117,14 +112,17 @@ void HistorySource::SelectLottery(int element) {
     button->setBackColor(Colour::On);
     EmptyBox(controls_.widget(QStringLiteral("T_cs_ip"), 6));
     SetBoxText(controls_.widget(QStringLiteral("L_zs"), 1), QStringLiteral("0"));
-    // A download under way is for the lottery that was chosen before.
+    // A download under way is for the lottery that was chosen before, and
+    // so is the line that reported on the last one.
     cancelCollection();
+    setStatus(QString());
     refillFromStore();
     requestCollection();
 }
 
 void HistorySource::SelectDataLine() {
     cancelCollection();
+    setStatus(QString());
     state_.draws.Clear();
     refillFromStore();
     requestCollection();
@@ -144,21 +142,16 @@ void HistorySource::refillFromStore() {
 }
 
 bool HistorySource::IsUsableAddress(const QString& address) {
-    const QUrl url(address.trimmed(), QUrl::StrictMode);
-    return url.isValid() &&
-           (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https")) &&
-           !url.host().isEmpty();
+    return source::IsUsableAddress(address);
 }
 
 bool HistorySource::setBaseAddress(const QString& address) {
-    QString base = address.trimmed();
-    if (!base.isEmpty() && !IsUsableAddress(base))
+    const QString base = source::NormalisedAddress(address);
+    if (base.isEmpty() && !address.trimmed().isEmpty())
         return false;
-    if (!base.isEmpty() && !base.endsWith(QLatin1Char('/')))
-        base += QLatin1Char('/');
     baseAddress_ = base;
     if (options_.keepAddress)
-        QSettings().setValue(kAddressKey, baseAddress_);
+        source::KeepAddress(baseAddress_);
     cancelCollection();
     if (baseAddress_.isEmpty()) {
         ticker_->stop();
@@ -187,7 +180,7 @@ void HistorySource::showCountdown() {
 }
 
 void HistorySource::tick() {
-    if (reply_)
+    if (isCollecting())
         return;
     countdown_ = qMax(0, countdown_ - 1);
     showCountdown();
@@ -206,85 +199,32 @@ void HistorySource::collectNow() {
         setStatus(QStringLiteral("未设置数据源地址"));
         return;
     }
-    fetchLottery_ = lottery();
-    fetchLine_ = line();
-    QString address = baseAddress_;
-    if (fetchLine_ == history::DataLine::One)
-        address += FromUtf8(history::LineOneFile(fetchLottery_)) + QStringLiteral("?id=") +
-                   QString::number(QRandomGenerator::global()->bounded(1, 1000000000));
-    else
-        address += FromUtf8(history::LineTwoPage(fetchLottery_));
-    // One deadline for the whole download (see deadline_), not per stage:
-    // a server that trickles bytes must not hold the collection for long.
-    const QNetworkRequest request{QUrl(address)};
-    abort_ = Abort::None;
-    reply_ = network_->get(request);
-    connect(reply_, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
-        if (!reply_ || abort_ != Abort::None)
-            return;
-        const auto limit = static_cast<qint64>(history::kMaxDrawTextBytes);
-        if (received > limit || total > limit) {
-            abort_ = Abort::TooLarge;
-            reply_->abort();
-        }
-    });
-    connect(reply_, &QNetworkReply::finished, this, &HistorySource::finishCollection);
-    deadline_->start(qMax(1, options_.timeoutMs));
-    setStatus(QStringLiteral("正在采集%1…").arg(choiceName(fetchLottery_, fetchLine_)));
+    const history::Lottery chosen = lottery();
+    const history::DataLine chosenLine = line();
+    collector_->collect(
+        source::CollectionAddress(baseAddress_, chosen, chosenLine,
+                                  QRandomGenerator::global()->bounded(1u, 1000000000u)),
+        chosen, chosenLine);
+    setStatus(QStringLiteral("正在采集%1…").arg(choiceName(chosen, chosenLine)));
+}
+
+bool HistorySource::isCollecting() const {
+    return collector_->collecting();
+}
+
+bool HistorySource::isImporting() const {
+    return collector_->importing();
+}
+
+bool HistorySource::waitForImports(int timeoutMs) {
+    const QDeadlineTimer deadline(timeoutMs);
+    while (isImporting() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return !isImporting();
 }
 
 void HistorySource::cancelCollection() {
-    deadline_->stop();
-    if (!reply_)
-        return;
-    QNetworkReply* reply = reply_;
-    reply_ = nullptr;
-    reply->disconnect(this);
-    reply->abort();
-    reply->deleteLater();
-}
-
-void HistorySource::finishCollection() {
-    QNetworkReply* reply = reply_;
-    if (!reply)
-        return;
-    reply_ = nullptr;
-    deadline_->stop();
-    reply->deleteLater();
-    const QString failed = QStringLiteral("采集失败：");
-    const int httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    QString problem;
-    QByteArray body;
-    if (abort_ == Abort::Timeout) {
-        problem = QStringLiteral("%1秒内无结果").arg((options_.timeoutMs + 999) / 1000);
-    } else if (abort_ == Abort::TooLarge) {
-        problem = QStringLiteral("数据超过8MB");
-    } else if (reply->error() != QNetworkReply::NoError || httpStatus != 200) {
-        problem = httpStatus > 0 ? QStringLiteral("服务器返回%1").arg(httpStatus)
-                                 : QStringLiteral("无法连接数据源");
-    } else {
-        body = reply->read(static_cast<qint64>(history::kMaxDrawTextBytes) + 1);
-    }
-    if (problem.isEmpty()) {
-        const history::DrawTextRead read =
-            history::ReadDrawText(std::string_view(body.constData(), body.size()));
-        if (!read.ok) {
-            problem = FromUtf8(read.error);
-        } else if (read.draws.empty()) {
-            problem = QStringLiteral("没有开奖号码");
-        } else {
-            int added = 0;
-            const bool stored = absorb(read, fetchLottery_, fetchLine_, &added);
-            if (stored)
-                setStatus(QStringLiteral("%1 采集%2期，新增%3期")
-                              .arg(Now())
-                              .arg(read.draws.size())
-                              .arg(added));
-        }
-    }
-    if (!problem.isEmpty())
-        setStatus(QStringLiteral("%1 ").arg(Now()) + failed + problem);
-    afterCollection();
+    collector_->cancelCollection();
 }
 
 void HistorySource::afterCollection() {
@@ -295,54 +235,41 @@ void HistorySource::afterCollection() {
     showCountdown();
 }
 
-bool HistorySource::absorb(const history::DrawTextRead& read, history::Lottery lottery,
-                           history::DataLine line, int* added) {
-    if (added)
-        *added = static_cast<int>(read.draws.size());
-    if (store_) {
-        const history::StoreWrite write = store_->Write(lottery, line, read.draws);
-        if (!write.error) {
-            if (added)
-                *added = write.added;
-            refillFromStore();
-            return true;
-        }
-        setStatus(FromUtf8(write.error.Message()));
+void HistorySource::finished(const source::Outcome& outcome) {
+    const bool shown = outcome.lottery == lottery() && outcome.line == line();
+    // Stored draws of another choice wait in the store for their turn; the
+    // table belongs to the lottery and line chosen now.
+    if (outcome.ok() && shown) {
+        history::FillHistory(state_, outcome.line, outcome.latest);
+        emit historyChanged();
     }
-    // Without a usable store the read itself is what this run works with.
-    history::FillHistory(state_, line, read.draws);
-    emit historyChanged();
-    return !store_;
+    if (outcome.job == source::Job::Import || shown)
+        setStatus(source::StatusLine(outcome, Now()));
+    if (outcome.job == source::Job::Collection)
+        afterCollection();
 }
 
 void HistorySource::importFile(const QString& path) {
-    const QString failed = QStringLiteral("导入失败：");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setStatus(failed + QStringLiteral("无法读取文件"));
-        return;
+    collector_->importFile(path, lottery(), line());
+}
+
+bool HistorySource::deleteDraw(const QString& period) {
+    if (!store_) {
+        setStatus(QStringLiteral("开奖数据库无法打开，不能删除"));
+        return false;
     }
-    const auto limit = static_cast<qint64>(history::kMaxDrawTextBytes);
-    if (file.size() > limit) {
-        setStatus(failed + QStringLiteral("文件超过8MB"));
-        return;
+    const history::StoreDelete removed = store_->Delete(lottery(), line(), period.toStdString());
+    if (removed.error) {
+        setStatus(FromUtf8(removed.error.Message()));
+        return false;
     }
-    const QByteArray bytes = file.read(limit + 1);
-    const history::DrawTextRead read =
-        history::ReadDrawText(std::string_view(bytes.constData(), bytes.size()));
-    if (!read.ok) {
-        setStatus(failed + FromUtf8(read.error));
-        return;
+    if (removed.deleted == 0) {
+        setStatus(QStringLiteral("第%1期不在开奖数据库中").arg(period));
+        return false;
     }
-    const QString summary = FromUtf8(history::ImportSummary(read));
-    if (read.draws.empty()) {
-        setStatus(summary);
-        return;
-    }
-    if (absorb(read, lottery(), line(), nullptr))
-        setStatus(summary);
-    else
-        setStatus(summary + QStringLiteral("；") + status_);
+    setStatus(QStringLiteral("已删除第%1期").arg(period));
+    refillFromStore();
+    return true;
 }
 
 void HistorySource::setStatus(const QString& text) {

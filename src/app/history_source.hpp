@@ -11,9 +11,12 @@
 #include <memory>
 #include <optional>
 
-class QNetworkAccessManager;
-class QNetworkReply;
 class QTimer;
+
+namespace sorvanta::source {
+class Collector;
+struct Outcome;
+} // namespace sorvanta::source
 
 namespace sorvanta::ui {
 
@@ -36,8 +39,10 @@ struct HistorySourceOptions {
 // Fills the window's draw table: from the local store at once after every
 // lottery or line choice, then from the network when the countdown runs out,
 // again every two minutes while an address is set, and from files the
-// player imports. A failure is reported in the strip's status line and
-// leaves the table and the store as they were.
+// player imports. The collecting, reading and storing are the source
+// library's (shared with the command line); this side ties them to the
+// strip's buttons, the countdown and the table. A failure is reported in the
+// strip's status line and leaves the table and the store as they were.
 class HistorySource : public QObject {
     Q_OBJECT
 public:
@@ -45,8 +50,9 @@ public:
                   HistorySourceOptions options, QObject* parent = nullptr);
     ~HistorySource() override;
 
-    // Start-up: the store opened and read for the chosen lottery and line,
-    // and the first collection requested.
+    // Start-up, once no other copy runs: the kept address read, the store
+    // opened and read for the chosen lottery and line, and the first
+    // collection requested. Nothing is opened or fetched before.
     void start();
 
     void SelectLottery(int element); // C_xl element pressed
@@ -69,7 +75,15 @@ public:
     void collectNow();
 
     bool hasStore() const { return store_ != nullptr; }
-    bool isCollecting() const { return reply_ != nullptr; }
+    bool isCollecting() const;
+    bool isImporting() const;
+    // Lets the event loop run until the imports asked for so far have been
+    // read and stored (for a tool or a test that goes on with their draws);
+    // false when they did not end within `timeoutMs`.
+    bool waitForImports(int timeoutMs = 30000);
+    // Removes one stored draw of the current lottery and line and refills
+    // the table; false with the status line saying why.
+    bool deleteDraw(const QString& period);
     QString status() const { return status_; }
 
 signals:
@@ -80,20 +94,14 @@ signals:
     void historyChanged();
 
 private:
-    enum class Abort { None, Timeout, TooLarge };
-
     void openStore();
     void refillFromStore();
     void requestCollection();
     void tick();
     void showCountdown();
-    void finishCollection();
     void cancelCollection();
     void afterCollection();
-    // Stores a read and refills the table from the store; false when the
-    // store refused it (the table then shows the read alone).
-    bool absorb(const history::DrawTextRead& read, history::Lottery lottery, history::DataLine line,
-                int* added);
+    void finished(const source::Outcome& outcome);
     void setStatus(const QString& text);
     QString choiceName(history::Lottery lottery, history::DataLine line) const;
 
@@ -105,12 +113,8 @@ private:
     QString status_;
     int countdown_ = 0;
     QTimer* ticker_ = nullptr;
-    QTimer* deadline_ = nullptr;
-    QNetworkAccessManager* network_ = nullptr;
-    QNetworkReply* reply_ = nullptr;
-    Abort abort_ = Abort::None;
-    history::Lottery fetchLottery_ = history::Lottery::Chongqing;
-    history::DataLine fetchLine_ = history::DataLine::One;
+    source::Collector* collector_ = nullptr;
+    bool started_ = false;
 };
 
 } // namespace sorvanta::ui

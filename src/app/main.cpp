@@ -1,5 +1,6 @@
 #include "app/fmain.hpp"
 #include "app/single_instance.hpp"
+#include "app/startup.hpp"
 #include "app/window_host.hpp"
 #include "shell/qt_translations.hpp"
 
@@ -11,7 +12,11 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Settings under the program's own name (~/.config/Sorvanta/); the draw
+    // store's place does not depend on it and stays where it always was.
+    QApplication::setOrganizationName(QStringLiteral("Sorvanta"));
     QApplication::setApplicationName(QStringLiteral("Sorvanta"));
+    sorvanta::ui::MoveUnnamedSettings();
     QApplication::setDesktopFileName(QStringLiteral("sorvanta"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/sorvanta.svg")));
     sorvanta::ui::InstallQtChinese(app);

@@ -11,7 +11,9 @@
 #include "shell/message_box.hpp"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
+#include <QSettings>
 #include <QTimer>
 
 namespace sorvanta::ui {
@@ -76,6 +78,16 @@ void FillThreeStarLists(const ControlRegistry& controls) {
     Fill(list(4), Items(three::kPositionLetters), three::kDefaultMatchRight);
 }
 
+void MoveUnnamedSettings() {
+    QSettings settings;
+    if (!settings.allKeys().isEmpty())
+        return;
+    const QSettings unnamed(QStringLiteral("Unknown Organization"),
+                            QCoreApplication::applicationName());
+    for (const QString& key : unnamed.allKeys())
+        settings.setValue(key, unnamed.value(key));
+}
+
 bool RunStartup(const StartupParts& parts) {
     // Stopped first, so the sequence runs once whatever it lets happen.
     if (parts.timer)
@@ -107,6 +119,7 @@ bool RunStartup(const StartupParts& parts) {
         Call(parts.quit);
         return false;
     }
+    Call(parts.startHistory);
     InitThreeTwoStarSets(parts);
     return true;
 }

@@ -34,11 +34,18 @@ struct StartupParts {
     std::function<void()> drawOmissionGrid;
     // Ends the program when another copy already runs.
     std::function<void()> quit;
+    // The draw history's store and collections: started only once no other
+    // copy runs, so a copy that gives way has opened and fetched nothing.
+    std::function<void()> startHistory;
 };
 
 // The one-shot start-up sequence, run once after the window is shown.
 // Returns false when the program gave way to a copy that already runs.
 bool RunStartup(const StartupParts& parts);
+
+// Earlier versions kept their settings under Qt's stand-in organisation
+// name; they are copied once to the program's own place, never lost.
+void MoveUnnamedSettings();
 
 // The three-star lists Cb_rc 0 to 4 with their items and first choices.
 void FillThreeStarLists(const ControlRegistry& controls);

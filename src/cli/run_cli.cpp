@@ -2,6 +2,7 @@
 
 #include "cli/backtest_command.hpp"
 #include "cli/cli_io.hpp"
+#include "cli/fetch_command.hpp"
 #include "cli/history_commands.hpp"
 #include "scheme/run_scheme.hpp"
 
@@ -55,6 +56,7 @@ int RunCli(int argc, char** argv) {
     shrink->add_flag("--invert", options.invert, "Print the inverted list (反选)")->excludes(group);
     shrink->add_flag("--count", options.count, "Print only the count");
     const auto history = sorvanta::cli::AddHistoryCommands(app);
+    const auto fetch = sorvanta::cli::AddFetchCommand(app);
 
     // A flag takes no value: "--count=5" is a mistake, not "--count".
     for (int i = 1; i < argc; ++i)
@@ -78,6 +80,8 @@ int RunCli(int argc, char** argv) {
     if (shrink->parsed())
         return RunShrink(options);
     if (const auto status = sorvanta::cli::RunHistoryCommands(*history))
+        return *status;
+    if (const auto status = sorvanta::cli::RunFetchCommand(*fetch))
         return *status;
     return Die("no command given; try: sorvanta-cli shrink SCHEME.json");
 }

@@ -21,7 +21,7 @@ struct HelpButtonTarget {
 inline constexpr std::string_view kBankerPicture = "DM";
 inline constexpr std::string_view kStripPicture = "YL";
 
-inline constexpr int kHelpButtonIndexes = 62;
+inline constexpr int kHelpButtonIndexes = 64;
 
 namespace help_index_detail {
 constexpr HelpButtonTarget T(std::string_view key) {
@@ -102,10 +102,13 @@ inline constexpr std::array<HelpButtonTarget, kHelpButtonIndexes> kHelpButtons =
         P(kBankerPicture),     // 59, captioned "胆码说明"
         T("4x_3拼4 技巧提示"), // 60, captioned "使用技巧"
         T("4x_2拼4 技巧提示"), // 61, captioned "使用技巧"
+        T("导入开奖"),         // 62, in the history window
+        T("数据源"),           // 63, in the address dialog
     };
 }();
 
-// The window carries help buttons 0 to 61 except 11.
+// The window carries help buttons 0 to 63 except 11 (62 and 63 on the
+// history window and the address dialog, once they are open).
 constexpr bool IsHelpButton(int index) {
     return index >= 0 && index < kHelpButtonIndexes && index != 11;
 }

@@ -10,6 +10,7 @@
 #include "help_test_support.hpp"
 
 #include "history/backtest.hpp"
+#include "history/draw_text.hpp"
 #include "history/extraction.hpp"
 #include "history/omission.hpp"
 #include "scheme/run_scheme.hpp"
@@ -704,6 +705,8 @@ TEST(HelpExamples, StripExamplesHoldInTheHistoryEngine) {
             const history::BacktestResult result = history::RunBacktest(e.input, *positions, state);
             ASSERT_FALSE(result.hitString.empty()) << e.name;
             EXPECT_EQ(result.hitString[0] == '1' ? "中" : "**", std::string(e.expected)) << e.name;
+        } else if (kind == "period") {
+            EXPECT_EQ(history::ReadDrawLine(e.input).period, e.expected) << e.name;
         } else if (kind == "extract") {
             EXPECT_EQ(history::ExtractPastNumbers(*positions, e.input, state).numbers,
                       std::string(e.expected))
@@ -732,6 +735,8 @@ TEST(HelpExamples, StripTextsStateTheirNumbers) {
         if (std::string_view(e.kind) == "extract")
             for (const std::string& piece : Pieces(e.expected))
                 numbers.push_back(piece);
+        if (std::string_view(e.kind) == "period")
+            EXPECT_NE(topic.find(e.expected), std::string::npos) << e.name;
         for (const std::string& number : numbers)
             EXPECT_TRUE(StatesNumber(topic, number)) << e.name << " does not mention " << number;
     }

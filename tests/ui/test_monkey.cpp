@@ -479,6 +479,7 @@ private:
         for (ui::BaseNumberBox* box : window->findChildren<ui::BaseNumberBox*>())
             QTRY_VERIFY(!box->Lwz->text().isEmpty());
         window->historySource()->importFile(drawFile);
+        QVERIFY(window->historySource()->waitForImports());
         lastTally.reset();
         boxes.clear();
         for (QWidget* w : window->findChildren<QWidget*>()) {

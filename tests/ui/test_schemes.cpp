@@ -479,6 +479,7 @@ private slots:
             {"extraction", 2,
              [&] {
                  window->historySource()->importFile(draws);
+                 QVERIFY(window->historySource()->waitForImports());
                  find<QAbstractButton>(QStringLiteral("C_guolv_ks_13"))->click();
              },
              "C_guolv_ks_14", "exportNumbers_14"},
@@ -523,6 +524,7 @@ private slots:
         QFETCH(QString, positions);
         const QString draws = write(QStringLiteral("draws.txt"), kDraws);
         window->historySource()->importFile(draws);
+        QVERIFY(window->historySource()->waitForImports());
         const QString file = write(QStringLiteral("scheme.json"), bytes);
         load(file);
         QCOMPARE(window->currentMode(), mode);

@@ -1,6 +1,7 @@
 // One running copy: real second processes against a first copy, the window
 // of a second copy giving up with its message, and a lock left by a copy
 // that was killed.
+#include "../source/draw_server.hpp"
 #include "app/fmain.hpp"
 #include "app/single_instance.hpp"
 #include "shell/message_box.hpp"
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUuid>
 
@@ -130,6 +132,43 @@ private slots:
         QVERIFY(first.running());
         // The first window got no message of its own.
         QVERIFY(!first.lines().join(u'\n').contains(QStringLiteral("message")));
+    }
+
+    // A copy that gives way has opened no store and fetched nothing; the
+    // same window alone does both, so the server would have seen it.
+    void collectsOnlyWhenAlone_data() {
+        QTest::addColumn<bool>("anotherCopy");
+        QTest::newRow("alone") << false;
+        QTest::newRow("another copy runs") << true;
+    }
+    void collectsOnlyWhenAlone() {
+        QFETCH(bool, anotherCopy);
+        sorvanta::test::DrawServer server;
+        QVERIFY(server.listen());
+        QTemporaryDir folder;
+        const QString store = folder.filePath(QStringLiteral("draws.sqlite"));
+        const QString name = FreshName();
+        SingleInstance holder(name);
+        if (anotherCopy)
+            QVERIFY(!holder.anotherCopyRunning());
+        SingleInstance instance(name);
+        HistorySourceOptions options;
+        options.storePath = store.toStdString();
+        options.baseAddress = server.address(QStringLiteral("ok/"));
+        options.keepAddress = false;
+        options.tickMs = 1;
+        Fmain window(options);
+        window.setQuitHandler([] {});
+        window.setSingleInstance(&instance);
+        QSignalSpy started(&window, &Fmain::startupFinished);
+        window.show();
+        QVERIFY(started.wait(5000));
+        if (anotherCopy)
+            QTest::qWait(300);
+        else
+            QTRY_COMPARE(window.historyState().draws.StoredRows(), 30);
+        QCOMPARE(server.requests.size(), anotherCopy ? 0 : 1);
+        QCOMPARE(QFile::exists(store), !anotherCopy);
     }
 
     void secondWindowProcessEnds() {

@@ -72,7 +72,8 @@ private slots:
         const QStringList before = {QStringLiteral("history"), QStringLiteral("mode 2"),
                                     QStringLiteral("help"), QStringLiteral("grid")};
         QTest::newRow("alone") << false
-                               << before + QStringList{QStringLiteral("three tables"),
+                               << before + QStringList{QStringLiteral("source"),
+                                                       QStringLiteral("three tables"),
                                                        QStringLiteral("two tables")};
         QTest::newRow("another copy runs") << true << before + QStringList{QStringLiteral("quit")};
     }
@@ -112,6 +113,9 @@ private slots:
         };
         parts.quit = [&] {
             log << QStringLiteral("quit");
+        };
+        parts.startHistory = [&] {
+            log << QStringLiteral("source");
         };
 
         QCOMPARE(RunStartup(parts), !anotherCopy);

@@ -2,15 +2,19 @@
 // on both lines, the countdown, the status line, failures that keep the table,
 // lottery and line choices answered from the store at once, and the store
 // surviving a restart.
+#include "../source/draw_server.hpp"
 #include "app/data_source_dialog.hpp"
 #include "app/fmain.hpp"
 #include "app/history_source.hpp"
+#include "panels/verification/history_window.hpp"
 #include "panels/verification/verification_strip.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/message_box.hpp"
 #include "shell/text_boxes.hpp"
 
+#include <QAbstractButton>
 #include <QDialog>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -25,84 +29,16 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 using namespace sorvanta::ui;
 
 namespace {
 
-// Line 1's text file: 30 draws, oldest first as such files often are.
-QByteArray LineOneFile() {
-    QByteArray text = "# test draws\r\n";
-    for (int i = 1; i <= 30; ++i)
-        text += QStringLiteral("20260301-%1 %2\r\n")
-                    .arg(i, 3, 10, QLatin1Char('0'))
-                    .arg(10000 + i * 37)
-                    .toUtf8();
-    return text;
-}
-
-// Line 2's trend page: a table, draws in single-digit cells, GBK-free.
-QByteArray LineTwoPage() {
-    QByteArray page = "<html><body><table><tr><th>期号</th><th>开奖号码</th></tr>";
-    for (int i = 1; i <= 12; ++i)
-        page += QStringLiteral("<tr><td>20260302-%1</td><td>%2</td><td>%3</td><td>%4</td>"
-                               "<td>%5</td><td>%6</td></tr>")
-                    .arg(i, 3, 10, QLatin1Char('0'))
-                    .arg(i % 10)
-                    .arg((i + 1) % 10)
-                    .arg((i + 2) % 10)
-                    .arg((i + 3) % 10)
-                    .arg((i + 4) % 10)
-                    .toUtf8();
-    return page + "</table></body></html>";
-}
-
-// A small HTTP server: the first path segment picks the behaviour.
-class DrawServer : public QObject {
+// The test server under the names this suite gives its routes.
+class DrawServer : public sorvanta::test::DrawServer {
 public:
-    QStringList requests;
-
-    bool listen() {
-        connect(&server_, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket* socket = server_.nextPendingConnection())
-                connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
-        });
-        return server_.listen(QHostAddress::LocalHost);
-    }
-    QString base(const QString& route) const {
-        return QStringLiteral("http://127.0.0.1:%1/%2/").arg(server_.serverPort()).arg(route);
-    }
-
-private:
-    void serve(QTcpSocket* socket) {
-        QByteArray& pending = buffers_[socket];
-        pending += socket->readAll();
-        if (!pending.contains("\r\n\r\n"))
-            return;
-        const QList<QByteArray> words = pending.left(pending.indexOf("\r\n")).split(' ');
-        const QString path = words.size() > 1 ? QString::fromLatin1(words[1]) : QString();
-        requests << path;
-        const QString route = path.section(QLatin1Char('/'), 1, 1);
-        if (route == QLatin1String("silent"))
-            return; // the connection stays open and nothing comes back
-        QByteArray status = "200 OK";
-        QByteArray body;
-        if (route == QLatin1String("ok"))
-            body = path.contains(QLatin1String(".txt")) ? LineOneFile() : LineTwoPage();
-        else if (route == QLatin1String("garbage"))
-            body = QByteArray("<html><body>服务器维护中 \x01\xff\xfe 12 34</body></html>");
-        else if (route == QLatin1String("huge"))
-            body = QByteArray(9 * 1024 * 1024, '7');
-        else {
-            status = "404 Not Found";
-            body = "not here";
-        }
-        socket->write("HTTP/1.1 " + status + "\r\nContent-Type: text/plain\r\nContent-Length: " +
-                      QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
-        socket->disconnectFromHost();
-    }
-
-    QTcpServer server_;
-    QHash<QTcpSocket*, QByteArray> buffers_;
+    QString base(const QString& route) const { return address(route + QLatin1Char('/')); }
 };
 
 } // namespace
@@ -143,6 +79,18 @@ private:
     QString status() const { return find<QLabel>(QStringLiteral("sourceStatus"))->text(); }
     QString countdown() const {
         return find<QLabel>(QStringLiteral("collectionCountdown"))->text();
+    }
+    QStringList captions() const {
+        QStringList out;
+        for (int i = 12; i <= 15; ++i)
+            out << find<QLabel>(QStringLiteral("Label8_%1").arg(i))->text();
+        return out;
+    }
+    QString writeFile(const QString& name, const QByteArray& bytes) const {
+        QFile file(folder->path() + QLatin1Char('/') + name);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qWarning("cannot write %s", qPrintable(file.fileName()));
+        return file.fileName();
     }
     void collectLineOne() {
         window->historySource()->setBaseAddress(server.base(QStringLiteral("ok")));
@@ -235,6 +183,14 @@ private slots:
                                              << "采集失败：没有开奖号码";
         QTest::newRow("too large") << "huge"
                                    << "采集失败：数据超过8MB";
+        QTest::newRow("cut short") << "cut"
+                                   << "采集失败：数据不完整，连接中途断开";
+        QTest::newRow("bad gzip") << "badgzip"
+                                  << "采集失败：压缩数据无法解开";
+        QTest::newRow("redirect loop") << "loop"
+                                       << "采集失败：服务器要求转向，已拒绝";
+        QTest::newRow("error page with one row") << "errorpage"
+                                                 << "采集失败：没有开奖号码";
     }
     void failureKeepsTheTable() {
         QFETCH(QString, route);
@@ -323,6 +279,94 @@ private slots:
         QCOMPARE(status(), QStringLiteral("开奖数据库无法打开，本次不保存开奖数据"));
         window->historySource()->setBaseAddress(server.base(QStringLiteral("ok")));
         QTRY_COMPARE(row(1), QStringLiteral("0001--20260301-030--11110 "));
+    }
+    // A verification that was shown follows the table: emptied with it, and
+    // worked out again on the draws that come back.
+    void captionsFollowTheTable() {
+        collectLineOne();
+        window->strip()->verifyBox->setText(QStringLiteral("0037 0074 0111"));
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("C_guolv_ks_12")), Qt::LeftButton);
+        const QStringList shown = captions();
+        QCOMPARE(shown[0], QStringLiteral("近5000期命中3"));
+        QCOMPARE(row(30), QStringLiteral("0030--20260301-001--10037 中"));
+        window->historySource()->setBaseAddress(server.base(QStringLiteral("silent")));
+        const QStringList placeholders = {
+            QStringLiteral("近5000期命中*"), QStringLiteral("近100期命中*"),
+            QStringLiteral("近5000期最大连中*"), QStringLiteral("最大连挂*")};
+        const struct {
+            const char* button;
+            QStringList captions;
+            const char* row30;
+        } steps[] = {
+            {"C_xl_4", placeholders, "0030---- "},                  // nothing of 天津 stored
+            {"C_xl_2", shown, "0030--20260301-001--10037 中"},      // 重庆 back from the store
+            {"Option_xl_1", placeholders, "0030---- "},             // line 2: nothing stored
+            {"Option_xl_0", shown, "0030--20260301-001--10037 中"}, // line 1 again
+        };
+        for (const auto& step : steps) {
+            QTest::mouseClick(find<QAbstractButton>(QString::fromLatin1(step.button)),
+                              Qt::LeftButton);
+            QCOMPARE(captions(), step.captions);
+            QCOMPARE(row(30), QString::fromUtf8(step.row30));
+        }
+        // Line 2 filled by an import: the captions are line 2's, at once.
+        QTest::mouseClick(find<QAbstractButton>(QStringLiteral("Option_xl_1")), Qt::LeftButton);
+        window->historySource()->importFile(
+            writeFile(QStringLiteral("two.txt"), sorvanta::test::DrawLines(12)));
+        QTRY_COMPARE(captions()[1], QStringLiteral("近100期命中3"));
+        QCOMPARE(captions()[0], QString());
+    }
+
+    // Why a line is as it is stays readable however narrow the strip, and
+    // it goes with the choice it was about.
+    void statusLineFollowsTheChoice() {
+        window->historySource()->setBaseAddress(server.base(QStringLiteral("missing")));
+        QTRY_VERIFY(status().contains(QStringLiteral("服务器返回404")));
+        auto* line = find<QLabel>(QStringLiteral("sourceStatus"));
+        QCOMPARE(line->toolTip(), status());
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("C_xl_3")), Qt::LeftButton);
+        QCOMPARE(status(), QString());
+        QCOMPARE(line->toolTip(), QString());
+    }
+
+    void fileThatIsNotRegularIsRefusedAtOnce() {
+        const QString fifo = folder->path() + QStringLiteral("/fifo");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        window->historySource()->importFile(fifo);
+        QCOMPARE(status(), QStringLiteral("导入失败：不是普通文件，未读取"));
+        QVERIFY(!window->historySource()->isImporting());
+        window->historySource()->importFile(folder->path());
+        QCOMPARE(status(), QStringLiteral("导入失败：不是普通文件，未读取"));
+    }
+
+    // The list in a window of its own: at least twenty draws in view, the
+    // same lines as List1.
+    void historyWindowShowsTheList() {
+        collectLineOne();
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("historyWindowButton")), Qt::LeftButton);
+        HistoryWindow* shown = window->historyWindow();
+        QVERIFY(shown && shown->isVisible());
+        QCOMPARE(shown->list->count(), list()->count());
+        QCOMPARE(shown->list->item(1)->text(), row(1));
+        const int rowHeight = shown->list->sizeHintForRow(0);
+        QVERIFY(rowHeight > 0);
+        QVERIFY2(shown->list->viewport()->height() / rowHeight >= 20,
+                 qPrintable(QString::number(shown->list->viewport()->height() / rowHeight)));
+        // Declined: nothing is deleted.
+        MessageBox::setNextAnswer(MessageBox::No);
+        shown->askToDelete(1);
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QCOMPARE(MessageBox::shown()[0].title, QStringLiteral("删除此期"));
+        QCOMPARE(row(1), QStringLiteral("0001--20260301-030--11110 "));
+        // Confirmed: gone from the store, the table and both lists.
+        MessageBox::setNextAnswer(MessageBox::Yes);
+        shown->askToDelete(1);
+        QCOMPARE(status(), QStringLiteral("已删除第20260301-030期"));
+        QCOMPARE(row(1), QStringLiteral("0001--20260301-029--11073 "));
+        QCOMPARE(shown->list->item(1)->text(), row(1));
+        open(options());
+        QCOMPARE(row(1), QStringLiteral("0001--20260301-029--11073 "));
+        MessageBox::clearShown();
     }
 };
 

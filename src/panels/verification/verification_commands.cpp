@@ -89,6 +89,7 @@ void VerificationCommands::PasteToVerification() {
 }
 
 void VerificationCommands::RunBacktest() {
+    verificationShown_ = true;
     const history::BacktestResult result =
         history::RunBacktest(strip_.verifyBox->text().toStdString(),
                              history::ReadPositionSelection(strip_.positionColours(1)), history_);
@@ -116,13 +117,17 @@ void VerificationCommands::ShowDrawHistory() {
 }
 
 void VerificationCommands::historyRefilled() {
-    bool marked = false;
-    for (int row = 1; row < history::HitMarks::kEntries && !marked; ++row)
-        marked = history_.marks.at(row) != history::Mark::None;
-    if (marked)
-        RunBacktest();
-    else
+    if (history_.draws.Empty()) {
+        history_.marks.Clear();
+        for (std::size_t i = 0; i < history::kBacktestPlaceholders.size(); ++i)
+            strip_.resultLabels[i]->setText(
+                QString::fromStdString(history::kBacktestPlaceholders[i]));
         ShowDrawHistory();
+    } else if (verificationShown_) {
+        RunBacktest();
+    } else {
+        ShowDrawHistory();
+    }
     strip_.FillOmissionGrid(history::ComputeOmission(history_));
 }
 

@@ -31,9 +31,10 @@ public:
 
     // List1 from the table with the marks of the last backtest.
     void ShowDrawHistory();
-    // After the source refilled the table: the list and the omission grid
-    // show the new draws, and marks of a backtest that was shown are worked
-    // out again, since the rows they belonged to have moved.
+    // After the source emptied or refilled the table: the list and the
+    // omission grid show the new draws, and a verification that was shown
+    // is worked out again, so its captions and marks always belong to the
+    // draws beside them; an empty table shows neither.
     void historyRefilled();
 
 private:
@@ -45,6 +46,7 @@ private:
     VerificationStrip& strip_;
     ControlRegistry& controls_;
     history::HistoryState& history_;
+    bool verificationShown_ = false;
 };
 
 } // namespace sorvanta::ui

@@ -309,6 +309,14 @@ QWidget* VerificationStrip::buildHistoryArea(QButtonGroup* helpButtons) {
             emit lineChosen(element);
     });
     lines->addStretch(1);
+    // List1 shows a few draws in the narrow strip; this opens them all in a
+    // window the player can make as large as the screen.
+    historyButton = new FlatButton(QStringLiteral("展开"), area);
+    historyButton->setObjectName(QStringLiteral("historyWindowButton"));
+    historyButton->setToolTip(QStringLiteral("在可调大小的窗口中查看开奖列表，右键可删除某一期"));
+    historyButton->setFixedSize(historyButton->minimumSizeHint() + QSize(8, 6));
+    connect(historyButton, &QPushButton::clicked, this, &VerificationStrip::historyWindowRequested);
+    lines->addWidget(historyButton);
     lines->addWidget(AddHelpButton(controls_, helpButtons, 55, area));
     v->addLayout(lines);
 
@@ -407,6 +415,7 @@ void VerificationStrip::ShowDrawHistory(const history::HistoryState& state) {
     List1->addItems(items);
     List1->show();
     List1->setUpdatesEnabled(true);
+    emit historyShown(items);
 }
 
 void VerificationStrip::DrawOmissionGrid() {
@@ -421,6 +430,8 @@ void VerificationStrip::DrawOmissionGrid() {
     const char* const headings[5] = {"万位", "千位", "百位", "十位", "个位"};
     for (int p = 0; p < 5; ++p)
         pic_wrid(Pic, 0.5 + 2 * p, 1.1, QString::fromUtf8(headings[p]), 9, kBlue);
+    // The last strip holds each digit's omission at any position.
+    pic_wrid(Pic, 10.2, 1.1, QStringLiteral("任一位"), 9, kBlue);
 }
 
 void VerificationStrip::FillOmissionGrid(const history::OmissionFigures& figures) {

@@ -34,6 +34,9 @@ public:
 
 signals:
     void fileDropped(const QString& path);
+    void historyWindowRequested();
+    // List1 was refilled with these lines, header first.
+    void historyShown(const QStringList& lines);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -89,6 +92,7 @@ public:
     PictureBox* Pic; // Pic 16
     QPushButton* importButton;
     QPushButton* sourceButton;
+    QPushButton* historyButton; // the list in a window of its own
 
 signals:
     // A press on one of the verify-position buttons 0..4 starts verification.
@@ -99,6 +103,9 @@ signals:
     void importRequested();
     void dataSourceRequested();
     void fileDropped(const QString& path);
+    void historyWindowRequested();
+    // List1 was refilled with these lines, header first.
+    void historyShown(const QStringList& lines);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
