@@ -35,6 +35,11 @@ struct HistoryCommands {
     bool marks = false;
     std::string scheme; // SCHEME of backtest
     bool details = false;
+    // backtest --money and its terms, as typed
+    bool money = false;
+    std::string price;
+    std::string prize;
+    std::string plan;
 };
 
 // Registers the history subcommands on the tool's parser; the result must
