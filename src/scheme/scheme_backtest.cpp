@@ -233,14 +233,17 @@ SchemeBacktest RunSchemeBacktest(const Scheme& scheme, const history::DrawHistor
         }
         result.outcomes.push_back(std::move(outcome));
     }
-    if (options.money) {
-        // The money is spent oldest draw first.
-        std::vector<bool> hits(result.outcomes.size());
-        std::transform(result.outcomes.rbegin(), result.outcomes.rend(), hits.begin(),
-                       [](const DrawOutcome& o) { return o.hit; });
-        result.purse = history::FollowPurse(hits, result.bets, *options.money);
-    }
+    if (options.money)
+        FollowPurse(result, *options.money);
     return result;
+}
+
+void FollowPurse(SchemeBacktest& result, const history::PurseTerms& terms) {
+    // The money is spent oldest draw first.
+    std::vector<bool> hits(result.outcomes.size());
+    std::transform(result.outcomes.rbegin(), result.outcomes.rend(), hits.begin(),
+                   [](const DrawOutcome& o) { return o.hit; });
+    result.purse = history::FollowPurse(hits, result.bets, terms);
 }
 
 std::string SchemeBacktest::MoneyText() const {

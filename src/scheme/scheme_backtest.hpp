@@ -69,6 +69,11 @@ history::PositionSelection DefaultPositions(Mode mode);
 // mode's digits (Width(mode)); RunSchemeBacktest checks this first.
 void CheckPositions(Mode mode, const history::PositionSelection& positions);
 
+// Follows the purse of `result`'s draws, oldest first, with these terms
+// (the purse a run with SchemeBacktestOptions::money gets): for new terms
+// without running the scheme again.
+void FollowPurse(SchemeBacktest& result, const history::PurseTerms& terms);
+
 // Runs the backtest. Throws SchemeError with a one-line message when the
 // positions do not count the mode's digits.
 SchemeBacktest RunSchemeBacktest(const Scheme& scheme, const history::DrawHistory& draws,
