@@ -245,14 +245,16 @@ TEST(HelpButtons, IndexesThatTheTableSinglesOut) {
 
 TEST(HelpButtons, TopicsInStoredOrderSkippingThePictures) {
     // The buttons run through the store in its order; only the pictures, the
-    // store-only topics and the two tips (swapped on the window) break the run.
+    // store-only topics, the two tips (swapped on the window) and the backtest
+    // dialog's own topic break the run.
     std::vector<std::string> fromButtons;
     for (int index = 0; index < 60; ++index)
         if (HelpButtonTargetOf(index).shows == HelpShows::Topic)
             fromButtons.emplace_back(HelpButtonTargetOf(index).name);
     std::vector<std::string> expected;
     for (const std::string& key : kStoredKeys)
-        if (key != "3x_胆组" && key != "遗漏说明" && key.find("技巧提示") == std::string::npos)
+        if (key != "3x_胆组" && key != "遗漏说明" && key != "方案回测_资金" &&
+            key.find("技巧提示") == std::string::npos)
             expected.push_back(key);
     EXPECT_EQ(fromButtons, expected);
 }
