@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFontDatabase>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QTemporaryDir>
@@ -128,9 +129,19 @@ int main(int argc, char** argv) {
                     "special_shapes":["上山","下山"],"total_tolerance":["0","0"]}})")
                 .four());
         window.schemeActions()->showBacktest();
+        // The money with a 倍投 plan, and its balance chart.
+        auto* backtest = window.schemeActions()->backtestDialog();
+        backtest->price->setText(QStringLiteral("2"));
+        backtest->plan->setText(QStringLiteral("1,2,4,8"));
         settle(100);
-        shot(window.schemeActions()->backtestDialog(), QStringLiteral("backtest-dialog"));
-        window.schemeActions()->backtestDialog()->hide();
+        shot(backtest, QStringLiteral("backtest-dialog"));
+        // The same on a 1280x720 screen at this scale: shrunk, scrolling.
+        const qreal ratio = backtest->devicePixelRatioF();
+        backtest->fitInto(QRect(0, 0, qRound(1280 / ratio), qRound(720 / ratio)));
+        settle(50);
+        shot(backtest, QStringLiteral("backtest-dialog-1280x720"));
+        backtest->plan->setText(QStringLiteral("1"));
+        backtest->hide();
     }
     // The description window with the banker-code illustration.
     sorvanta::ui::Fsm description(&window);

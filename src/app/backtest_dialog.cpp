@@ -1,26 +1,40 @@
 #include "app/backtest_dialog.hpp"
 
 #include "history/backtest.hpp"
+#include "history/purse.hpp"
 #include "shell/colour_button.hpp"
+#include "shell/help_topics.hpp"
+#include "shell/message_box.hpp"
 #include "shell/twips.hpp"
 
+#include <QChart>
+#include <QCursor>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
 #include <QPainter>
 #include <QPushButton>
+#include <QScatterSeries>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSettings>
 #include <QStackedWidget>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 #include <exception>
 
 namespace sorvanta::ui {
@@ -52,6 +66,51 @@ public:
         return data(Qt::UserRole).toDouble() < other.data(Qt::UserRole).toDouble();
     }
 };
+
+QString Yuan(history::Fen fen) {
+    return QString::fromStdString(history::FormatYuan(fen));
+}
+
+QString SettingsKey(Mode mode, const char* field) {
+    return QStringLiteral("backtest/%1/%2")
+        .arg(QString::fromLatin1(Name(mode).data()), QString::fromLatin1(field));
+}
+
+// A field's refusal in the player's words; empty when the value is good.
+QString AmountRefusal(const QString& field, history::MoneyProblem problem) {
+    using history::MoneyProblem;
+    switch (problem) {
+    case MoneyProblem::None:
+        return {};
+    case MoneyProblem::TooManyDecimals:
+        return QStringLiteral("%1最多两位小数（精确到分）").arg(field);
+    case MoneyProblem::NotPositive:
+        return QStringLiteral("%1须大于0").arg(field);
+    case MoneyProblem::TooLarge:
+        return QStringLiteral("%1不能超过1000000000元").arg(field);
+    default:
+        return QStringLiteral("%1应为金额，如2或1.50").arg(field);
+    }
+}
+
+QString PlanRefusal(const history::PlanReading& reading) {
+    using history::MoneyProblem;
+    const QString piece = QString::fromStdString(reading.piece);
+    switch (reading.problem) {
+    case MoneyProblem::None:
+        return {};
+    case MoneyProblem::NotPositive:
+        return QStringLiteral("倍投计划的倍数须为1或更大（「%1」）").arg(piece);
+    case MoneyProblem::TooLarge:
+        return QStringLiteral("倍投计划的倍数不能超过100000（「%1」）").arg(piece);
+    case MoneyProblem::TooManySteps:
+        return QStringLiteral("倍投计划最多100个倍数");
+    default:
+        return piece.isEmpty()
+                   ? QStringLiteral("倍投计划应为用逗号隔开的整数，如1,2,4,8")
+                   : QStringLiteral("倍投计划中的「%1」不是整数，应写成如1,2,4,8").arg(piece);
+    }
+}
 
 QLabel* Figure(const char* name, QWidget* parent) {
     auto* label = new QLabel(QStringLiteral("0"), parent);
@@ -139,7 +198,7 @@ bool HitStrip::event(QEvent* event) {
         return true;
     }
     const scheme::DrawOutcome& o = outcomes_[static_cast<std::size_t>(index)];
-    QString text = QStringLiteral("近第%1期　期号%2　开奖%3　号码%4　")
+    QString text = QStringLiteral("最近第%1期　期号%2　开奖%3　号码%4　")
                        .arg(index + 1)
                        .arg(FromUtf8(o.period), FromUtf8(o.draw), FromUtf8(o.number));
     if (o.hit) {
@@ -155,10 +214,136 @@ bool HitStrip::event(QEvent* event) {
     return true;
 }
 
+BalanceChart::BalanceChart(QWidget* parent) : QChartView(parent) {
+    setObjectName(QStringLiteral("backtestChart"));
+    setRenderHint(QPainter::Antialiasing);
+    auto* c = new QChart;
+    c->legend()->hide();
+    c->setMargins(QMargins(2, 2, 2, 2));
+    c->setBackgroundRoundness(0);
+    balance_ = new QLineSeries(c);
+    balance_->setName(QStringLiteral("余额"));
+    balance_->setPen(QPen(QColor(0x1f, 0x5f, 0xbf), 1.5));
+    zero_ = new QLineSeries(c);
+    zero_->setPen(QPen(QColor(0x80, 0x80, 0x80), 1, Qt::DashLine));
+    lowestMark_ = new QScatterSeries(c);
+    lowestMark_->setMarkerSize(9);
+    lowestMark_->setColor(kHitColour);
+    lowestMark_->setBorderColor(kHitColour);
+    lowestMark_->setPointLabelsFormat(QStringLiteral("最低 @yPoint"));
+    lowestMark_->setPointLabelsVisible(true);
+    lowestMark_->setPointLabelsClipping(false);
+    for (QAbstractSeries* series :
+         {static_cast<QAbstractSeries*>(zero_), static_cast<QAbstractSeries*>(balance_),
+          static_cast<QAbstractSeries*>(lowestMark_)})
+        c->addSeries(series);
+    auto* x = new QValueAxis(c);
+    x->setLabelFormat(QStringLiteral("%d"));
+    x->setTitleText(QStringLiteral("回测期数（最早的一期在左）"));
+    auto* y = new QValueAxis(c);
+    y->setLabelFormat(QStringLiteral("%.0f"));
+    y->setTitleText(QStringLiteral("余额（元）"));
+    c->addAxis(x, Qt::AlignBottom);
+    c->addAxis(y, Qt::AlignLeft);
+    for (QAbstractSeries* series : c->series()) {
+        series->attachAxis(x);
+        series->attachAxis(y);
+    }
+    setChart(c);
+    setMinimumHeight(twips(2700));
+    const auto hover = [this](const QPointF& point, bool state) {
+        if (!state) {
+            QToolTip::hideText();
+            return;
+        }
+        const QString text = toolTipOf(stepNear(point));
+        if (!text.isEmpty())
+            QToolTip::showText(QCursor::pos(), text, this);
+    };
+    connect(balance_, &QLineSeries::hovered, this, hover);
+    connect(lowestMark_, &QScatterSeries::hovered, this, hover);
+    clear();
+}
+
+void BalanceChart::clear() {
+    steps_.clear();
+    lowest_ = -1;
+    balance_->clear();
+    zero_->clear();
+    lowestMark_->clear();
+}
+
+int BalanceChart::points() const {
+    return static_cast<int>(balance_->count());
+}
+
+void BalanceChart::setResult(const scheme::SchemeBacktest& result) {
+    clear();
+    if (!result.purse || result.purse->steps.empty())
+        return;
+    const std::vector<history::PurseStep>& purse = result.purse->steps;
+    const std::size_t n = purse.size();
+    steps_.reserve(n);
+    QList<QPointF> points;
+    points.reserve(static_cast<qsizetype>(n));
+    double low = 0;
+    double high = 0;
+    for (std::size_t k = 0; k < n; ++k) {
+        // The outcomes run latest first, the purse oldest first.
+        const scheme::DrawOutcome& outcome = result.outcomes[n - 1 - k];
+        const history::PurseStep& step = purse[k];
+        steps_.push_back(
+            {FromUtf8(outcome.period), outcome.hit, step.multiplier, Yuan(step.balance)});
+        // Display only: the sums stay exact in fen.
+        const double yuan = static_cast<double>(step.balance) / history::kFenPerYuan;
+        points.append(QPointF(static_cast<double>(k + 1), yuan));
+        if (lowest_ < 0 || step.balance < purse[static_cast<std::size_t>(lowest_)].balance)
+            lowest_ = static_cast<int>(k);
+        low = std::min(low, yuan);
+        high = std::max(high, yuan);
+    }
+    balance_->replace(points);
+    zero_->replace({QPointF(1, 0), QPointF(static_cast<double>(n), 0)});
+    lowestMark_->append(points[lowest_]);
+    const double pad = std::max(1.0, (high - low) * 0.08);
+    auto* x = static_cast<QValueAxis*>(chart()->axes(Qt::Horizontal).front());
+    auto* y = static_cast<QValueAxis*>(chart()->axes(Qt::Vertical).front());
+    x->setRange(1, std::max<double>(2, static_cast<double>(n)));
+    y->setRange(low - pad, high + pad);
+    x->applyNiceNumbers();
+    y->applyNiceNumbers();
+}
+
+QString BalanceChart::toolTipOf(int step) const {
+    if (step < 0 || step >= static_cast<int>(steps_.size()))
+        return {};
+    const Step& s = steps_[static_cast<std::size_t>(step)];
+    return QStringLiteral("期号%1　%2　倍数%3　余额%4元")
+        .arg(s.period, s.hit ? QStringLiteral("中") : QStringLiteral("挂"))
+        .arg(s.multiplier)
+        .arg(s.balance);
+}
+
+int BalanceChart::stepNear(QPointF value) const {
+    if (steps_.empty())
+        return -1;
+    const double k = std::round(value.x()) - 1;
+    return static_cast<int>(std::clamp(k, 0.0, static_cast<double>(steps_.size() - 1)));
+}
+
 BacktestDialog::BacktestDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("backtestDialog"));
     setWindowTitle(QStringLiteral("方案回测"));
-    auto* v = new QVBoxLayout(this);
+    auto* outer = new QVBoxLayout(this);
+    // Everything but the close button scrolls, so the dialog can shrink to a
+    // small screen at any scale.
+    body_ = new QScrollArea(this);
+    body_->setObjectName(QStringLiteral("backtestBody"));
+    body_->setWidgetResizable(true);
+    body_->setFrameShape(QFrame::NoFrame);
+    auto* content = new QWidget(body_);
+    auto* v = new QVBoxLayout(content);
+    v->setContentsMargins(0, 0, 0, 0);
 
     caption = new QLabel(this);
     caption->setObjectName(QStringLiteral("backtestSource"));
@@ -218,15 +403,91 @@ BacktestDialog::BacktestDialog(QWidget* parent) : QDialog(parent) {
         summary->addWidget(new QLabel(QString::fromUtf8(f.caption), resultPage), f.row, f.column);
         summary->addWidget(f.value, f.row, f.column + 1);
     }
-    auto* rateNote =
-        new QLabel(QStringLiteral("命中率高于注数占比，条件才胜过随机选号"), resultPage);
+    rateNote = new QLabel(QStringLiteral("命中率高于注数占比，条件才胜过随机选号"), resultPage);
+    rateNote->setObjectName(QStringLiteral("backtestRateNote"));
     rateNote->setStyleSheet(QStringLiteral("color: #606060;"));
     summary->addWidget(rateNote, 2, 2, 1, 2);
     summary->setColumnStretch(4, 1);
     rv->addLayout(summary);
 
-    rv->addWidget(new QLabel(QStringLiteral("各条件组标记的开奖号码（点表头排序）"), resultPage));
-    groups = new QTableWidget(0, 4, resultPage);
+    auto* money = new QGroupBox(QStringLiteral("投注与倍投（按期从早到晚投注）"), resultPage);
+    money->setObjectName(QStringLiteral("backtestMoney"));
+    auto* mg = new QGridLayout(money);
+    mg->setHorizontalSpacing(twips(120));
+    const auto field = [&](const char* name, const QString& tip) {
+        auto* edit = new QLineEdit(money);
+        edit->setObjectName(QString::fromLatin1(name));
+        edit->setToolTip(tip);
+        edit->setMinimumWidth(twips(1000));
+        connect(edit, &QLineEdit::textChanged, this, [this] { moneyChanged(); });
+        return edit;
+    };
+    price = field("backtestPrice", QStringLiteral("每注多少元，最多两位小数"));
+    prize = field("backtestPrize", QStringLiteral("1倍时中一次得多少元"));
+    plan =
+        field("backtestPlan", QStringLiteral("不中加到下一个倍数（最后一个重复），中了回到第一个"));
+    auto* fields = new QHBoxLayout;
+    for (const auto& [text, edit] : {std::pair{"单价（元/注）", price},
+                                     std::pair{"奖金（元）", prize}, std::pair{"倍投计划", plan}}) {
+        fields->addWidget(new QLabel(QString::fromUtf8(text), money));
+        fields->addWidget(edit, edit == plan ? 2 : 1);
+    }
+    moneyHelp = new QPushButton(QStringLiteral("说明"), money);
+    moneyHelp->setObjectName(QStringLiteral("backtestMoneyHelp"));
+    moneyHelp->setAutoDefault(false);
+    connect(moneyHelp, &QPushButton::clicked, this, [this] {
+        HelpTopics help;
+        help.load();
+        const QString key = QStringLiteral("方案回测_资金");
+        MessageBox::information(this, help.title(key), help.topic(key));
+    });
+    fields->addWidget(moneyHelp);
+    mg->addLayout(fields, 0, 0, 1, 8);
+    moneyRefusal = new QLabel(money);
+    moneyRefusal->setObjectName(QStringLiteral("backtestMoneyRefusal"));
+    moneyRefusal->setStyleSheet(QStringLiteral("color: #c00000;"));
+    moneyRefusal->setWordWrap(true);
+    moneyRefusal->hide();
+    mg->addWidget(moneyRefusal, 1, 0, 1, 8);
+    cost = Figure("backtestCost", money);
+    paid = Figure("backtestReturn", money);
+    profit = Figure("backtestProfit", money);
+    returnRate = Figure("backtestReturnRate", money);
+    lowestBalance = Figure("backtestLowestBalance", money);
+    maxDrawdown = Figure("backtestMaxDrawdown", money);
+    highestMultiplier = Figure("backtestHighestMultiplier", money);
+    const struct {
+        const char* caption;
+        QLabel* value;
+    } moneyFigures[] = {
+        {"投入", cost},
+        {"回报", paid},
+        {"盈亏", profit},
+        {"回报率", returnRate},
+        {"最低余额", lowestBalance},
+        {"最大回撤", maxDrawdown},
+        {"最高倍数", highestMultiplier},
+    };
+    for (int k = 0; k < 7; ++k) {
+        mg->addWidget(new QLabel(QString::fromUtf8(moneyFigures[k].caption), money), 2 + k / 4,
+                      2 * (k % 4));
+        mg->addWidget(moneyFigures[k].value, 2 + k / 4, 2 * (k % 4) + 1);
+    }
+    highestNeeds = new QLabel(money);
+    highestNeeds->setObjectName(QStringLiteral("backtestHighestNeeds"));
+    highestNeeds->setStyleSheet(QStringLiteral("color: #606060;"));
+    mg->addWidget(highestNeeds, 3, 6, 1, 2);
+    rv->addWidget(money);
+
+    auto* tabs = new QTabWidget(resultPage);
+    tabs->setObjectName(QStringLiteral("backtestTabs"));
+    chart = new BalanceChart(tabs);
+    tabs->addTab(chart, QStringLiteral("余额走势"));
+    auto* groupsPage = new QWidget(tabs);
+    auto* gv = new QVBoxLayout(groupsPage);
+    gv->setContentsMargins(2, 2, 2, 2);
+    gv->addWidget(new QLabel(QStringLiteral("各条件组标记的开奖号码（点表头排序）"), groupsPage));
+    groups = new QTableWidget(0, 4, groupsPage);
     groups->setObjectName(QStringLiteral("backtestGroups"));
     groups->setHorizontalHeaderLabels({QStringLiteral("序号"), QStringLiteral("条件组"),
                                        QStringLiteral("标记号码数"), QStringLiteral("占回测期数")});
@@ -237,7 +498,9 @@ BacktestDialog::BacktestDialog(QWidget* parent) : QDialog(parent) {
     groups->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
     groups->setSortingEnabled(true);
     groups->setMinimumHeight(twips(1800));
-    rv->addWidget(groups, 1);
+    gv->addWidget(groups, 1);
+    tabs->addTab(groupsPage, QStringLiteral("条件组标记"));
+    rv->addWidget(tabs, 1);
 
     auto* legend = new QHBoxLayout;
     legend->addWidget(
@@ -280,18 +543,49 @@ BacktestDialog::BacktestDialog(QWidget* parent) : QDialog(parent) {
     mv->addStretch(1);
     pages->addWidget(messagePage);
     v->addWidget(pages, 1);
+    body_->setWidget(content);
+    outer->addWidget(body_, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("关闭"));
     buttons->button(QDialogButtonBox::Close)->setAutoDefault(false);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    v->addWidget(buttons);
-    // Room for a four-star table of a dozen groups without scrolling.
-    resize(sizeHint().expandedTo(QSize(twips(8400), twips(9600))));
+    outer->addWidget(buttons);
+    // Room for the money, the chart and a four-star table of a dozen groups
+    // without scrolling, where the screen has it.
+    const QSize whole =
+        content->sizeHint() +
+        QSize(outer->contentsMargins().left() * 2,
+              buttons->sizeHint().height() + outer->spacing() + outer->contentsMargins().top() * 2);
+    resize(whole.expandedTo(QSize(twips(8400), twips(9600))));
+}
+
+void BacktestDialog::fitInto(const QRect& available) {
+    // The title bar and frame are outside the widget's size.
+    const int frame = qMax(0, frameGeometry().height() - geometry().height());
+    const int frameAllowance = frame > 0 ? frame : 40;
+    const QSize most(available.width() - 8, available.height() - frameAllowance);
+    const QSize fitted = size().boundedTo(most);
+    if (fitted != size())
+        resize(fitted);
+    QRect place = frameGeometry();
+    place.moveLeft(std::clamp(place.left(), available.left(),
+                              qMax(available.left(), available.right() - place.width() + 1)));
+    place.moveTop(std::clamp(place.top(), available.top(),
+                             qMax(available.top(), available.bottom() - place.height() + 1)));
+    if (place.topLeft() != frameGeometry().topLeft())
+        move(place.topLeft());
+}
+
+void BacktestDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (const QScreen* s = screen())
+        fitInto(s->availableGeometry());
 }
 
 void BacktestDialog::setScheme(const scheme::Scheme& scheme, bool defaultPositions) {
     scheme_ = scheme;
+    loadMoneyFields(scheme.mode);
     if (defaultPositions) {
         const history::PositionSelection chosen = scheme::DefaultPositions(scheme.mode);
         for (int k = 0; k < 5; ++k)
@@ -350,6 +644,74 @@ void BacktestDialog::rerun() {
         return;
     }
     showResult(*result_);
+    showMoney();
+}
+
+void BacktestDialog::loadMoneyFields(Mode mode) {
+    if (moneyMode_ == mode)
+        return;
+    moneyMode_ = mode;
+    const QSettings settings;
+    const QString defaultPrize =
+        QString::number(history::DefaultPrize(mode) / history::kFenPerYuan);
+    loadingMoney_ = true;
+    price->setText(settings.value(SettingsKey(mode, "price"), QStringLiteral("2")).toString());
+    prize->setText(settings.value(SettingsKey(mode, "prize"), defaultPrize).toString());
+    plan->setText(settings.value(SettingsKey(mode, "plan"), QStringLiteral("1")).toString());
+    loadingMoney_ = false;
+}
+
+void BacktestDialog::moneyChanged() {
+    if (loadingMoney_ || !moneyMode_)
+        return;
+    // Kept as typed, a refused value included: nothing the player typed is lost.
+    QSettings settings;
+    settings.setValue(SettingsKey(*moneyMode_, "price"), price->text());
+    settings.setValue(SettingsKey(*moneyMode_, "prize"), prize->text());
+    settings.setValue(SettingsKey(*moneyMode_, "plan"), plan->text());
+    showMoney();
+}
+
+void BacktestDialog::showMoney() {
+    if (!result_)
+        return;
+    const history::AmountReading p = history::ReadYuan(price->text().toStdString());
+    const history::AmountReading w = history::ReadYuan(prize->text().toStdString());
+    const history::PlanReading m = history::ReadPlan(plan->text().toStdString());
+    QStringList refusals;
+    for (const QString& refusal :
+         {AmountRefusal(QStringLiteral("单价"), p.problem),
+          AmountRefusal(QStringLiteral("奖金"), w.problem), PlanRefusal(m)})
+        if (!refusal.isEmpty())
+            refusals << refusal;
+    moneyRefusal->setText(refusals.join(QStringLiteral("；")));
+    moneyRefusal->setVisible(!refusals.isEmpty());
+    if (!refusals.isEmpty()) {
+        result_->purse.reset();
+        for (QLabel* figure :
+             {cost, paid, profit, returnRate, lowestBalance, maxDrawdown, highestMultiplier})
+            figure->setText(QStringLiteral("—"));
+        highestNeeds->clear();
+        chart->clear();
+        return;
+    }
+    scheme::FollowPurse(*result_, {p.fen, w.fen, m.plan});
+    const history::Purse& purse = *result_->purse;
+    cost->setText(Yuan(purse.cost));
+    paid->setText(Yuan(purse.paid));
+    profit->setText(Yuan(purse.Profit()));
+    const QString rate = QString::fromStdString(history::FormatReturnRate(purse));
+    returnRate->setText(rate == QStringLiteral("-") ? rate : rate + QLatin1Char('%'));
+    lowestBalance->setText(Yuan(purse.lowest_balance));
+    maxDrawdown->setText(Yuan(purse.max_drawdown));
+    highestMultiplier->setText(QString::number(purse.highest_multiplier));
+    // What the plan's deepest step asks for in one draw: the warning in money.
+    highestNeeds->setText(
+        purse.highest_multiplier > 1
+            ? QStringLiteral("（该倍数一期投入%1元）")
+                  .arg(Yuan(history::Fen(result_->bets) * p.fen * purse.highest_multiplier))
+            : QString());
+    chart->setResult(*result_);
 }
 
 void BacktestDialog::showMessage(const QString& text, bool offerImport) {
@@ -357,6 +719,7 @@ void BacktestDialog::showMessage(const QString& text, bool offerImport) {
     importButton->setVisible(offerImport);
     strip->setOutcomes({});
     groups->setRowCount(0);
+    chart->clear();
     pages->setCurrentIndex(1);
 }
 
@@ -368,6 +731,9 @@ void BacktestDialog::showResult(const scheme::SchemeBacktest& result) {
     hitRate->setText(Percent(result.hits, result.draws));
     longestHits->setText(QString::number(result.longest_hits));
     longestMisses->setText(QString::number(result.longest_misses));
+    // Betting every number (or none) hits every draw (or none): the
+    // comparison says nothing then.
+    rateNote->setVisible(result.draws > 0 && result.bets > 0 && result.bets < result.candidates);
 
     // Filled unsorted, then sorted once by whatever column the player chose.
     groups->setSortingEnabled(false);

@@ -3,6 +3,7 @@
 #include "history/draw_history.hpp"
 #include "scheme/scheme_backtest.hpp"
 
+#include <QChartView>
 #include <QDialog>
 #include <QString>
 #include <QWidget>
@@ -12,7 +13,10 @@
 #include <vector>
 
 class QLabel;
+class QLineEdit;
+class QLineSeries;
 class QPushButton;
+class QScatterSeries;
 class QScrollArea;
 class QStackedWidget;
 class QTableWidget;
@@ -49,6 +53,40 @@ protected:
 private:
     int cell() const;
     std::vector<scheme::DrawOutcome> outcomes_;
+};
+
+// The balance of the backtest's purse after every tested draw, oldest on the
+// left, with the zero line and the lowest point marked; the pointer resting
+// on the line names the nearest draw.
+class BalanceChart : public QChartView {
+    Q_OBJECT
+public:
+    explicit BalanceChart(QWidget* parent = nullptr);
+    // The result's purse, or an empty chart when it has none.
+    void setResult(const scheme::SchemeBacktest& result);
+    void clear();
+
+    int points() const;
+    // The oldest-first index of the lowest balance, -1 when empty.
+    int lowestStep() const { return lowest_; }
+    // "期号20260101-038　挂　倍数2　余额-420.00" for the draw at `step`
+    // (0 the oldest); empty outside the draws.
+    QString toolTipOf(int step) const;
+    // The step nearest a point in the chart's value coordinates.
+    int stepNear(QPointF value) const;
+
+private:
+    QLineSeries* balance_;
+    QLineSeries* zero_;
+    QScatterSeries* lowestMark_;
+    struct Step {
+        QString period;
+        bool hit = false;
+        int multiplier = 0;
+        QString balance;
+    };
+    std::vector<Step> steps_; // oldest first
+    int lowest_ = -1;
 };
 
 // "方案回测": how the conditions of the panel in front would have done on the
@@ -88,18 +126,51 @@ public:
     QLabel* longestMisses;
     QTableWidget* groups;
     HitStrip* strip;
+    QLabel* rateNote;
     QLabel* message;
     QPushButton* importButton;
+    // The money: what a bet costs, what a hit pays at multiplier 1, and the
+    // 倍投 plan as typed, kept per mode; the refusal of a bad field; the
+    // seven figures, each the number alone as the command-line tool writes it.
+    QLineEdit* price;
+    QLineEdit* prize;
+    QLineEdit* plan;
+    QLabel* moneyRefusal;
+    QLabel* cost;
+    QLabel* paid;
+    QLabel* profit;
+    QLabel* returnRate;
+    QLabel* lowestBalance;
+    QLabel* maxDrawdown;
+    QLabel* highestMultiplier;
+    QLabel* highestNeeds; // what a draw at the highest multiplier costs
+    BalanceChart* chart;
+    QPushButton* moneyHelp;
+
+    // Shrinks the dialog to `available` (a screen's free area) when it would
+    // not fit; its content scrolls then.
+    void fitInto(const QRect& available);
 
 signals:
     // "导入开奖" on the page shown when there is no draw to test.
     void importRequested();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void showMessage(const QString& text, bool offerImport);
     void showResult(const scheme::SchemeBacktest& result);
+    // The fields of the mode: its stored texts, or its defaults.
+    void loadMoneyFields(Mode mode);
+    // Reads the fields, stores them for the mode and shows the purse.
+    void moneyChanged();
+    void showMoney();
 
     QScrollArea* stripArea_ = nullptr;
+    QScrollArea* body_ = nullptr;
+    std::optional<Mode> moneyMode_;
+    bool loadingMoney_ = false;
     std::optional<scheme::Scheme> scheme_;
     const history::HistoryState* history_ = nullptr;
     QString source_;

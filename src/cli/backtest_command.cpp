@@ -4,6 +4,7 @@
 #include "cli/history_commands.hpp"
 #include "common/limits.hpp"
 #include "history/draw_history.hpp"
+#include "history/purse.hpp"
 #include "scheme/scheme_backtest.hpp"
 
 #include <CLI/CLI.hpp>
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
+#include <tuple>
 
 namespace sorvanta::cli {
 
@@ -36,7 +38,84 @@ std::optional<int> ReadLast(const std::string& text) {
     return std::max<long long>(value, 1);
 }
 
+std::string AmountRefusal(const std::string& option, const std::string& text,
+                          history::MoneyProblem problem) {
+    using history::MoneyProblem;
+    const std::string quoted = ": '" + text + "'";
+    switch (problem) {
+    case MoneyProblem::TooManyDecimals:
+        return option + " has more than two decimals" + quoted;
+    case MoneyProblem::NotPositive:
+        return option + " must be above 0" + quoted;
+    case MoneyProblem::TooLarge:
+        return option + " must be at most 1000000000 yuan" + quoted;
+    default:
+        return option + " must be an amount in yuan such as 2 or 1.50" + quoted;
+    }
+}
+
+std::string PlanRefusal(const history::PlanReading& reading) {
+    using history::MoneyProblem;
+    const std::string piece = "'" + reading.piece + "'";
+    switch (reading.problem) {
+    case MoneyProblem::NotPositive:
+        return "--plan: multiplier " + piece + " must be 1 or more";
+    case MoneyProblem::TooLarge:
+        return "--plan: multiplier " + piece + " must be at most 100000";
+    case MoneyProblem::TooManySteps:
+        return "--plan has more than 100 multipliers";
+    default:
+        return "--plan: multiplier " + piece + " is not a whole number (write e.g. 1,2,4,8)";
+    }
+}
+
+// The terms of --money, each option checked; the refusal's exit status, or 0.
+int ReadMoney(const HistoryCommands& c, Mode mode, std::optional<history::PurseTerms>& money) {
+    const bool termsGiven =
+        c.backtest->count("--price") + c.backtest->count("--prize") + c.backtest->count("--plan") !=
+        0;
+    if (!c.money) {
+        // Terms without --money would print nothing about them: a mistake to
+        // point out, not to pass over.
+        return termsGiven ? Die("--price, --prize and --plan need --money") : 0;
+    }
+    history::PurseTerms terms;
+    terms.prize = history::DefaultPrize(mode);
+    for (const auto& [option, text, target] : {std::tuple{"--price", &c.price, &terms.price},
+                                               std::tuple{"--prize", &c.prize, &terms.prize}}) {
+        if (c.backtest->count(option) == 0)
+            continue;
+        const history::AmountReading reading = history::ReadYuan(*text);
+        if (reading.problem != history::MoneyProblem::None)
+            return Die(AmountRefusal(option, *text, reading.problem));
+        *target = reading.fen;
+    }
+    if (c.backtest->count("--plan") != 0) {
+        const history::PlanReading reading = history::ReadPlan(c.plan);
+        if (reading.problem != history::MoneyProblem::None)
+            return Die(PlanRefusal(reading));
+        terms.plan = reading.plan;
+    }
+    money = std::move(terms);
+    return 0;
+}
+
 } // namespace
+
+void AddMoneyOptions(CLI::App& backtest, HistoryCommands& c) {
+    backtest
+        .add_flag("--money", c.money,
+                  "Also follow the money bet on every draw, oldest first (cost, return, "
+                  "profit, return rate, lowest balance, max drawdown, highest multiplier)")
+        ->disable_flag_override(); // "--money=3" is a mistake, not --money
+    backtest.add_option("--price", c.price, "Yuan per bet with --money (default 2)");
+    backtest.add_option("--prize", c.prize,
+                        "Yuan paid for a hit at multiplier 1 with --money (default: four 10000, "
+                        "three 1000, two 100)");
+    backtest.add_option("--plan", c.plan,
+                        "Multipliers with --money, e.g. 1,2,4,8: the next after a miss (the last "
+                        "repeats), the first after a hit (default 1)");
+}
 
 int ReadSchemeFile(const std::string& path, scheme::Scheme& scheme) {
     std::string text;
@@ -81,6 +160,8 @@ int RunBacktestCommand(const HistoryCommands& c) {
     } catch (const scheme::SchemeError& e) {
         return Die(std::string("--positions: ") + e.what());
     }
+    if (const int status = ReadMoney(c, scheme.mode, options.money))
+        return status;
 
     history::HistoryState state;
     if (const int status = LoadHistory(c, state))

@@ -4,6 +4,10 @@
 
 #include <string>
 
+namespace CLI {
+class App;
+}
+
 namespace sorvanta::cli {
 
 struct HistoryCommands;
@@ -13,9 +17,14 @@ struct HistoryCommands;
 // path) is printed and its exit status returned; 0 on success.
 int ReadSchemeFile(const std::string& path, scheme::Scheme& scheme);
 
+// backtest's --money, --price, --prize and --plan.
+void AddMoneyOptions(CLI::App& backtest, HistoryCommands& commands);
+
 // `backtest SCHEME (--draws FILE | --lottery L) [--line 1|2] [--last N]
-// [--positions P] [--details]`: the scheme run once, each draw's winning
-// number looked up among the survivors; prints SchemeBacktest::Text.
+// [--positions P] [--details] [--money [--price P] [--prize W] [--plan M,…]]`:
+// the scheme run once, each draw's winning number looked up among the
+// survivors, and with --money the purse followed oldest draw first; prints
+// SchemeBacktest::Text.
 int RunBacktestCommand(const HistoryCommands& commands);
 
 } // namespace sorvanta::cli

@@ -312,6 +312,7 @@ std::unique_ptr<HistoryCommands> AddHistoryCommands(CLI::App& app) {
     c->backtest->add_option("--positions", c->positions,
                             "Positions of the winning number (default: the mode's last ones)");
     c->backtest->add_flag("--details", c->details, "Also print one line per draw");
+    AddMoneyOptions(*c->backtest, *c);
     AddStore(c->backtest, *c);
     return c;
 }

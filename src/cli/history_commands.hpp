@@ -38,6 +38,11 @@ struct HistoryCommands {
     bool details = false;
     bool replace = false; // import: the read's draws win over stored ones
     std::string period;   // PERIOD of delete
+    // backtest --money and its terms, as typed
+    bool money = false;
+    std::string price;
+    std::string prize;
+    std::string plan;
 };
 
 // Registers the history subcommands on the tool's parser; the result must

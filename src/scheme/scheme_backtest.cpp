@@ -233,7 +233,30 @@ SchemeBacktest RunSchemeBacktest(const Scheme& scheme, const history::DrawHistor
         }
         result.outcomes.push_back(std::move(outcome));
     }
+    if (options.money)
+        FollowPurse(result, *options.money);
     return result;
+}
+
+void FollowPurse(SchemeBacktest& result, const history::PurseTerms& terms) {
+    // The money is spent oldest draw first.
+    std::vector<bool> hits(result.outcomes.size());
+    std::transform(result.outcomes.rbegin(), result.outcomes.rend(), hits.begin(),
+                   [](const DrawOutcome& o) { return o.hit; });
+    result.purse = history::FollowPurse(hits, result.bets, terms);
+}
+
+std::string SchemeBacktest::MoneyText() const {
+    if (!purse)
+        return {};
+    using history::FormatYuan;
+    // Nothing spent has no rate: a bare "-", no percent sign.
+    const std::string rate = history::FormatReturnRate(*purse);
+    return "cost " + FormatYuan(purse->cost) + "\nreturn " + FormatYuan(purse->paid) + "\nprofit " +
+           FormatYuan(purse->Profit()) + "\nreturn rate " + rate + (rate == "-" ? "" : "%") +
+           "\nlowest balance " + FormatYuan(purse->lowest_balance) + "\nmax drawdown " +
+           FormatYuan(purse->max_drawdown) + "\nhighest multiplier " +
+           std::to_string(purse->highest_multiplier) + "\n";
 }
 
 std::string SchemeBacktest::Text(bool details) const {
@@ -256,9 +279,11 @@ std::string SchemeBacktest::Text(bool details) const {
         AppendNumber(out, group.marked);
         out += '\n';
     }
+    out += MoneyText();
     if (!details)
         return out;
-    for (const DrawOutcome& outcome : outcomes) {
+    for (std::size_t i = 0; i < outcomes.size(); ++i) {
+        const DrawOutcome& outcome = outcomes[i];
         out += outcome.period;
         out += ' ';
         out += outcome.draw;
@@ -270,6 +295,10 @@ std::string SchemeBacktest::Text(bool details) const {
         for (std::size_t k = 0; k < outcome.groups.size(); ++k) {
             out += k == 0 ? "\t" : "、";
             out += outcome.groups[k];
+        }
+        if (purse) {
+            out += '\t';
+            out += history::FormatYuan(purse->steps[outcomes.size() - 1 - i].balance);
         }
         out += '\n';
     }

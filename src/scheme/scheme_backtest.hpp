@@ -2,6 +2,7 @@
 
 #include "history/backtest.hpp"
 #include "history/draw_history.hpp"
+#include "history/purse.hpp"
 #include "scheme/scheme.hpp"
 
 #include <array>
@@ -40,9 +41,16 @@ struct SchemeBacktest {
     // list steps that were given.
     std::vector<GroupMarks> groups;
     std::vector<DrawOutcome> outcomes; // latest first
+    // The money bet on the tested draws, when terms were given: its steps
+    // run oldest first, so step k belongs to outcome draws - 1 - k.
+    std::optional<history::Purse> purse;
 
-    // Exactly what `sorvanta-cli backtest` prints, with or without --details.
+    // Exactly what `sorvanta-cli backtest` prints, with or without --details
+    // (and with the money lines when the purse was followed).
     std::string Text(bool details) const;
+    // The money lines alone: cost, return, profit, return rate, lowest
+    // balance, max drawdown, highest multiplier; empty without a purse.
+    std::string MoneyText() const;
 };
 
 struct SchemeBacktestOptions {
@@ -50,6 +58,8 @@ struct SchemeBacktestOptions {
     std::optional<history::PositionSelection> positions;
     int history_line = 1; // 1 or 2: at most 5000 or 100 draws
     int last = 0;         // at most this many draws when above 0
+    // Follow a purse through the draws with these terms.
+    std::optional<history::PurseTerms> money;
 };
 
 // The mode's default positions: its last Width(mode) positions.
@@ -58,6 +68,11 @@ history::PositionSelection DefaultPositions(Mode mode);
 // Throws SchemeError with a one-line message unless the positions count the
 // mode's digits (Width(mode)); RunSchemeBacktest checks this first.
 void CheckPositions(Mode mode, const history::PositionSelection& positions);
+
+// Follows the purse of `result`'s draws, oldest first, with these terms
+// (the purse a run with SchemeBacktestOptions::money gets): for new terms
+// without running the scheme again.
+void FollowPurse(SchemeBacktest& result, const history::PurseTerms& terms);
 
 // Runs the backtest. Throws SchemeError with a one-line message when the
 // positions do not count the mode's digits.

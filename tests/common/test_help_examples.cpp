@@ -13,6 +13,7 @@
 #include "history/draw_text.hpp"
 #include "history/extraction.hpp"
 #include "history/omission.hpp"
+#include "history/purse.hpp"
 #include "scheme/run_scheme.hpp"
 
 #include <gtest/gtest.h>
@@ -722,6 +723,31 @@ TEST(HelpExamples, StripExamplesHoldInTheHistoryEngine) {
                 << e.name;
         }
     }
+}
+
+// The backtest money topic's example: the figures it states are the purse's.
+TEST(HelpExamples, PurseExampleHoldsInTheEngine) {
+    const std::string topic = ShippedStore().Topic("方案回测_资金");
+    ASSERT_NE(topic, kNoRecord);
+    // 挂、挂、中、挂 oldest first; 20 bets at 2 yuan, 100 yuan a hit, plan 1,2,4.
+    const history::Purse purse =
+        history::FollowPurse({false, false, true, false}, 20, {2 * 100, 100 * 100, {1, 2, 4}});
+    std::vector<std::string> stated = {
+        "投入" + history::FormatYuan(purse.cost),
+        "回报" + history::FormatYuan(purse.paid),
+        "盈亏" + history::FormatYuan(purse.Profit()),
+        "回报率" + history::FormatReturnRate(purse) + "%",
+        "最低余额" + history::FormatYuan(purse.lowest_balance),
+        "最大回撤" + history::FormatYuan(purse.max_drawdown),
+        "最高倍数" + std::to_string(purse.highest_multiplier) + "（该倍数一期投入" +
+            history::FormatYuan(20 * 200 * purse.highest_multiplier) + "元）",
+        "余额依次是"};
+    for (std::size_t k = 0; k < purse.steps.size(); ++k)
+        stated.back() +=
+            (k ? "、" : "") +
+            std::to_string(static_cast<long long>(purse.steps[k].balance / history::kFenPerYuan));
+    for (const std::string& text : stated)
+        EXPECT_NE(topic.find(text), std::string::npos) << "the topic does not say " << text;
 }
 
 TEST(HelpExamples, StripTextsStateTheirNumbers) {

@@ -70,6 +70,8 @@ TEST_F(BacktestCli, RefusalsAreOneLineAndStatusTwo) {
         {"backtest " + Quote(scheme) + " --draws " + Quote(kSample) + " --positions 十", "",
          "--positions: the positions 十 give 1 digits"},
         {"backtest - --draws " + Quote(kSample), "{", "(stdin)"},
+        {"backtest - --draws " + Quote(kSample) + " --price 2", kScheme, "need --money"},
+        {"backtest - --draws " + Quote(kSample) + " --money=3", kScheme, "money"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args);
@@ -79,6 +81,49 @@ TEST_F(BacktestCli, RefusalsAreOneLineAndStatusTwo) {
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
     }
+}
+
+// Each money option checked on its own, refused in one line with exit 2.
+TEST_F(BacktestCli, MoneyRefusals) {
+    const std::string hundredOnes = [] {
+        std::string plan = "1";
+        for (int i = 0; i < 100; ++i)
+            plan += ",1";
+        return plan;
+    }();
+    const struct {
+        std::string option;
+        std::string message;
+    } cases[] = {
+        {"--price 0", "--price must be above 0: '0'"},
+        {"--price -2", "--price must be above 0: '-2'"},
+        {"--prize 0.00", "--prize must be above 0"},
+        {"--price 2.345", "--price has more than two decimals: '2.345'"},
+        {"--prize 1000000000.01", "--prize must be at most 1000000000 yuan"},
+        {"--price two", "--price must be an amount in yuan"},
+        {"--price 1e3", "--price must be an amount in yuan"},
+        {"--plan 1,0,2", "--plan: multiplier '0' must be 1 or more"},
+        {"--plan 1,x", "--plan: multiplier 'x' is not a whole number"},
+        {"--plan 2.5", "--plan: multiplier '2.5' is not a whole number"},
+        {"--plan 100001", "--plan: multiplier '100001' must be at most 100000"},
+        {"--plan " + hundredOnes, "--plan has more than 100 multipliers"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.option);
+        const CliRun run =
+            Cli("backtest - --draws " + Quote(kSample) + " --money " + c.option, kScheme);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+    // The largest allowed amounts and plan run.
+    const CliRun largest =
+        Cli("backtest - --draws " + Quote(kSample) +
+                " --money --price 1000000000 --prize 1000000000.00 --plan 100000",
+            kScheme);
+    EXPECT_EQ(largest.status, 0) << largest.err;
+    EXPECT_NE(largest.out.find("\ncost 360000000000000000.00\n"), std::string::npos) << largest.out;
 }
 
 } // namespace
