@@ -3,6 +3,7 @@
 #include "cli/backtest_command.hpp"
 #include "cli/cli_io.hpp"
 #include "cli/history_commands.hpp"
+#include "cli/stats_command.hpp"
 #include "scheme/run_scheme.hpp"
 
 #include <CLI/CLI.hpp>
@@ -55,6 +56,7 @@ int RunCli(int argc, char** argv) {
     shrink->add_flag("--invert", options.invert, "Print the inverted list (反选)")->excludes(group);
     shrink->add_flag("--count", options.count, "Print only the count");
     const auto history = sorvanta::cli::AddHistoryCommands(app);
+    const auto stats = sorvanta::cli::AddStatsCommand(app);
 
     // A flag takes no value: "--count=5" is a mistake, not "--count".
     for (int i = 1; i < argc; ++i)
@@ -79,6 +81,8 @@ int RunCli(int argc, char** argv) {
         return RunShrink(options);
     if (const auto status = sorvanta::cli::RunHistoryCommands(*history))
         return *status;
+    if (const int status = sorvanta::cli::RunStatsCommand(*stats); status >= 0)
+        return status;
     return Die("no command given; try: sorvanta-cli shrink SCHEME.json");
 }
 
