@@ -200,7 +200,7 @@ TEST(ConditionStats, AddingButtonsToAScheme) {
             << row.name;
         EXPECT_EQ(added, row.added) << row.name;
     }
-    EXPECT_THROW(AddToggles(Scheme(two::TwoStarInput{}), std::vector<Toggle>{{"kill_sums", "19"}}),
+    EXPECT_THROW(AddToggles(Scheme(two::TwoStarInput{}), std::vector<Toggle>{{"kill_sums", "19", "", ""}}),
                  SchemeError);
 }
 
