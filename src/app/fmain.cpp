@@ -322,8 +322,8 @@ void Fmain::placeSchemeButtons(int mode) {
     const int gap = twips(30);
     int x = C_ding_[2]->geometry().right() + 1 + twips(60);
     const int share = (end - x - 4 * gap) / 5;
-    for (QPushButton* button : {saveSchemeButton_, loadSchemeButton_, backtestButton_,
-                                statsButton_, trendButton_}) {
+    for (QPushButton* button :
+         {saveSchemeButton_, loadSchemeButton_, backtestButton_, statsButton_, trendButton_}) {
         const int width = qMax(button->minimumSizeHint().width(), qMin(twips(1200), share));
         button->setGeometry(x, top, width, height);
         x += width + gap;

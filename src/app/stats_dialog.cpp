@@ -100,10 +100,10 @@ StatsDialog::StatsDialog(QWidget* parent) : QDialog(parent) {
     connect(groupFilter, &QComboBox::currentIndexChanged, this, [this](int index) {
         const QString group = index > 0 ? groupFilter->itemText(index) : QString();
         proxy->setFilterRegularExpression(
-            group.isEmpty() ? QRegularExpression()
-                            : QRegularExpression(QLatin1Char('^') +
-                                                 QRegularExpression::escape(group) +
-                                                 QLatin1Char('$')));
+            group.isEmpty()
+                ? QRegularExpression()
+                : QRegularExpression(QLatin1Char('^') + QRegularExpression::escape(group) +
+                                     QLatin1Char('$')));
     });
     connect(model, &QStandardItemModel::itemChanged, this, [this](QStandardItem* item) {
         if (filling_ || item->column() != Button)
@@ -181,8 +181,8 @@ void StatsDialog::setMode(Mode mode) {
     checked_.assign(scheme::ModeToggles(mode).size(), false);
     const history::PositionSelection chosen = scheme::DefaultPositions(mode);
     for (int k = 0; k < 5; ++k)
-        positionButtons[static_cast<std::size_t>(k)]->setBackColor(chosen.Selected(k) ? Colour::On
-                                                                                    : Colour::Off);
+        positionButtons[static_cast<std::size_t>(k)]->setBackColor(
+            chosen.Selected(k) ? Colour::On : Colour::Off);
     // The groups of this mode, in the panel's order.
     groupFilter->blockSignals(true);
     groupFilter->clear();
@@ -259,10 +259,11 @@ void StatsDialog::fill(const scheme::ConditionStats& stats) {
     filling_ = true;
     table->setUpdatesEnabled(false);
     model->removeRows(0, model->rowCount());
-    model->setHorizontalHeaderLabels(
-        {QStringLiteral("分组"), QStringLiteral("按钮"), QStringLiteral("近%1期杀错").arg(stats.draws),
-         QStringLiteral("理论杀错"), QStringLiteral("当前连对"), QStringLiteral("最大连对"),
-         QStringLiteral("最大连错"), QStringLiteral("最近杀错期号")});
+    model->setHorizontalHeaderLabels({QStringLiteral("分组"), QStringLiteral("按钮"),
+                                      QStringLiteral("近%1期杀错").arg(stats.draws),
+                                      QStringLiteral("理论杀错"), QStringLiteral("当前连对"),
+                                      QStringLiteral("最大连对"), QStringLiteral("最大连错"),
+                                      QStringLiteral("最近杀错期号")});
     for (std::size_t i = 0; i < stats.toggles.size(); ++i) {
         const scheme::Toggle& t = stats.toggles[i]->toggle;
         const scheme::ToggleFigures& f = stats.figures[i];
@@ -300,7 +301,8 @@ std::vector<scheme::Toggle> StatsDialog::checkedToggles() const {
 bool StatsDialog::setChecked(const std::string& field, const std::string& value, bool on) {
     for (int row = 0; row < model->rowCount(); ++row) {
         const int index = model->item(row, Group)->data(kIndexRole).toInt();
-        const scheme::Toggle& t = scheme::ModeToggles(mode_)[static_cast<std::size_t>(index)].toggle;
+        const scheme::Toggle& t =
+            scheme::ModeToggles(mode_)[static_cast<std::size_t>(index)].toggle;
         if (t.field == field && t.value == value) {
             model->item(row, Button)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
             return true;

@@ -148,7 +148,9 @@ void TrendChart::paintEvent(QPaintEvent*) {
     const int body = bodyHeight();
     const int scroll = verticalScrollBar()->value();
 
-    auto rowY = [&](int row) { return top + row * rowHeight_ - scroll; };
+    auto rowY = [&](int row) {
+        return top + row * rowHeight_ - scroll;
+    };
     auto centre = [&](int row, int position) {
         const int digit = chart_.rows[static_cast<std::size_t>(row)].Digit(position);
         return QPointF(cellX(position, digit) + cellWidth_ / 2.0, rowY(row) + rowHeight_ / 2.0);
@@ -212,10 +214,11 @@ void TrendChart::paintEvent(QPaintEvent*) {
                 painter.setBrush(kPositionColours[p]);
                 painter.drawEllipse(c, radius, radius);
                 painter.setPen(Qt::white);
-                painter.drawText(QRectF(c.x() - cellWidth_ / 2.0, c.y() - rowHeight_ / 2.0,
-                                        cellWidth_, rowHeight_),
-                                 Qt::AlignCenter,
-                                 QString::number(chart_.rows[static_cast<std::size_t>(row)].Digit(p)));
+                painter.drawText(
+                    QRectF(c.x() - cellWidth_ / 2.0, c.y() - rowHeight_ / 2.0, cellWidth_,
+                           rowHeight_),
+                    Qt::AlignCenter,
+                    QString::number(chart_.rows[static_cast<std::size_t>(row)].Digit(p)));
             }
         painter.setRenderHint(QPainter::Antialiasing, false);
     }
@@ -319,8 +322,8 @@ void TrendWindow::setDraws(const history::HistoryState& state, Mode mode, const 
                          .arg(chart->rowCount())
                          .arg(positions));
     message->setVisible(chart->rowCount() == 0);
-    message->setText(QStringLiteral("%1还没有开奖数据。请先导入开奖数据，或设置数据源后等待采集。")
-                         .arg(source));
+    message->setText(
+        QStringLiteral("%1还没有开奖数据。请先导入开奖数据，或设置数据源后等待采集。").arg(source));
 }
 
 } // namespace sorvanta::ui

@@ -744,12 +744,10 @@ TEST(HelpExamples, StripTextsStateTheirNumbers) {
 TEST(HelpExamples, StatsAndTrendExamplesHoldInTheEngine) {
     const std::string stats = ShippedStore().Topic("条件统计");
     history::HistoryState state;
-    history::FillHistory(state, history::DataLine::One,
-                         std::vector<history::Draw>{{"5", "00045"},
-                                                    {"4", "00033"},
-                                                    {"3", "00012"},
-                                                    {"2", "00022"},
-                                                    {"1", "00011"}});
+    history::FillHistory(
+        state, history::DataLine::One,
+        std::vector<history::Draw>{
+            {"5", "00045"}, {"4", "00033"}, {"3", "00012"}, {"2", "00022"}, {"1", "00011"}});
     const scheme::ConditionStats figures = scheme::RunConditionStats(Mode::Two, state.draws);
     bool found = false;
     for (std::size_t i = 0; i < figures.toggles.size(); ++i) {
@@ -768,11 +766,9 @@ TEST(HelpExamples, StatsAndTrendExamplesHoldInTheEngine) {
     EXPECT_TRUE(found);
 
     const std::string trend = ShippedStore().Topic("走势图");
-    history::FillHistory(state, history::DataLine::One,
-                         std::vector<history::Draw>{{"4", "12345"},
-                                                    {"3", "52301"},
-                                                    {"2", "12300"},
-                                                    {"1", "12345"}});
+    history::FillHistory(
+        state, history::DataLine::One,
+        std::vector<history::Draw>{{"4", "12345"}, {"3", "52301"}, {"2", "12300"}, {"1", "12345"}});
     const history::TrendChart chart =
         history::ComputeTrend(state, history::SelectionOf(history::LastPositions(4)));
     ASSERT_EQ(chart.rows.size(), 4u);

@@ -24,7 +24,8 @@ HistoryState State(const std::string& text, DataLine line = DataLine::One) {
 }
 
 // 万 runs 1 1 5 1 and 个 5 0 1 5, oldest first.
-const char* kFour = "p-001 12345\np-002 12300\np-003 52301\np-004 12345\n";
+const char* kFour =
+    "20260101-001 12345\n20260101-002 12300\n20260101-003 52301\n20260101-004 12345\n";
 
 TEST(TrendFigures, RowsOldestFirstWithOmissionSumAndSpan) {
     const TrendChart chart = ComputeTrend(State(kFour), SelectionOf(LastPositions(3)));
@@ -48,7 +49,7 @@ TEST(TrendFigures, RowsOldestFirstWithOmissionSumAndSpan) {
         EXPECT_EQ(chart.rows[r].sum, sums[r]);
         EXPECT_EQ(chart.rows[r].span, spans[r]);
     }
-    EXPECT_EQ(chart.rows.front().period, "p-001");
+    EXPECT_EQ(chart.rows.front().period, "20260101-001");
     EXPECT_EQ(chart.rows.back().draw, "12345");
 }
 
