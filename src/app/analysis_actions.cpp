@@ -39,7 +39,7 @@ void AnalysisActions::showStats() {
         connect(stats_, &StatsDialog::helpRequested, this,
                 [this] { showHelp(stats_, QStringLiteral("条件统计")); });
     }
-    stats_->setMode(*ModeFromIndex(window_.currentMode()));
+    stats_->setMode(ModeFromIndex(window_.currentMode()).value_or(Mode::Four));
     stats_->setDraws(&window_.historyState(), schemes_.drawSourceName());
     stats_->rerun();
     stats_->show();
@@ -53,7 +53,8 @@ void AnalysisActions::showTrend() {
         connect(trend_, &TrendWindow::helpRequested, this,
                 [this] { showHelp(trend_, QStringLiteral("走势图")); });
     }
-    trend_->setDraws(window_.historyState(), *ModeFromIndex(window_.currentMode()),
+    trend_->setDraws(window_.historyState(),
+                     ModeFromIndex(window_.currentMode()).value_or(Mode::Four),
                      schemes_.drawSourceName());
     trend_->show();
     trend_->raise();
@@ -90,7 +91,8 @@ void AnalysisActions::refresh() {
         stats_->rerun();
     }
     if (trend_ && trend_->isVisible())
-        trend_->setDraws(window_.historyState(), *ModeFromIndex(window_.currentMode()),
+        trend_->setDraws(window_.historyState(),
+                         ModeFromIndex(window_.currentMode()).value_or(Mode::Four),
                          schemes_.drawSourceName());
 }
 
