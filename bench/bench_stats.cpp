@@ -1,15 +1,8 @@
-// Condition statistics and the trend chart as the player waits for them.
+// Condition statistics as the player waits for them.
 // Budgets: the kill sets of every button, four-star under 60 ms (once per run
 // of the program), three- and two-star under 5 ms; the figures of every
-// button over 5000 draws under 10 ms with the kill sets ready; the trend
-// chart over 5000 draws opens in under 200 ms and a page scroll repaints in
-// under 16 ms.
-#include "app/trend_chart.hpp"
-#include "history/trend_figures.hpp"
+// button over 5000 draws under 10 ms with the kill sets ready.
 #include "scheme/condition_stats.hpp"
-
-#include <QApplication>
-#include <QScrollBar>
 
 #include <benchmark/benchmark.h>
 
@@ -69,36 +62,5 @@ BENCHMARK(BM_StatsFiguresFiveThousandDraws)
     ->Arg(static_cast<int>(Mode::Three))
     ->Arg(static_cast<int>(Mode::Four))
     ->Unit(benchmark::kMillisecond);
-
-// Opening: the figures worked out, the widget built, shown at the latest
-// draw and painted once.
-void BM_TrendChartOpenFiveThousandDraws(benchmark::State& state) {
-    const history::HistoryState draws = FiveThousandDraws();
-    for (auto _ : state) {
-        ui::TrendChart chart;
-        chart.resize(1200, 700);
-        chart.setDraws(draws, Mode::Four);
-        chart.show();
-        chart.repaint();
-        benchmark::DoNotOptimize(chart.rowCount());
-    }
-}
-BENCHMARK(BM_TrendChartOpenFiveThousandDraws)->Unit(benchmark::kMillisecond);
-
-void BM_TrendChartPageScroll(benchmark::State& state) {
-    const history::HistoryState draws = FiveThousandDraws();
-    ui::TrendChart chart;
-    chart.resize(1200, 700);
-    chart.setDraws(draws, Mode::Four);
-    chart.show();
-    QScrollBar* bar = chart.verticalScrollBar();
-    for (auto _ : state) {
-        if (bar->value() == bar->minimum())
-            bar->setValue(bar->maximum());
-        bar->setValue(bar->value() - bar->pageStep());
-        chart.viewport()->repaint();
-    }
-}
-BENCHMARK(BM_TrendChartPageScroll)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -48,7 +48,9 @@ constexpr int kTrackHeight = 270;
 } // namespace
 
 int Fmain::panelWidth(int mode) {
-    static constexpr int widths[3] = {7395, 12250, 14450};
+    // Two-star's panel needs 7395; the top bar above it holds the mode
+    // buttons and five more, which in a CJK font need the rest.
+    static constexpr int widths[3] = {9000, 12250, 14450};
     return widths[qBound(0, mode, 2)];
 }
 
