@@ -68,9 +68,23 @@ void TrendChart::measure() {
         periodWidth_ = names - drawWidth_;
 }
 
+const QStaticText& TrendChart::figure(int value) {
+    const auto index = static_cast<std::size_t>(std::max(0, value));
+    if (index >= figures_.size())
+        figures_.resize(index + 1);
+    QStaticText& text = figures_[index];
+    if (text.text().isEmpty()) {
+        text.setText(QString::number(value));
+        text.setTextFormat(Qt::PlainText);
+        text.prepare(QTransform(), SmallFont(font()));
+    }
+    return text;
+}
+
 void TrendChart::changeEvent(QEvent* event) {
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
+        figures_.clear();
         measure();
         updateScrollBars();
     }
@@ -192,9 +206,13 @@ void TrendChart::paintEvent(QPaintEvent*) {
                 for (int d = 0; d < 10; ++d) {
                     const int omission =
                         r.omission[static_cast<std::size_t>(p)][static_cast<std::size_t>(d)];
-                    if (omission != 0)
-                        painter.drawText(QRect(cellX(p, d), y, cellWidth_, rowHeight_),
-                                         Qt::AlignCenter, QString::number(omission));
+                    if (omission == 0)
+                        continue;
+                    const QStaticText& text = figure(omission);
+                    painter.drawStaticText(
+                        QPointF(cellX(p, d) + (cellWidth_ - text.size().width()) / 2,
+                                y + (rowHeight_ - text.size().height()) / 2),
+                        text);
                 }
         }
         painter.setRenderHint(QPainter::Antialiasing);

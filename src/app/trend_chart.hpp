@@ -5,6 +5,9 @@
 
 #include <QAbstractScrollArea>
 #include <QDialog>
+#include <QStaticText>
+
+#include <vector>
 
 class QLabel;
 
@@ -47,6 +50,9 @@ private:
     int bodyHeight() const;
     int cellX(int position, int digit) const;
     int totalWidth() const;
+    // A figure of the small font laid out once: a screen of omission
+    // figures is a thousand texts, too many to lay out at every paint.
+    const QStaticText& figure(int value);
 
     history::TrendChart chart_;
     Mode mode_ = Mode::Four;
@@ -57,6 +63,7 @@ private:
     int figureWidth_ = 32;
     int firstPainted_ = -1;
     int lastPainted_ = -1;
+    std::vector<QStaticText> figures_;
 };
 
 // The window around it: which draws it shows, resizable, on its own beside
