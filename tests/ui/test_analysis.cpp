@@ -9,6 +9,7 @@
 #include "app/stats_dialog.hpp"
 #include "app/trend_chart.hpp"
 #include "history/omission.hpp"
+#include "panels/four_star/four_star_panel.hpp"
 #include "panels/three_star/three_star_panel.hpp"
 #include "panels/two_star/two_star_panel.hpp"
 #include "scheme/scheme.hpp"
