@@ -17,6 +17,7 @@
 #include "shell/text_boxes.hpp"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QEventLoop>
 #include <QFontDatabase>
