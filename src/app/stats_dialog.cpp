@@ -83,14 +83,17 @@ StatsDialog::StatsDialog(QWidget* parent) : QDialog(parent) {
     drawCount->setCurrentIndex(2); // 近100期
     connect(drawCount, &QComboBox::currentIndexChanged, this, [this] { rerun(); });
     choices->addWidget(drawCount);
-    choices->addSpacing(12);
-    choices->addWidget(new QLabel(QStringLiteral("分组"), this));
+    choices->addStretch(1);
+    v->addLayout(choices);
+    // On a row of its own: a four-star group's name is long.
+    auto* filterRow = new QHBoxLayout;
+    filterRow->addWidget(new QLabel(QStringLiteral("只看分组"), this));
     groupFilter = new QComboBox(this);
     groupFilter->setObjectName(QStringLiteral("statsGroupFilter"));
     groupFilter->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    choices->addWidget(groupFilter);
-    choices->addStretch(1);
-    v->addLayout(choices);
+    filterRow->addWidget(groupFilter);
+    filterRow->addStretch(1);
+    v->addLayout(filterRow);
 
     model = new QStandardItemModel(0, Columns, this);
     proxy = new QSortFilterProxyModel(this);
