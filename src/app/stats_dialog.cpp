@@ -170,7 +170,8 @@ StatsDialog::StatsDialog(QWidget* parent) : QDialog(parent) {
     bottom->addWidget(buttons);
     v->addLayout(bottom);
 
-    QSize size = sizeHint().expandedTo(QSize(twips(10200), twips(9000)));
+    // Every column of the table in view at 1x.
+    QSize size = sizeHint().expandedTo(QSize(twips(11700), twips(9000)));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableSize() * 0.95);
     resize(size);

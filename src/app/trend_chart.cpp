@@ -290,7 +290,7 @@ void TrendChart::paintEvent(QPaintEvent*) {
     painter.setPen(QColor(0xa0, 0xa0, 0xa0));
     for (int p = 0; p <= 5; ++p)
         painter.drawLine(cellX(p, 0), 0, cellX(p, 0), footer + kSummaryRows * rowHeight_);
-    painter.drawLine(periodWidth_, 0, periodWidth_, footer + kSummaryRows * rowHeight_);
+    painter.drawLine(periodWidth_, 0, periodWidth_, footer); // the summary names span both
 }
 
 TrendWindow::TrendWindow(QWidget* parent) : QDialog(parent) {
