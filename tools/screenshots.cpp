@@ -1,9 +1,12 @@
 // Renders the window in each mode to PNG, offscreen, so a layout change can
 // be looked at without a display: sorvanta-screenshots OUTPUT_DIR [DRAW_FILE]
+#include "app/analysis_actions.hpp"
 #include "app/backtest_dialog.hpp"
 #include "app/fmain.hpp"
 #include "app/history_source.hpp"
 #include "app/scheme_actions.hpp"
+#include "app/stats_dialog.hpp"
+#include "app/trend_chart.hpp"
 #include "panels/four_star/four_star_panel.hpp"
 #include "panels/three_star/three_star_panel.hpp"
 #include "panels/verification/verification_strip.hpp"
@@ -14,12 +17,14 @@
 #include "shell/text_boxes.hpp"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QEventLoop>
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyleFactory>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -142,6 +147,20 @@ int main(int argc, char** argv) {
         shot(backtest, QStringLiteral("backtest-dialog-1280x720"));
         backtest->plan->setText(QStringLiteral("1"));
         backtest->hide();
+        // 条件统计 of the four-star panel, sorted by the kills of the last
+        // 30 draws, and the trend chart of the same draws.
+        sorvanta::ui::AnalysisActions* looks = window.analysisActions();
+        looks->showStats();
+        sorvanta::ui::StatsDialog* stats = looks->statsDialog();
+        stats->drawCount->setCurrentIndex(0);
+        stats->table->sortByColumn(2, Qt::DescendingOrder);
+        settle(100);
+        shot(stats, QStringLiteral("stats-dialog"));
+        stats->hide();
+        looks->showTrend();
+        settle(100);
+        shot(looks->trendWindow(), QStringLiteral("trend-chart"));
+        looks->trendWindow()->hide();
     }
     // The description window with the banker-code illustration.
     sorvanta::ui::Fsm description(&window);

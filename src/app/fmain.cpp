@@ -1,5 +1,6 @@
 #include "app/fmain.hpp"
 
+#include "app/analysis_actions.hpp"
 #include "app/data_source_dialog.hpp"
 #include "app/scheme_actions.hpp"
 #include "app/single_instance.hpp"
@@ -49,7 +50,9 @@ constexpr int kTrackHeight = 270;
 } // namespace
 
 int Fmain::panelWidth(int mode) {
-    static constexpr int widths[3] = {7395, 12250, 14450};
+    // Two-star's panel needs 7395; the top bar above it holds the mode
+    // buttons and five more, which in a CJK font need the rest.
+    static constexpr int widths[3] = {9000, 12250, 14450};
     return widths[qBound(0, mode, 2)];
 }
 
@@ -199,6 +202,8 @@ Fmain::Fmain(HistorySourceOptions history, QWidget* parent) : QWidget(parent) {
 Fmain::~Fmain() {
     // The draw table is a member and goes before the children: nothing that
     // writes to it or reads it may outlive it.
+    delete analysisActions_;
+    analysisActions_ = nullptr;
     delete schemeActions_;
     schemeActions_ = nullptr;
     delete historySource_;
@@ -279,6 +284,27 @@ void Fmain::buildSchemeActions() {
                 });
         *b.button = button;
     }
+    // What a player looks at before shrinking, beside the backtest.
+    analysisActions_ = new AnalysisActions(*this, *schemeActions_);
+    const struct {
+        QPushButton** button;
+        const char* name;
+        const char* caption;
+        void (AnalysisActions::*run)();
+    } looks[] = {
+        {&statsButton_, "conditionStats", "条件统计", &AnalysisActions::showStats},
+        {&trendButton_, "trendChart", "走势图", &AnalysisActions::showTrend},
+    };
+    for (const auto& b : looks) {
+        auto* button = new FlatButton(QString::fromUtf8(b.caption), this);
+        button->setObjectName(QString::fromLatin1(b.name));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this,
+                [this, button, actions = analysisActions_, run = b.run] {
+                    RunCommandGuarded(button, 0, [actions, run](int) { (actions->*run)(); });
+                });
+        *b.button = button;
+    }
     // A dropped file counts as a press of "载入方案", so it waits for no
     // command and no command waits for it.
     connect(schemeActions_, &SchemeActions::schemeDropped, this, [this](const QString& path) {
@@ -319,8 +345,9 @@ void Fmain::placeSchemeButtons(int mode) {
     const int end = twips(panelWidth(mode) + kMargin) - 4;
     const int gap = twips(30);
     int x = C_ding_[2]->geometry().right() + 1 + twips(60);
-    const int share = (end - x - 2 * gap) / 3;
-    for (QPushButton* button : {saveSchemeButton_, loadSchemeButton_, backtestButton_}) {
+    const int share = (end - x - 4 * gap) / 5;
+    for (QPushButton* button :
+         {saveSchemeButton_, loadSchemeButton_, backtestButton_, statsButton_, trendButton_}) {
         const int width = qMax(button->minimumSizeHint().width(), qMin(twips(1200), share));
         button->setGeometry(x, top, width, height);
         x += width + gap;

@@ -25,6 +25,7 @@ class FourStarCommands;
 class ModeCommands;
 class FourStarPanel;
 class SchemeActions;
+class AnalysisActions;
 class VerificationCommands;
 class SingleInstance;
 class VerificationStrip;
@@ -54,6 +55,7 @@ public:
     HistoryWindow* historyWindow() const { return historyWindow_; }
     VerificationCommands* verificationCommands() const { return verificationCommands_; }
     SchemeActions* schemeActions() const { return schemeActions_; }
+    AnalysisActions* analysisActions() const { return analysisActions_; }
 
     // Widths in twips: the mode's panel, then the strip, then a margin.
     static int panelWidth(int mode);
@@ -144,6 +146,9 @@ private:
     QPushButton* saveSchemeButton_ = nullptr;
     QPushButton* loadSchemeButton_ = nullptr;
     QPushButton* backtestButton_ = nullptr;
+    AnalysisActions* analysisActions_ = nullptr;
+    QPushButton* statsButton_ = nullptr;
+    QPushButton* trendButton_ = nullptr;
     HelpTopics help_;
     SingleInstance* instance_ = nullptr;
     bool commandRunning_ = false;

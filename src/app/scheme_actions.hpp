@@ -36,6 +36,11 @@ public:
     // The one backtest dialog, once it was opened.
     BacktestDialog* backtestDialog() const;
 
+    // Puts a scheme's conditions on its mode's panel through the panel's bindings.
+    void writeScheme(const scheme::Scheme& scheme);
+    // The lottery and line of the stored draws, as captions name them ("重庆 线路1").
+    QString drawSourceName() const;
+
 signals:
     // A scheme file was dropped on the window anywhere but on the draw list,
     // which takes draw files. Emitted after the drop has ended.
@@ -45,8 +50,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void writeScheme(const scheme::Scheme& scheme);
-    QString drawSourceName() const;
     void refreshBacktest();
 
     Fmain& window_;

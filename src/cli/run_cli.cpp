@@ -4,6 +4,7 @@
 #include "cli/cli_io.hpp"
 #include "cli/fetch_command.hpp"
 #include "cli/history_commands.hpp"
+#include "cli/stats_command.hpp"
 #include "scheme/run_scheme.hpp"
 
 #include <CLI/CLI.hpp>
@@ -57,6 +58,7 @@ int RunCli(int argc, char** argv) {
     shrink->add_flag("--count", options.count, "Print only the count");
     const auto history = sorvanta::cli::AddHistoryCommands(app);
     const auto fetch = sorvanta::cli::AddFetchCommand(app);
+    const auto stats = sorvanta::cli::AddStatsCommand(app);
 
     // A flag takes no value: "--count=5" is a mistake, not "--count".
     for (int i = 1; i < argc; ++i)
@@ -83,6 +85,8 @@ int RunCli(int argc, char** argv) {
         return *status;
     if (const auto status = sorvanta::cli::RunFetchCommand(*fetch))
         return *status;
+    if (const int status = sorvanta::cli::RunStatsCommand(*stats); status >= 0)
+        return status;
     return Die("no command given; try: sorvanta-cli shrink SCHEME.json");
 }
 

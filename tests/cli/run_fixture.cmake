@@ -20,6 +20,11 @@ if(EXISTS ${base}.path)
     endif()
 endif()
 
+# A command that reads no scheme (stats) has its fixture named by NAME.args.
+if(NO_SCHEME)
+    set(scheme "")
+endif()
+
 set(command shrink)
 if(EXISTS ${base}.command)
     file(STRINGS ${base}.command command LIMIT_COUNT 1)

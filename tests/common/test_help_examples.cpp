@@ -14,6 +14,8 @@
 #include "history/extraction.hpp"
 #include "history/omission.hpp"
 #include "history/purse.hpp"
+#include "history/trend_figures.hpp"
+#include "scheme/condition_stats.hpp"
 #include "scheme/run_scheme.hpp"
 
 #include <gtest/gtest.h>
@@ -766,6 +768,49 @@ TEST(HelpExamples, StripTextsStateTheirNumbers) {
         for (const std::string& number : numbers)
             EXPECT_TRUE(StatesNumber(topic, number)) << e.name << " does not mention " << number;
     }
+}
+
+// The 条件统计 and 走势图 topics' examples: the figures they state are the
+// engine's for the draws they name.
+TEST(HelpExamples, StatsAndTrendExamplesHoldInTheEngine) {
+    const std::string stats = ShippedStore().Topic("条件统计");
+    history::HistoryState state;
+    history::FillHistory(
+        state, history::DataLine::One,
+        std::vector<history::Draw>{
+            {"5", "00045"}, {"4", "00033"}, {"3", "00012"}, {"2", "00022"}, {"1", "00011"}});
+    const scheme::ConditionStats figures = scheme::RunConditionStats(Mode::Two, state.draws);
+    bool found = false;
+    for (std::size_t i = 0; i < figures.toggles.size(); ++i) {
+        const scheme::Toggle& t = figures.toggles[i]->toggle;
+        if (t.field != "kill_spans" || t.value != "0")
+            continue;
+        found = true;
+        const scheme::ToggleFigures& f = figures.figures[i];
+        for (const std::string& said :
+             {"近5期杀错" + std::to_string(f.killed) + "期", "理论杀错" + f.Expected() + "期",
+              "当前连对" + std::to_string(f.current) + "期",
+              "最大连对" + std::to_string(f.longest_safe) + "期",
+              "最大连错" + std::to_string(f.longest_killed) + "期"})
+            EXPECT_NE(stats.find(said), std::string::npos) << "条件统计 does not say " << said;
+    }
+    EXPECT_TRUE(found);
+
+    const std::string trend = ShippedStore().Topic("走势图");
+    history::FillHistory(
+        state, history::DataLine::One,
+        std::vector<history::Draw>{{"4", "12345"}, {"3", "52301"}, {"2", "12300"}, {"1", "12345"}});
+    const history::TrendChart chart =
+        history::ComputeTrend(state, history::SelectionOf(history::LastPositions(4)));
+    ASSERT_EQ(chart.rows.size(), 4u);
+    const history::TrendSummary& s = chart.summary;
+    for (const std::string& said :
+         {"最下面一行万位5的格子是" + std::to_string(chart.rows.back().omission[0][5]),
+          "出现次数" + std::to_string(s.appearances[0][5]),
+          "记为" + std::to_string(s.average_omission[0][5]),
+          "最大遗漏" + std::to_string(s.longest_omission[0][5]),
+          "最大连出" + std::to_string(s.longest_run[0][1])})
+        EXPECT_NE(trend.find(said), std::string::npos) << "走势图 does not say " << said;
 }
 
 } // namespace

@@ -1,7 +1,10 @@
 // The window as a player sees it, in whatever locale the test runs under
 // (ctest runs it in C and in zh_CN, whose CJK font is wider and taller): no
 // two visible controls overlap and none is smaller than it needs to be.
+#include "app/analysis_actions.hpp"
 #include "app/fmain.hpp"
+#include "app/stats_dialog.hpp"
+#include "app/trend_chart.hpp"
 #include "panels/four_star/four_star_panel.hpp"
 #include "panels/three_star/three_star_panel.hpp"
 #include "shell/message_box.hpp"
@@ -148,6 +151,38 @@ private slots:
         for (const QString& fault : faults)
             qWarning("%s", qPrintable(fault));
         QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 faults").arg(faults.size())));
+    }
+
+    // 条件统计 and 走势图 of every mode: nothing overlaps or is cut, and up to
+    // 1.5x both fit a 1280x720 screen.
+    void analysisWindowsFit() {
+        Fmain window;
+        QSignalSpy started(&window, &Fmain::startupFinished);
+        window.show();
+        QVERIFY(started.wait(5000));
+        const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                                 ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                                 : 1.0;
+        for (int mode = 0; mode < 3; ++mode) {
+            window.switchMode(mode);
+            window.findChild<QAbstractButton*>(QStringLiteral("conditionStats"))->click();
+            window.findChild<QAbstractButton*>(QStringLiteral("trendChart"))->click();
+            for (QWidget* shown :
+                 {static_cast<QWidget*>(window.analysisActions()->statsDialog()),
+                  static_cast<QWidget*>(window.analysisActions()->trendWindow())}) {
+                QVERIFY(QTest::qWaitForWindowExposed(shown));
+                const QStringList faults = Faults(shown);
+                QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+                if (scale <= 1.5) {
+                    const QSize need = shown->minimumSizeHint();
+                    QVERIFY2(need.width() <= 1280 / scale && need.height() <= 720 / scale,
+                             qPrintable(QStringLiteral("%1 needs %2x%3")
+                                            .arg(shown->objectName())
+                                            .arg(need.width())
+                                            .arg(need.height())));
+                }
+            }
+        }
     }
 };
 

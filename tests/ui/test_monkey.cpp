@@ -14,6 +14,8 @@
 #include "app/backtest_dialog.hpp"
 #include "app/fmain.hpp"
 #include "app/history_source.hpp"
+#include "app/stats_dialog.hpp"
+#include "app/trend_chart.hpp"
 #include "engine4/four_star_input.hpp"
 #include "panels/four_star/four_star_panel.hpp"
 #include "panels/three_star/three_star_panel.hpp"
@@ -251,12 +253,13 @@ public:
                 popup->close();
             return;
         }
-        // The backtest dialog stays beside the window by design; the
-        // monkey looks at it once and closes it again.
+        // The backtest, statistics and trend windows stay beside the window
+        // by design; the monkey looks at each once and closes it again.
         for (QWidget* top : QApplication::topLevelWidgets())
-            if (auto* backtest = qobject_cast<ui::BacktestDialog*>(top);
-                backtest && backtest->isVisible())
-                backtest->close();
+            if ((qobject_cast<ui::BacktestDialog*>(top) || qobject_cast<ui::StatsDialog*>(top) ||
+                 qobject_cast<ui::TrendWindow*>(top)) &&
+                top->isVisible())
+                top->close();
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal)
             return;
