@@ -219,7 +219,7 @@ QWidget* ThreeStarPanel::buildSideColumn() {
     for (int box : {0, 21, 4, 3})
         T_3x_ip[box]->setMinimumHeight(twips(540));
 
-    header("总容错（出错的条件组数）", 33);
+    header("总容错", 33);
     auto* total = new QHBoxLayout;
     total->addWidget(addRange(11, 50, lists));
     total->addStretch(1);

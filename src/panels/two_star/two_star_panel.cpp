@@ -105,9 +105,10 @@ template <std::size_t N> QString CaptionIn(const std::array<Block, N>& blocks, i
     return {};
 }
 
-// Every button of a block as wide as its widest caption; digit buttons are
-// square, so the rows line up in columns.
-void FitButtons(const QList<ColourButton*>& buttons, int padding = 6) {
+// Every button of a block as wide as its widest caption with a margin on
+// both sides inside the frame (`padding` in all); digit buttons are square,
+// so the rows line up in columns.
+void FitButtons(const QList<ColourButton*>& buttons, int padding = 12) {
     if (buttons.isEmpty())
         return;
     const QFontMetrics fm(buttons.first()->font());
