@@ -134,6 +134,8 @@ QWidget* ThreeStarPanel::buildTabs() {
     for (int i = 0; i < kPageCount; ++i) {
         auto* tab = new ColourButton(QString::fromUtf8(kPageCaptions[i]), strip, Colour::Off);
         controls_.add(QStringLiteral("C_3x_ding"), i, tab);
+        // A tab opens its page: said so, apart from the page's own box.
+        tab->setAccessibleName(QStringLiteral("打开%1页").arg(tab->text()));
         tab->setMinimumHeight(tab->minimumSizeHint().height() + 4);
         connect(tab, &QPushButton::clicked, this, [this, i] { switchPage(i); });
         pageTabs.insert(i, tab);

@@ -396,14 +396,18 @@ QGroupBox* TwoStarPanel::buildShapes() {
         pairs << buttons;
     }
     FitButtons(pairs);
-    grid->addWidget(addClear(32, box), 0, 4);
+    QPushButton* clearShapes = addClear(32, box);
+    clearShapes->setAccessibleName(QStringLiteral("杀形态 清空"));
+    grid->addWidget(clearShapes, 0, 4);
     grid->setColumnMinimumWidth(5, 8);
     // Route pairs by tens route (rows) and units route (columns).
     const QList<ColourButton*> routes = addToggles(C_3x_sha, kRouteFirst, 9, box);
     for (int k = 0; k < routes.size(); ++k)
         grid->addWidget(routes[k], k / 3, 6 + k % 3);
     FitButtons(routes);
-    grid->addWidget(addClear(33, box), 0, 9);
+    QPushButton* clearRoutes = addClear(33, box);
+    clearRoutes->setAccessibleName(QStringLiteral("杀012路 清空"));
+    grid->addWidget(clearRoutes, 0, 9);
     auto* row = new QHBoxLayout;
     row->setSpacing(3);
     row->addWidget(Label("容错", box));
