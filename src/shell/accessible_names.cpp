@@ -206,12 +206,13 @@ QString GroupTitle(const QWidget* w) {
                 return title;
         if (!p->accessibleName().isEmpty() && !IsControlWidget(p))
             return p->accessibleName();
+        // A frame headed by a row that a label leads (a page's title with
+        // its tolerance and buttons); a label that merely begins a form's
+        // first row is that row's, not a title.
         if (const QLayout* layout = p->layout(); layout && layout->count() > 0) {
-            QLayoutItem* first = layout->itemAt(0);
-            const QString heading =
-                first->layout() ? FirstLabel(first->layout()) : LabelText(first->widget());
-            if (!heading.isEmpty())
-                return heading;
+            if (QLayoutItem* first = layout->itemAt(0); first->layout())
+                if (QString heading = FirstLabel(first->layout()); !heading.isEmpty())
+                    return heading;
         }
     }
     return {};
