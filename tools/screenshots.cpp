@@ -13,6 +13,7 @@
 #include "scheme/scheme.hpp"
 #include "shell/description_window.hpp"
 #include "shell/help_topics.hpp"
+#include "shell/message_box.hpp"
 #include "shell/qt_translations.hpp"
 #include "shell/text_boxes.hpp"
 
@@ -20,8 +21,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFontDatabase>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QTableView>
@@ -162,6 +165,48 @@ int main(int argc, char** argv) {
         shot(looks->trendWindow(), QStringLiteral("trend-chart"));
         looks->trendWindow()->hide();
     }
+    // A refused scheme of each kind, as its 错误提示 box says it.
+    {
+        const char* const refused[][2] = {
+            {"invalid-json", R"({"format":"sorvanta-scheme","version":1,)"},
+            {"unknown-condition", R"({"format":"sorvanta-scheme","version":1,"mode":"four",
+                "conditions":{"kill_foo":1}})"},
+            {"wrong-kind", R"({"format":"sorvanta-scheme","version":1,"mode":"four",
+                "conditions":{"kill_spans":5}})"},
+            {"not-a-digit", R"({"format":"sorvanta-scheme","version":1,"mode":"three",
+                "conditions":{"kill_spans":"1a"}})"},
+            {"wrong-count", R"({"format":"sorvanta-scheme","version":1,"mode":"three",
+                "conditions":{"position_kill":["1","2"]}})"},
+            {"no-such-button", R"({"format":"sorvanta-scheme","version":1,"mode":"two",
+                "conditions":{"shapes":{"big_small":["大大"]}}})"},
+            {"out-of-range", R"({"format":"sorvanta-scheme","version":1,"mode":"two",
+                "conditions":{"kill_sums":[19]}})"},
+            {"nested", R"({"format":"sorvanta-scheme","version":1,"mode":"three",
+                "conditions":{"pair_sums":{"keep_sum":["1",2,""]}}})"},
+            {"version", R"({"format":"sorvanta-scheme","version":2,"mode":"two"})"},
+            {"missing-mode", R"({"format":"sorvanta-scheme","version":1})"},
+            {"field-twice", R"({"format":"sorvanta-scheme","format":"x"})"},
+        };
+        sorvanta::ui::MessageBox::setTestMode(true);
+        for (const auto& [name, text] : refused) {
+            QFile file(QDir(storeDir.path()).filePath(QStringLiteral("refused.json")));
+            if (!file.open(QIODevice::WriteOnly) || file.write(text) < 0)
+                continue;
+            file.close();
+            sorvanta::ui::MessageBox::clearShown();
+            window.schemeActions()->loadSchemeFile(file.fileName());
+            if (sorvanta::ui::MessageBox::shown().isEmpty())
+                continue;
+            const auto& said = sorvanta::ui::MessageBox::shown().last();
+            QMessageBox box(&window);
+            sorvanta::ui::MessageBox::prepare(box, said.kind, said.title, said.text);
+            box.show();
+            settle(30);
+            shot(&box, QStringLiteral("refused-scheme-%1").arg(QString::fromLatin1(name)));
+        }
+        sorvanta::ui::MessageBox::setTestMode(false);
+    }
+
     // The description window with the banker-code illustration.
     sorvanta::ui::Fsm description(&window);
     description.setPicture(sorvanta::ui::ResourceBytes(QStringLiteral("DM")));

@@ -47,6 +47,118 @@ QString OneLine(const char* message) {
     return line;
 }
 
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString KindText(scheme::ValueKind kind, long long count) {
+    using scheme::ValueKind;
+    switch (kind) {
+    case ValueKind::Null:
+        return QStringLiteral("空值");
+    case ValueKind::Boolean:
+        return QStringLiteral("true或false");
+    case ValueKind::String:
+    case ValueKind::Text:
+        return QStringLiteral("文本");
+    case ValueKind::Array:
+        return QStringLiteral("数组");
+    case ValueKind::Object:
+        return QStringLiteral("对象");
+    case ValueKind::Fraction:
+        return QStringLiteral("小数");
+    case ValueKind::Number:
+        return QStringLiteral("数字");
+    case ValueKind::Digits:
+        return QStringLiteral("数字串");
+    case ValueKind::Caption:
+        return QStringLiteral("按钮名称");
+    case ValueKind::Integer:
+        return QStringLiteral("整数");
+    case ValueKind::Bound:
+        return QStringLiteral("文本或整数");
+    case ValueKind::Range:
+        return QStringLiteral("[下限, 上限]两个值的数组");
+    case ValueKind::DigitRows:
+        return QStringLiteral("%1个数字串的数组").arg(count);
+    case ValueKind::Texts:
+        return QStringLiteral("%1个文本的数组").arg(count);
+    case ValueKind::TextList:
+        return QStringLiteral("文本的数组");
+    case ValueKind::Captions:
+        return QStringLiteral("按钮名称的数组");
+    case ValueKind::Integers:
+        return QStringLiteral("整数的数组");
+    case ValueKind::BankerRow:
+        return QStringLiteral("含digits和counts的对象");
+    case ValueKind::BankerRows:
+        return QStringLiteral("胆组行的数组");
+    }
+    return {};
+}
+
+// The place inside a condition a path names after the condition itself
+// ("[1].counts" in a banker row: 第2行的出现个数; a tolerance's bounds are its
+// 下限 and 上限).
+QString PlaceInside(QString rest, const QString& caption) {
+    QString place;
+    while (!rest.isEmpty()) {
+        if (rest.startsWith(u'[')) {
+            const qsizetype close = rest.indexOf(u']');
+            if (close < 0)
+                break;
+            const int index = rest.mid(1, close - 1).toInt();
+            rest = rest.mid(close + 1);
+            if (caption.endsWith(QStringLiteral("容错")) && place.isEmpty() && index < 2)
+                place += index == 0 ? QStringLiteral("的下限") : QStringLiteral("的上限");
+            else
+                place += QStringLiteral("第%1项").arg(index + 1);
+        } else if (rest.startsWith(u'.')) {
+            qsizetype end = 1;
+            while (end < rest.size() && rest[end] != u'.' && rest[end] != u'[')
+                ++end;
+            const QString name = rest.mid(1, end - 1);
+            rest = rest.mid(end);
+            place += name == QLatin1String("digits")   ? QStringLiteral("的胆码")
+                     : name == QLatin1String("counts") ? QStringLiteral("的出现个数")
+                                                       : QStringLiteral("的「%1」").arg(name);
+        } else {
+            break;
+        }
+    }
+    return place;
+}
+
+// Where a refusal happened, in a player's words: the condition by its panel
+// caption where the field has one, else the field as the file names it.
+// `inside`: the path ends in ".key", a key the field has not.
+QString Where(const scheme::SchemeError& error, qsizetype inside = 0) {
+    const QString path = FromUtf8(error.path()).chopped(inside);
+    if (!error.captions().empty()) {
+        QStringList captions;
+        for (const std::string& caption : error.captions())
+            captions << FromUtf8(caption);
+        const QString inner = captions.back();
+        return QStringLiteral("「%1」").arg(captions.join(u'·')) +
+               PlaceInside(path.mid(FromUtf8(error.captionedPath()).size()), inner);
+    }
+    if (path.isEmpty())
+        return QStringLiteral("方案文件");
+    if (path == QLatin1String("conditions"))
+        return QStringLiteral("方案的条件（conditions）");
+    return QStringLiteral("方案文件中的「%1」").arg(path);
+}
+
+QString OneOf(const std::vector<std::string>& options) {
+    QString text;
+    for (std::size_t i = 0; i < options.size(); ++i)
+        text += (i == 0                    ? QString()
+                 : i + 1 == options.size() ? QStringLiteral("或")
+                                           : QStringLiteral("、")) +
+                FromUtf8(options[i]);
+    return text;
+}
+
 // The first local file of a drag that is a scheme by its name.
 QString SchemeFileOf(const QMimeData* mime) {
     if (!mime || !mime->hasUrls())
@@ -60,6 +172,88 @@ QString SchemeFileOf(const QMimeData* mime) {
 }
 
 } // namespace
+
+QString SchemeRefusal(const scheme::SchemeError& error) {
+    using scheme::SchemeFault;
+    const scheme::SchemeFaultDetail& d = error.detail();
+    const QString path = FromUtf8(error.path());
+    const QString value = FromUtf8(d.value);
+    switch (error.fault()) {
+    case SchemeFault::Other:
+        break;
+    case SchemeFault::InvalidJson:
+        return d.first > 0 ? QStringLiteral("方案文件不是有效的JSON（第%1行第%2列）")
+                                 .arg(d.first)
+                                 .arg(d.second)
+                           : QStringLiteral("方案文件不是有效的JSON");
+    case SchemeFault::NulByte:
+        return QStringLiteral("方案文件不是有效的JSON（第%1个字节是空字符）").arg(d.first);
+    case SchemeFault::TooDeep:
+        return QStringLiteral("方案文件的嵌套超过%1层").arg(d.first);
+    case SchemeFault::RepeatedField:
+        return QStringLiteral("方案文件中「%1」出现了两次").arg(path);
+    case SchemeFault::IntegerTooLarge:
+        return QStringLiteral("方案文件中「%1」的整数太大（写成文本才会像输入框那样读取）")
+            .arg(path);
+    case SchemeFault::NumberOutOfRange:
+        return QStringLiteral("方案文件中「%1」的数字超出范围").arg(path);
+    case SchemeFault::UnknownField:
+        if (!d.context.empty()) {
+            const std::optional<Mode> mode = ModeFromName(d.context);
+            return QStringLiteral("未知的条件「%1」（%2方案）")
+                .arg(value, mode ? ModeName(*mode) : FromUtf8(d.context));
+        }
+        if (path == value)
+            return QStringLiteral("方案文件中有未知的项「%1」").arg(value);
+        if (!error.captions().empty())
+            return QStringLiteral("%1中没有「%2」这一项")
+                .arg(Where(error, value.size() + 1), value);
+        return QStringLiteral("未知的项「%1」").arg(path);
+    case SchemeFault::MissingField:
+        if (path == QLatin1String("format"))
+            return QStringLiteral("不是方案文件（缺少format）");
+        if (path == QLatin1String("version"))
+            return QStringLiteral("方案文件缺少版本号（version）");
+        return QStringLiteral("方案文件缺少玩法（mode）");
+    case SchemeFault::WrongValue:
+        if (path == QLatin1String("format"))
+            return QStringLiteral("不是方案文件（format应为%1）").arg(OneOf(d.options));
+        if (path == QLatin1String("version"))
+            return QStringLiteral("不支持的方案版本（version应为%1）").arg(OneOf(d.options));
+        if (path == QLatin1String("mode"))
+            return QStringLiteral("未知的玩法（mode应为%1）").arg(OneOf(d.options));
+        return QStringLiteral("%1应为%2").arg(Where(error), OneOf(d.options));
+    case SchemeFault::WrongType:
+        return QStringLiteral("%1应为%2，实际为%3")
+            .arg(Where(error), KindText(d.expected, d.first), KindText(d.found, 0));
+    case SchemeFault::WrongCount:
+        return QStringLiteral("%1应有%2项，实际为%3项")
+            .arg(Where(error))
+            .arg(d.first)
+            .arg(d.second);
+    case SchemeFault::TooMany:
+        return QStringLiteral("%1最多%2行，实际为%3行")
+            .arg(Where(error))
+            .arg(d.first)
+            .arg(d.second);
+    case SchemeFault::TooLong:
+        return QStringLiteral("%1超过%2个字符（共%3个）")
+            .arg(Where(error))
+            .arg(d.first)
+            .arg(d.second);
+    case SchemeFault::NotDigit:
+        return QStringLiteral("%1中的“%2”不是数字").arg(Where(error), value);
+    case SchemeFault::DigitOutOfRange:
+    case SchemeFault::IntegerOutOfRange:
+        return QStringLiteral("%1中的%2不在%3到%4之间")
+            .arg(Where(error), value)
+            .arg(d.first)
+            .arg(d.second);
+    case SchemeFault::NotCaption:
+        return QStringLiteral("%1中没有“%2”这个按钮").arg(Where(error), value);
+    }
+    return OneLine(error.what());
+}
 
 SchemeActions::SchemeActions(Fmain& window) : QObject(&window), window_(window) {
     // Every control of the window, text boxes included, would take a drop
@@ -140,8 +334,12 @@ bool SchemeActions::loadSchemeFile(const QString& path) {
     scheme::Scheme scheme;
     try {
         scheme = scheme::ParseScheme(std::string_view(bytes.constData(), bytes.size()));
-    } catch (const std::exception& error) { // a SchemeError, or the reader out of memory
-        MessageBox::warning(&window_, QStringLiteral("错误提示"), OneLine(error.what()));
+    } catch (const scheme::SchemeError& error) {
+        MessageBox::warning(&window_, QStringLiteral("错误提示"), SchemeRefusal(error));
+        return false;
+    } catch (const std::exception&) { // the reader out of memory
+        MessageBox::warning(&window_, QStringLiteral("错误提示"),
+                            QStringLiteral("方案文件太大，内存不足，无法载入"));
         return false;
     }
     // A mode switch resets the strip's boxes; staying in the mode keeps them.

@@ -11,6 +11,10 @@ namespace sorvanta::ui {
 class BacktestDialog;
 class Fmain;
 
+// A refused scheme in a player's words: what is wrong and where, naming a
+// condition by its panel caption wherever the field has one.
+QString SchemeRefusal(const scheme::SchemeError& error);
+
 // Schemes in the window: "保存方案" writes the panel in front as a scheme
 // file, "载入方案" (or a scheme file dropped on the window) reads one of any
 // mode into its panel, "方案回测" tests the panel's conditions on the stored

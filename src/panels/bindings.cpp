@@ -4,6 +4,7 @@
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
 #include "shell/range_control.hpp"
+#include "shell/text_boxes.hpp"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -23,6 +24,39 @@ bool IsChosen(int colour, int chosen) {
     return chosen == 0 ? colour != Colour::Off : colour == chosen;
 }
 
+// The hints a box shows when it holds no input ("双击清空"), first the one
+// an empty field puts back.
+QStringList HintsOf(const QWidget* w) {
+    if (const auto* text = qobject_cast<const TextBox*>(w))
+        return text->hints();
+    if (const auto* line = qobject_cast<const LineBox*>(w))
+        return line->hints();
+    return {};
+}
+
+// A box showing only one of its hints (blanks and line breaks around it
+// aside) holds no input: a hint is never read, run or saved as data.
+bool ShowsHint(const QString& text, const QStringList& hints) {
+    const auto core = [](const QString& t) {
+        qsizetype first = 0;
+        qsizetype last = t.size();
+        const auto blank = [](QChar c) {
+            return c == u' ' || c == u'\r' || c == u'\n';
+        };
+        while (first < last && blank(t[first]))
+            ++first;
+        while (last > first && blank(t[last - 1]))
+            --last;
+        return QStringView(t).sliced(first, last - first);
+    };
+    if (core(text).isEmpty())
+        return false;
+    for (const QString& hint : hints)
+        if (core(text) == core(hint))
+            return true;
+    return false;
+}
+
 } // namespace
 
 std::string Indexed(const char* field, std::size_t i, const char* sub) {
@@ -38,18 +72,21 @@ std::string TopLevelField(const std::string& field) {
 
 std::string ReadText(const ControlRegistry& c, const QString& array, int index) {
     QWidget* w = c.require(array, index);
+    QString text;
     if (auto* edit = qobject_cast<QPlainTextEdit*>(w))
-        return edit->toPlainText().toStdString();
-    if (auto* line = qobject_cast<QLineEdit*>(w))
-        return line->text().toStdString();
-    if (auto* box = qobject_cast<BaseNumberBox*>(w))
-        return box->text().toStdString();
-    return {};
+        text = edit->toPlainText();
+    else if (auto* line = qobject_cast<QLineEdit*>(w))
+        text = line->text();
+    else if (auto* box = qobject_cast<BaseNumberBox*>(w))
+        text = box->text();
+    return ShowsHint(text, HintsOf(w)) ? std::string() : text.toStdString();
 }
 
 void WriteText(const ControlRegistry& c, const QString& array, int index, const std::string& text) {
     QWidget* w = c.require(array, index);
-    const QString shown = QString::fromStdString(text);
+    const QStringList hints = HintsOf(w);
+    const QString shown =
+        text.empty() && !hints.isEmpty() ? hints.front() : QString::fromStdString(text);
     if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) {
         edit->setPlainText(shown);
     } else if (auto* line = qobject_cast<QLineEdit*>(w)) {

@@ -59,7 +59,8 @@ std::string Indexed(const char* field, std::size_t i, const char* sub = nullptr)
 using DigitSet = std::bitset<10>;
 using CaptionSet = std::set<std::string>;
 
-// A text box, line box or base-number box, as typed.
+// A text box, line box or base-number box, as typed; a box that shows only
+// its hint reads as empty, and writing empty puts its hint back.
 std::string ReadText(const ControlRegistry& c, const QString& array, int index);
 void WriteText(const ControlRegistry& c, const QString& array, int index, const std::string& text);
 // A range control (ucf_rc).

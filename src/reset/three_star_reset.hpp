@@ -9,8 +9,8 @@ class ControlRegistry;
 inline constexpr int kLastThreeStarClearCode = 22;
 inline constexpr int kLastThreeStarSelectAllCode = 8;
 
-// Puts group `code` (0..22) back to its starting state. Other codes, 37 and
-// 38 among them, change nothing.
+// Puts group `code` (0..22, and 37, 38: the 杀垃圾复式 and 杀2码组合 pages)
+// back to its starting state. Other codes change nothing.
 void ResetThreeStarGroup(const ControlRegistry& controls, int code);
 
 // Chooses every button of group `code` (0..8); other codes change nothing.

@@ -10,12 +10,10 @@ namespace {
 using B = Becomes;
 
 // C_3x_cls codes of the two-star panel, one row per run of elements. The
-// banker rows are cleared bottom row first: code 34 is row 3.
+// banker rows are cleared bottom row first: code 34 is row 3. Codes 23 to 26
+// have no button and no box of this panel: the boxes they once emptied are
+// the three-star panel's, whose typing a two-star clear must never lose.
 constexpr ClearRow kClearRows[] = {
-    {23, "T_3x_ip", 0, 0, B::Empty},   // three-star kill direct
-    {24, "T_3x_ip", 21, 21, B::Empty}, // three-star kill group
-    {25, "T_3x_ip", 3, 3, B::Empty},   // three-star base set
-    {26, "T_3x_ip", 4, 4, B::Empty},   // three-star must-keep list
     {27, "C_3x_sha", 179, 197, B::Grey}, {28, "C_3x_sha", 198, 207, B::Grey},
     {29, "C_3x_sha", 208, 217, B::Grey}, {30, "C_3x_sha", 218, 237, B::Grey},
     {31, "C_3x_sha", 169, 178, B::Grey}, {32, "C_3x_sha", 238, 249, B::Grey},

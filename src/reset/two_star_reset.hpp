@@ -15,8 +15,8 @@ inline constexpr int kTwoStarLastSelectAllCode = 12;
 void ClearTwoStarGroup(const ControlRegistry& controls, int code);
 void SelectAllTwoStarGroup(const ControlRegistry& controls, int code);
 
-// "清空条件": every clear code 23 to 36 (so 23 to 26 empty four boxes of
-// the three-star panel too), the two list boxes back to their hints, the
+// "清空条件": every clear code 23 to 36 (no other panel's control among
+// them), the two list boxes back to their hints, the
 // special shapes off, every two-star range back to 0 to 0, and the result
 // emptied. The 胆码计重 box keeps its tick: on its own it filters nothing.
 void ResetTwoStarPanel(const ControlRegistry& controls);

@@ -23,7 +23,15 @@ template <class Input> struct Field {
     std::function<void(const json&, const std::string& path, Input&)> read;
     // Returns null for the field's off state, which a saved scheme leaves out.
     std::function<json(const Input&)> write;
+    // The panel's caption of the condition, for a refusal worded for a player.
+    std::string caption = {};
 };
+
+// A field with the caption its panel gives it.
+template <class Input> Field<Input> Named(const char* caption, Field<Input> field) {
+    field.caption = caption;
+    return field;
+}
 
 template <class Input> using FieldTable = std::vector<Field<Input>>;
 
@@ -66,11 +74,14 @@ Field<Input> DigitRows(const char* name, std::array<std::bitset<10>, N> Input::*
             [member, rowNames](const json& v, const std::string& p, Input& in) {
                 const std::string count = N == 4 ? "four" : N == 3 ? "three" : "two";
                 if (!v.is_array())
-                    Fail(p,
-                         "expected an array of " + count + " digit strings, found " + KindName(v));
+                    FailType(p, "an array of " + count + " digit strings", v, ValueKind::DigitRows,
+                             N);
                 if (v.size() != N)
-                    Fail(p, "expected " + count + " rows (" + rowNames + "), found " +
-                                std::to_string(v.size()));
+                    Fail(p,
+                         "expected " + count + " rows (" + rowNames + "), found " +
+                             std::to_string(v.size()),
+                         SchemeFault::WrongCount,
+                         SchemeFaultDetail::Numbers(N, static_cast<long long>(v.size())));
                 for (std::size_t r = 0; r < N; ++r)
                     (in.*member)[r] = ReadDigits(v[r], p + "[" + std::to_string(r) + "]", 0, 9);
             },
@@ -101,7 +112,7 @@ template <class Input> Field<Input> Flag(const char* name, bool Input::*member) 
     return {name,
             [member](const json& v, const std::string& p, Input& in) {
                 if (!v.is_boolean())
-                    Fail(p, std::string("expected true or false, found ") + KindName(v));
+                    FailType(p, "true or false", v, ValueKind::Boolean);
                 in.*member = v.template get<bool>();
             },
             [member](const Input& in) {
@@ -123,12 +134,15 @@ Field<Input> Choice(const char* name, T Input::*member,
                         return;
                     }
                 std::string expected;
-                for (std::size_t i = 0; i < shared->size(); ++i)
+                SchemeFaultDetail detail;
+                for (std::size_t i = 0; i < shared->size(); ++i) {
                     expected += (i == 0                    ? ""
                                  : i + 1 == shared->size() ? " or "
                                                            : ", ") +
                                 Quoted((*shared)[i].first);
-                Fail(p, "expected " + expected);
+                    detail.options.push_back((*shared)[i].first);
+                }
+                Fail(p, "expected " + expected, SchemeFault::WrongValue, std::move(detail));
             },
             [member, shared](const Input& in) {
                 if (in.*member == shared->front().second)
@@ -145,11 +159,14 @@ Field<Input> Texts(const char* name, std::array<std::string, N> Input::*member, 
     return {name,
             [member, names](const json& v, const std::string& p, Input& in) {
                 if (!v.is_array())
-                    Fail(p, std::string("expected an array of ") + std::to_string(N) +
-                                " texts, found " + KindName(v));
+                    FailType(p, "an array of " + std::to_string(N) + " texts", v, ValueKind::Texts,
+                             N);
                 if (v.size() != N)
-                    Fail(p, "expected " + std::to_string(N) + " texts (" + names + "), found " +
-                                std::to_string(v.size()));
+                    Fail(p,
+                         "expected " + std::to_string(N) + " texts (" + names + "), found " +
+                             std::to_string(v.size()),
+                         SchemeFault::WrongCount,
+                         SchemeFaultDetail::Numbers(N, static_cast<long long>(v.size())));
                 for (std::size_t i = 0; i < N; ++i) {
                     const std::string at = p + "[" + std::to_string(i) + "]";
                     (in.*member)[i] = RequireText(v[i], at);
@@ -170,8 +187,7 @@ Field<Input> BankerRows(const char* name, std::array<Row, N> Input::*member, int
                         const char* most) {
     auto readRow = [highestCount](const json& value, const std::string& path) {
         if (!value.is_object())
-            Fail(path, std::string("expected an object {\"digits\", \"counts\"}, found ") +
-                           KindName(value));
+            FailType(path, "an object {\"digits\", \"counts\"}", value, ValueKind::BankerRow);
         Row row;
         for (const auto& [key, field] : value.items()) {
             if (key == "digits")
@@ -179,17 +195,21 @@ Field<Input> BankerRows(const char* name, std::array<Row, N> Input::*member, int
             else if (key == "counts")
                 row.counts = ReadDigits(field, path + ".counts", 0, highestCount);
             else
-                Fail(path + "." + key, "unknown field; a banker row has \"digits\" and \"counts\"");
+                Fail(path + "." + key, "unknown field; a banker row has \"digits\" and \"counts\"",
+                     SchemeFault::UnknownField, SchemeFaultDetail::Unknown(ShownName(key)));
         }
         return row;
     };
     return {name,
             [member, readRow, most](const json& v, const std::string& p, Input& in) {
                 if (!v.is_array())
-                    Fail(p, std::string("expected an array of banker rows, found ") + KindName(v));
+                    FailType(p, "an array of banker rows", v, ValueKind::BankerRows);
                 if (v.size() > N)
-                    Fail(p, std::string("expected at most ") + most + " rows, found " +
-                                std::to_string(v.size()));
+                    Fail(p,
+                         std::string("expected at most ") + most + " rows, found " +
+                             std::to_string(v.size()),
+                         SchemeFault::TooMany,
+                         SchemeFaultDetail::Numbers(N, static_cast<long long>(v.size())));
                 for (std::size_t r = 0; r < v.size(); ++r)
                     (in.*member)[r] = readRow(v[r], p + "[" + std::to_string(r) + "]");
             },
@@ -222,7 +242,7 @@ Field<Input> Integers(const char* name, std::bitset<N> Input::*member, int low, 
     return {name,
             [member, low, high](const json& v, const std::string& p, Input& in) {
                 if (!v.is_array())
-                    Fail(p, std::string("expected an array of integers, found ") + KindName(v));
+                    FailType(p, "an array of integers", v, ValueKind::Integers);
                 std::bitset<N> chosen;
                 // A list may repeat its numbers millions of times: the path of
                 // an entry is written only when it is refused.
@@ -232,14 +252,17 @@ Field<Input> Integers(const char* name, std::bitset<N> Input::*member, int low, 
                         return p + "[" + std::to_string(i) + "]";
                     };
                     if (!item.is_number_integer())
-                        Fail(at(), std::string("expected an integer, found ") + KindName(item));
+                        FailType(at(), "an integer", item, ValueKind::Integer);
                     const long long n = item.is_number_unsigned()
                                             ? static_cast<long long>(std::min<unsigned long long>(
                                                   item.template get<unsigned long long>(), 1000000))
                                             : item.template get<long long>();
                     if (n < low || n > high)
-                        Fail(at(), std::to_string(n) + " is not one of " + std::to_string(low) +
-                                       " to " + std::to_string(high));
+                        Fail(at(),
+                             std::to_string(n) + " is not one of " + std::to_string(low) + " to " +
+                                 std::to_string(high),
+                             SchemeFault::IntegerOutOfRange,
+                             SchemeFaultDetail::Refused(std::to_string(n), low, high));
                     chosen.set(static_cast<std::size_t>(n));
                     ++i;
                 }
@@ -262,7 +285,7 @@ Field<Input> TextList(const char* name, std::vector<std::string> Input::*member)
     return {name,
             [member](const json& v, const std::string& p, Input& in) {
                 if (!v.is_array())
-                    Fail(p, std::string("expected an array of texts, found ") + KindName(v));
+                    FailType(p, "an array of texts", v, ValueKind::TextList);
                 std::vector<std::string> texts;
                 texts.reserve(v.size());
                 // Only a rule that may be refused has its path written.
@@ -281,18 +304,24 @@ Field<Input> TextList(const char* name, std::vector<std::string> Input::*member)
 }
 
 // Every key of an object through its field; an unknown key is an error
-// naming where it stands.
+// naming where it stands (`mode`: the mode's name at the top of conditions).
 template <class Input>
 void ReadFieldsAt(const FieldTable<Input>& fields, const json& object, const std::string& prefix,
-                  const std::string& unknown, Input& input) {
+                  const std::string& unknown, const std::string& mode, Input& input) {
     for (const auto& item : object.items()) {
         // Not a structured binding: clang before 16 cannot capture one.
         const std::string& key = item.key();
         auto it = std::find_if(fields.begin(), fields.end(),
                                [&](const Field<Input>& f) { return f.name == key; });
         if (it == fields.end())
-            Fail(prefix + ShownName(key), unknown);
-        it->read(item.value(), prefix + key, input);
+            Fail(prefix + ShownName(key), unknown, SchemeFault::UnknownField,
+                 SchemeFaultDetail::Unknown(ShownName(key), mode));
+        try {
+            it->read(item.value(), prefix + key, input);
+        } catch (SchemeError& error) {
+            error.addCaption(prefix + key, it->caption);
+            throw;
+        }
     }
 }
 
@@ -304,11 +333,11 @@ Field<Input> Object(const char* name, Sub Input::*member, FieldTable<Sub> fields
     return {name,
             [member, shared](const json& v, const std::string& p, Input& in) {
                 if (!v.is_object())
-                    Fail(p, std::string("expected an object, found ") + KindName(v));
+                    FailType(p, "an object", v, ValueKind::Object);
                 std::string names;
                 for (const Field<Sub>& f : *shared)
                     names += (names.empty() ? "" : ", ") + Quoted(f.name);
-                ReadFieldsAt(*shared, v, p + ".", "unknown field; expected one of " + names,
+                ReadFieldsAt(*shared, v, p + ".", "unknown field; expected one of " + names, "",
                              in.*member);
             },
             [member, shared](const Input& in) {
@@ -325,7 +354,7 @@ template <class Input>
 void ReadFields(const FieldTable<Input>& fields, const json& conditions, std::string_view mode,
                 Input& input) {
     ReadFieldsAt(fields, conditions, "conditions.",
-                 "unknown field for mode \"" + std::string(mode) + "\"", input);
+                 "unknown field for mode \"" + std::string(mode) + "\"", std::string(mode), input);
 }
 
 template <class Input> json WriteFields(const FieldTable<Input>& fields, const Input& input) {

@@ -5,11 +5,32 @@
 
 #include <set>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace sorvanta::scheme {
 
 namespace {
+
+// The place the library names in its message ("parse error at line 1,
+// column 86: ..."); 0 where it names none.
+std::pair<long long, long long> LineAndColumn(const std::string& message) {
+    const auto number = [&](std::string_view label) -> long long {
+        const auto at = message.find(label);
+        if (at == std::string::npos)
+            return 0;
+        long long n = 0;
+        for (std::size_t i = at + label.size(); i < message.size() && i < at + label.size() + 12;
+             ++i) {
+            if (message[i] < '0' || message[i] > '9')
+                break;
+            n = n * 10 + (message[i] - '0');
+        }
+        return n;
+    };
+    return {number("at line "), number(", column ")};
+}
 
 // Builds the document event by event, so that it can refuse what the plain
 // parser would let through (a repeated key: the last one would win) and stop
@@ -27,8 +48,8 @@ public:
         // An integer past 64 bits arrives here as a float; it would read as
         // some other number, so it is refused rather than altered.
         if (raw.find_first_of(".eE") == string_t::npos)
-            Fail(Path(),
-                 "integer too large (write it as a text to have it read as a box reads it)");
+            Fail(Path(), "integer too large (write it as a text to have it read as a box reads it)",
+                 SchemeFault::IntegerTooLarge);
         return Put(json(v));
     }
     bool string(string_t& v) { return Put(json(std::move(v))); }
@@ -43,7 +64,8 @@ public:
         Frame& frame = stack_.back();
         if (!frame.keys.insert(k).second) {
             const std::string parent = Path(stack_.size() - 1);
-            Fail((parent.empty() ? "" : parent + ".") + ShownName(k), "field given twice");
+            Fail((parent.empty() ? "" : parent + ".") + ShownName(k), "field given twice",
+                 SchemeFault::RepeatedField, SchemeFaultDetail::Unknown(ShownName(k)));
         }
         frame.key = std::move(k);
         return true;
@@ -55,10 +77,15 @@ public:
         if (const auto at = what.find("] "); at != std::string::npos)
             what = what.substr(at + 2);
         if (e.id == 406) // a number too large for a double
-            Fail(Path(), "number out of range");
+            Fail(Path(), "number out of range", SchemeFault::NumberOutOfRange);
         // The library quotes the offending text; a long or broken one is
         // cut so the message stays one short line.
-        throw SchemeError("invalid JSON: " + ShownName(what, 200));
+        SchemeFaultDetail detail;
+        const auto [line, column] = LineAndColumn(what);
+        detail.first = line;
+        detail.second = column;
+        throw SchemeError("invalid JSON: " + ShownName(what, 200), SchemeFault::InvalidJson, "",
+                          std::move(detail));
     }
 
     json Take() { return std::move(root_); }
@@ -91,7 +118,8 @@ private:
     }
     bool Open(json container) {
         if (static_cast<int>(stack_.size()) >= kMaxJsonDepth)
-            Fail(Path(), "nested deeper than " + std::to_string(kMaxJsonDepth) + " levels");
+            Fail(Path(), "nested deeper than " + std::to_string(kMaxJsonDepth) + " levels",
+                 SchemeFault::TooDeep, SchemeFaultDetail::Numbers(kMaxJsonDepth));
         stack_.push_back({std::move(container), {}, {}});
         return true;
     }
@@ -144,7 +172,9 @@ void Release(json& document) {
 
 json ReadSchemeJson(std::string_view text) {
     if (const auto nul = text.find('\0'); nul != std::string_view::npos)
-        throw SchemeError("invalid JSON: a NUL byte at position " + std::to_string(nul + 1));
+        throw SchemeError("invalid JSON: a NUL byte at position " + std::to_string(nul + 1),
+                          SchemeFault::NulByte, "",
+                          SchemeFaultDetail::Numbers(static_cast<long long>(nul + 1)));
     Builder builder;
     json::sax_parse(text.begin(), text.end(), &builder);
     return builder.Take();

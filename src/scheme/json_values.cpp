@@ -83,10 +83,43 @@ std::string Shown(std::string_view text, bool quotes, std::size_t most = kShownL
 
 } // namespace
 
-void Fail(const std::string& path, const std::string& problem) {
+void Fail(const std::string& path, const std::string& problem, SchemeFault fault,
+          SchemeFaultDetail detail) {
     // The path is made of the file's own names, each already shown short;
     // the whole stays one line and bounded however deep it goes.
-    throw SchemeError(Shown(path, false, 4 * kShownLength) + ": " + problem);
+    std::string shown = Shown(path, false, 4 * kShownLength);
+    std::string message = shown + ": " + problem;
+    throw SchemeError(message, fault, shown == "(root)" ? std::string() : std::move(shown),
+                      std::move(detail));
+}
+
+void FailType(const std::string& path, const std::string& what, const json& value,
+              ValueKind expected, long long count) {
+    SchemeFaultDetail detail;
+    detail.expected = expected;
+    detail.found = KindOf(value);
+    detail.first = count;
+    Fail(path, "expected " + what + ", found " + KindName(value), SchemeFault::WrongType,
+         std::move(detail));
+}
+
+ValueKind KindOf(const json& value) {
+    switch (value.type()) {
+    case json::value_t::null:
+        return ValueKind::Null;
+    case json::value_t::boolean:
+        return ValueKind::Boolean;
+    case json::value_t::string:
+        return ValueKind::String;
+    case json::value_t::array:
+        return ValueKind::Array;
+    case json::value_t::object:
+        return ValueKind::Object;
+    case json::value_t::number_float:
+        return ValueKind::Fraction;
+    default:
+        return ValueKind::Number;
+    }
 }
 
 const char* KindName(const json& value) {
@@ -110,9 +143,11 @@ const char* KindName(const json& value) {
 
 void ReadRange(const json& value, const std::string& path, RangeText& out) {
     if (!value.is_array())
-        Fail(path, std::string("expected an array of two bounds, found ") + KindName(value));
+        FailType(path, "an array of two bounds", value, ValueKind::Range);
     if (value.size() != 2)
-        Fail(path, "expected two bounds [lower, upper], found " + std::to_string(value.size()));
+        Fail(path, "expected two bounds [lower, upper], found " + std::to_string(value.size()),
+             SchemeFault::WrongCount,
+             SchemeFaultDetail::Numbers(2, static_cast<long long>(value.size())));
     std::string* bounds[2] = {&out.lower, &out.upper};
     for (std::size_t i = 0; i < 2; ++i) {
         const json& bound = value[i];
@@ -125,7 +160,7 @@ void ReadRange(const json& value, const std::string& path, RangeText& out) {
         else if (bound.is_number_integer())
             *bounds[i] = std::to_string(bound.get<long long>());
         else
-            Fail(at, std::string("expected a string or an integer, found ") + KindName(bound));
+            FailType(at, "a string or an integer", bound, ValueKind::Bound);
     }
 }
 
@@ -137,29 +172,34 @@ std::string ShownName(std::string_view name, std::size_t most) {
     return Shown(name, false, most);
 }
 
-void RequireString(const json& value, const std::string& path, const char* what) {
+void RequireString(const json& value, const std::string& path, const char* what,
+                   ValueKind expected) {
     if (!value.is_string())
-        Fail(path, std::string("expected ") + what + ", found " + KindName(value));
+        FailType(path, what, value, expected);
 }
 
 // A digit string: each character one chosen digit of a row offering the
 // digits `low` to `high`; order and repeats do not matter.
 const std::string& RequireText(const json& value, const std::string& path) {
-    RequireString(value, path, "a string");
+    RequireString(value, path, "a string", ValueKind::Text);
     const std::string& text = value.get_ref<const std::string&>();
     if (text.size() > kMaxTextCharacters) {
         std::size_t characters = 0;
         for (char c : text)
             characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
         if (characters > kMaxTextCharacters)
-            Fail(path, "longer than " + std::to_string(kMaxTextCharacters) + " characters (" +
-                           std::to_string(characters) + ")");
+            Fail(path,
+                 "longer than " + std::to_string(kMaxTextCharacters) + " characters (" +
+                     std::to_string(characters) + ")",
+                 SchemeFault::TooLong,
+                 SchemeFaultDetail::Numbers(static_cast<long long>(kMaxTextCharacters),
+                                            static_cast<long long>(characters)));
     }
     return text;
 }
 
 std::bitset<10> ReadDigits(const json& value, const std::string& path, int low, int high) {
-    RequireString(value, path, "a string of digits");
+    RequireString(value, path, "a string of digits", ValueKind::Digits);
     const std::string& text = value.get_ref<const std::string&>();
     std::bitset<10> digits;
     // One pass over the bytes; only a refused character is decoded and
@@ -168,12 +208,17 @@ std::bitset<10> ReadDigits(const json& value, const std::string& path, int low, 
         const char c = text[i];
         if (c < '0' || c > '9') {
             const std::size_t length = std::max<std::size_t>(SequenceLength(text, i), 1);
-            Fail(path, Quoted(std::string_view(text).substr(i, length)) + " is not a digit");
+            const std::string_view refused = std::string_view(text).substr(i, length);
+            Fail(path, Quoted(refused) + " is not a digit", SchemeFault::NotDigit,
+                 SchemeFaultDetail::Refused(ShownName(refused)));
         }
         const int digit = c - '0';
         if (digit < low || digit > high)
-            Fail(path, Quoted(std::string_view(text).substr(i, 1)) + " is not one of the digits " +
-                           std::to_string(low) + " to " + std::to_string(high));
+            Fail(path,
+                 Quoted(std::string_view(text).substr(i, 1)) + " is not one of the digits " +
+                     std::to_string(low) + " to " + std::to_string(high),
+                 SchemeFault::DigitOutOfRange,
+                 SchemeFaultDetail::Refused(std::string(1, c), low, high));
         digits.set(static_cast<std::size_t>(digit));
     }
     return digits;
@@ -187,18 +232,10 @@ json WriteDigits(const std::bitset<10>& digits) {
     return text;
 }
 
-void RequireArray(const json& value, const std::string& path, std::size_t size, const char* what) {
-    if (!value.is_array())
-        Fail(path, std::string("expected an array of ") + what + ", found " + KindName(value));
-    if (value.size() != size)
-        Fail(path, "expected " + std::to_string(size) + " " + what + ", found " +
-                       std::to_string(value.size()));
-}
-
 std::set<std::string> ReadCaptions(const json& value, const std::string& path,
                                    const CaptionGroup& group) {
     if (!value.is_array())
-        Fail(path, std::string("expected an array of captions, found ") + KindName(value));
+        FailType(path, "an array of captions", value, ValueKind::Captions);
     // Each entry costs one lookup among the offered captions; the path of
     // an entry is written only when it is refused.
     std::vector<bool> chosen(group.offered.size(), false);
@@ -207,12 +244,14 @@ std::set<std::string> ReadCaptions(const json& value, const std::string& path,
             return path + "[" + std::to_string(i) + "]";
         };
         if (!value[i].is_string())
-            RequireString(value[i], at(), "a caption");
+            RequireString(value[i], at(), "a caption", ValueKind::Caption);
         const std::string& caption = value[i].get_ref<const std::string&>();
         const auto it = std::find(group.offered.begin(), group.offered.end(), caption);
         if (it == group.offered.end())
             Fail(at(),
-                 Quoted(caption) + " is not a caption of this group; expected " + group.expected);
+                 Quoted(caption) + " is not a caption of this group; expected " + group.expected,
+                 SchemeFault::NotCaption,
+                 SchemeFaultDetail::Allowed(group.offered, ShownName(caption)));
         chosen[static_cast<std::size_t>(it - group.offered.begin())] = true;
     }
     std::set<std::string> captions;

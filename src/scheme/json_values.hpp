@@ -21,17 +21,24 @@ namespace sorvanta::scheme {
 
 using nlohmann::json;
 
-[[noreturn]] void Fail(const std::string& path, const std::string& problem);
+// `problem` is the English of the refusal; `fault` and `detail` say the same
+// in parts.
+[[noreturn]] void Fail(const std::string& path, const std::string& problem, SchemeFault fault,
+                       SchemeFaultDetail detail = {});
 const char* KindName(const json& value);
+ValueKind KindOf(const json& value);
+// A refused value of the wrong kind: "expected <what>, found <kind>".
+[[noreturn]] void FailType(const std::string& path, const std::string& what, const json& value,
+                           ValueKind expected, long long count = 0);
 // A value from the file in quotes, as one line of at most 60 characters
 // ("…" past them), bytes that are not UTF-8 as \xNN.
 std::string Quoted(std::string_view text);
 // A name from the file the same way, without quotes (for paths).
 std::string ShownName(std::string_view name, std::size_t most = 60);
-void RequireString(const json& value, const std::string& path, const char* what);
+void RequireString(const json& value, const std::string& path, const char* what,
+                   ValueKind expected);
 // A text field: a string of at most kMaxTextCharacters characters.
 const std::string& RequireText(const json& value, const std::string& path);
-void RequireArray(const json& value, const std::string& path, std::size_t size, const char* what);
 
 void ReadRange(const json& value, const std::string& path, RangeText& out);
 

@@ -24,35 +24,39 @@ Scheme ParseScheme(std::string_view text) {
     } released{document};
     const json& root = document;
     if (!root.is_object())
-        Fail("(root)", std::string("expected an object, found ") + KindName(root));
+        FailType("(root)", "an object", root, ValueKind::Object);
 
     for (const auto& [key, value] : root.items()) {
         if (key != "format" && key != "version" && key != "mode" && key != "conditions")
-            Fail(ShownName(key), "unknown field");
+            Fail(ShownName(key), "unknown field", SchemeFault::UnknownField,
+                 SchemeFaultDetail::Unknown(ShownName(key)));
         (void)value;
     }
     if (!root.contains("format"))
-        Fail("format", "missing; expected \"sorvanta-scheme\"");
+        Fail("format", "missing; expected \"sorvanta-scheme\"", SchemeFault::MissingField);
     if (!root["format"].is_string() || root["format"].get<std::string>() != "sorvanta-scheme")
-        Fail("format", "expected \"sorvanta-scheme\"");
+        Fail("format", "expected \"sorvanta-scheme\"", SchemeFault::WrongValue,
+             SchemeFaultDetail::Allowed({"sorvanta-scheme"}));
     if (!root.contains("version"))
-        Fail("version", "missing; expected 1");
+        Fail("version", "missing; expected 1", SchemeFault::MissingField);
     if (!root["version"].is_number_integer() || root["version"].get<long long>() != 1)
-        Fail("version", "unsupported version; expected 1");
+        Fail("version", "unsupported version; expected 1", SchemeFault::WrongValue,
+             SchemeFaultDetail::Allowed({"1"}));
     if (!root.contains("mode"))
-        Fail("mode", "missing; expected \"two\", \"three\" or \"four\"");
+        Fail("mode", "missing; expected \"two\", \"three\" or \"four\"", SchemeFault::MissingField);
     const json& modeName = root["mode"];
     const std::optional<Mode> mode =
         modeName.is_string() ? ModeFromName(modeName.get_ref<const std::string&>()) : std::nullopt;
     if (!mode)
-        Fail("mode", "expected \"two\", \"three\" or \"four\"");
+        Fail("mode", "expected \"two\", \"three\" or \"four\"", SchemeFault::WrongValue,
+             SchemeFaultDetail::Allowed({"two", "three", "four"}));
     Scheme scheme;
     scheme.mode = *mode;
 
     static const json empty = json::object();
     const json& conditions = root.contains("conditions") ? root["conditions"] : empty;
     if (!conditions.is_object())
-        Fail("conditions", std::string("expected an object, found ") + KindName(conditions));
+        FailType("conditions", "an object", conditions, ValueKind::Object);
 
     switch (scheme.mode) {
     case Mode::Two:

@@ -54,13 +54,6 @@ QString LabelText(const QWidget* widget) {
     return text;
 }
 
-bool HasChinese(const QString& text) {
-    for (QChar c : text)
-        if (c.unicode() >= 0x4e00 && c.unicode() <= 0x9fff)
-            return true;
-    return false;
-}
-
 bool IsControlWidget(const QWidget* w) {
     return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLineEdit*>(w) ||
            qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QTextEdit*>(w) ||
@@ -213,15 +206,28 @@ QString GroupTitle(const QWidget* w) {
                 return title;
         if (!p->accessibleName().isEmpty() && !IsControlWidget(p))
             return p->accessibleName();
+        // A frame headed by a row that a label leads (a page's title with
+        // its tolerance and buttons); a label that merely begins a form's
+        // first row is that row's, not a title.
         if (const QLayout* layout = p->layout(); layout && layout->count() > 0) {
-            QLayoutItem* first = layout->itemAt(0);
-            const QString heading =
-                first->layout() ? FirstLabel(first->layout()) : LabelText(first->widget());
-            if (!heading.isEmpty())
-                return heading;
+            if (QLayoutItem* first = layout->itemAt(0); first->layout())
+                if (QString heading = FirstLabel(first->layout()); !heading.isEmpty())
+                    return heading;
         }
     }
     return {};
+}
+
+// What a one-character button does, in words: "清" empties its rows, "全"
+// chooses all of them.
+QString ActionName(const QString& caption) {
+    if (caption == u"清")
+        return QStringLiteral("清空");
+    if (caption == u"全")
+        return QStringLiteral("全选");
+    if (caption == u"全清")
+        return QStringLiteral("全部清空");
+    return caption;
 }
 
 // The boxes of the parts that have no label of their own: their names from
@@ -237,6 +243,9 @@ QString PartName(const QWidget* w) {
     if (const auto* numbers = qobject_cast<const BaseNumberBox*>(parent)) {
         if (w == numbers->T_dd)
             return numbers->a_mydata_wz() + QStringLiteral("大底");
+        // Its 清 and 粘 act on its own box.
+        if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+            return numbers->a_mydata_wz() + QStringLiteral("大底 ") + ActionName(button->text());
     }
     return {};
 }
@@ -285,72 +294,57 @@ bool IsNamedControl(const QWidget* widget) {
 }
 
 void NameControls(QWidget* root) {
+    // One rule for every control: its group, its row, the heading of its
+    // column, and its own caption, each said once ("胆组 胆1 胆码开出个数 2",
+    // "排除复式 十位 全选"). A row of a form with no group starts at the row.
     struct Named {
         QWidget* widget;
-        QWidget* part; // the part of `root` it belongs to: names are told apart within it
-        QString own;
+        QString group;
+        QString row;
         QString name;
     };
-    const auto partOf = [root](QWidget* w) {
-        while (w->parentWidget() && w->parentWidget() != root)
-            w = w->parentWidget();
-        return w;
-    };
     QList<Named> unnamed;
-    QHash<std::pair<QWidget*, QString>, int> uses;
+    // How many 清 each group has: a group's only 清 clears the whole group,
+    // whatever row it stands on.
+    QHash<QString, int> clears;
     for (QWidget* w : root->findChildren<QWidget*>()) {
-        if (!IsNamedControl(w))
+        if (!IsNamedControl(w) || !w->accessibleName().isEmpty())
             continue;
-        if (!w->accessibleName().isEmpty()) {
-            ++uses[{partOf(w), w->accessibleName()}];
-            continue;
-        }
         QString own = KnownName(w->objectName());
         if (own.isEmpty())
             own = OwnName(w);
-        unnamed.append({w, partOf(w), own, own});
-        ++uses[{partOf(w), own}];
-    }
-    const auto prefixed = [](const QString& context, const QString& name) {
-        if (context.isEmpty() || name.startsWith(context))
-            return name;
-        return name.isEmpty() ? context : context + u' ' + name;
-    };
-    // A shared or bare-digit name gets its row's label in front, or else
-    // the group's title; one still shared after that the group's title too.
-    QHash<std::pair<QWidget*, QString>, int> named;
-    for (Named& n : unnamed) {
-        if (n.own.isEmpty() || uses.value({n.part, n.own}) > 1 || !HasChinese(n.own)) {
-            const QString row = n.own.isEmpty() ? QString() : LabelBefore(n.widget, true);
-            n.name = prefixed(row.isEmpty() ? GroupTitle(n.widget) : row, n.own);
+        const bool button = qobject_cast<const QAbstractButton*>(w) != nullptr;
+        const QString group = GroupTitle(w);
+        QString row = button && !own.isEmpty() ? LabelBefore(w, true) : QString();
+        QString header = ColumnHeader(w);
+        if (header == row || header == own)
+            header.clear();
+        const QString caption = ActionName(own);
+        if (button && own == u"清")
+            ++clears[group];
+        QStringList parts;
+        // A caption is always said, last, even when the group shares it
+        // ("输入上期三星奖号 算胆" beside its box, "输入上期三星奖号").
+        for (const QString& part : {caption == group ? QString() : group, row, header, caption}) {
+            if (part.isEmpty() || parts.contains(part))
+                continue;
+            // "胆组容错下限" says its group already.
+            if (!parts.isEmpty() && part.startsWith(parts.last()))
+                parts.last() = part;
+            else
+                parts << part;
         }
-        ++named[{n.part, n.name}];
-    }
-    // Still shared: the heading of its grid column, or the group's title.
-    QHash<std::pair<QWidget*, QString>, int> renamed;
-    for (Named& n : unnamed) {
-        if (named.value({n.part, n.name}) > 1) {
-            const QString header = ColumnHeader(n.widget);
-            const QString row = LabelBefore(n.widget, true);
-            if (header.isEmpty() || header == row) {
-                n.name = prefixed(GroupTitle(n.widget), n.name);
-            } else {
-                QStringList parts;
-                for (const QString& part : {row, header, n.own})
-                    if (!part.isEmpty() && !parts.contains(part))
-                        parts << part;
-                n.name = parts.join(u' ');
-            }
-        }
-        ++renamed[{n.part, n.name}];
+        unnamed.append({w, group, row, parts.join(u' ')});
     }
     for (Named& n : unnamed) {
-        const QString group = GroupTitle(n.widget);
-        if (renamed.value({n.part, n.name}) > 1)
-            n.name = prefixed(group, n.name);
+        if (!n.row.isEmpty() && clears.value(n.group) == 1 &&
+            static_cast<const QAbstractButton*>(n.widget)->text() == u"清")
+            n.name =
+                (n.group.isEmpty() ? QString() : n.group + u' ') + ActionName(QStringLiteral("清"));
         n.widget->setAccessibleName(n.name);
-        if (n.widget->accessibleDescription().isEmpty() && !n.name.startsWith(group))
-            n.widget->setAccessibleDescription(group);
+        if (n.widget->accessibleDescription().isEmpty() && !n.group.isEmpty() &&
+            !n.name.startsWith(n.group))
+            n.widget->setAccessibleDescription(n.group);
         if (auto* combo = qobject_cast<QComboBox*>(n.widget); combo && combo->lineEdit())
             combo->lineEdit()->setAccessibleName(n.name);
     }

@@ -3,6 +3,7 @@
 #include "common/help_index.hpp"
 #include "shell/help_topics.hpp"
 #include "shell/message_box.hpp"
+#include "shell/screen_fit.hpp"
 #include "shell/twips.hpp"
 
 #include <QBuffer>
@@ -13,6 +14,8 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace sorvanta::ui {
@@ -59,13 +62,27 @@ Fsm::Fsm(QWidget* parent) : QDialog(parent) {
     // A button that reads "关闭" and does nothing would only puzzle.
     connect(C_shuoming, &QPushButton::clicked, this, &QDialog::reject);
 
+    // The picture keeps its size; on a screen smaller than it (720 lines at
+    // 150%) it scrolls, and 关闭 stays in reach below it.
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("pictureScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidget(Pic_dmsm);
+    scroller->setAlignment(Qt::AlignCenter);
+    const int bar = scroller->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    scroller->setMinimumSize(qMin(Pic_dmsm->width(), twips(3000)),
+                             qMin(Pic_dmsm->height(), twips(1500)));
+    scroller->setMaximumSize(Pic_dmsm->size() + QSize(bar, bar));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Pic_dmsm);
+    layout->addWidget(scroller, 1);
     auto* row = new QHBoxLayout;
     row->addStretch(1);
     row->addWidget(C_shuoming);
     layout->addLayout(row);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    const QMargins m = layout->contentsMargins();
+    resize(Pic_dmsm->width() + m.left() + m.right(), Pic_dmsm->height() + layout->spacing() +
+                                                         C_shuoming->sizeHint().height() + m.top() +
+                                                         m.bottom());
 }
 
 bool Fsm::setPicture(const QByteArray& jpeg) {
@@ -100,6 +117,7 @@ int Fsm::exec() {
         shownWindows.append({windowTitle(), Pic_dmsm->size(), image});
         return QDialog::Rejected;
     }
+    FitToScreen(this);
     return QDialog::exec();
 }
 

@@ -47,6 +47,14 @@ MessageBox::Answer MessageBox::show(QWidget* parent, Kind kind, const QString& t
         return queuedAnswers.isEmpty() ? No : queuedAnswers.takeFirst();
     }
     QMessageBox box(parent);
+    prepare(box, kind, title, text);
+    if (kind == Question)
+        return box.exec() == QMessageBox::Yes ? Yes : No;
+    box.exec();
+    return Ok;
+}
+
+void MessageBox::prepare(QMessageBox& box, Kind kind, const QString& title, const QString& text) {
     box.setWindowTitle(title);
     box.setText(text);
     if (kind == Question) {
@@ -55,13 +63,11 @@ MessageBox::Answer MessageBox::show(QWidget* parent, Kind kind, const QString& t
         box.setDefaultButton(QMessageBox::No);
         box.button(QMessageBox::Yes)->setText(QStringLiteral("是"));
         box.button(QMessageBox::No)->setText(QStringLiteral("否"));
-        return box.exec() == QMessageBox::Yes ? Yes : No;
+        return;
     }
     box.setIcon(kind == Warning ? QMessageBox::Warning : QMessageBox::Information);
     box.setStandardButtons(QMessageBox::Ok);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
-    box.exec();
-    return Ok;
 }
 
 } // namespace sorvanta::ui

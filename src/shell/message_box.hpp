@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 
+class QMessageBox;
 class QWidget;
 
 namespace sorvanta::ui {
@@ -30,6 +31,10 @@ public:
     static void setNextAnswer(Answer answer);
     static const QList<Shown>& shown();
     static void clearShown();
+
+    // Gives `box` the title, text, icon and buttons a box of `kind` shows
+    // (for a picture of one without its modal loop).
+    static void prepare(QMessageBox& box, Kind kind, const QString& title, const QString& text);
 
 private:
     static Answer show(QWidget* parent, Kind kind, const QString& title, const QString& text);

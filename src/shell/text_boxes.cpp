@@ -352,7 +352,13 @@ void TextBox::dropEvent(QDropEvent* event) {
 
 // Emptied through an edit rather than clear(), so Ctrl+Z brings back a
 // list that a stray double-click wiped.
-void TextBox::mouseDoubleClickEvent(QMouseEvent*) {
+void TextBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    // A result box is the program's to write: a double-click there selects,
+    // as in any text the player may copy, and never loses the result.
+    if (isReadOnly()) {
+        QPlainTextEdit::mouseDoubleClickEvent(event);
+        return;
+    }
     QTextCursor cursor = textCursor();
     cursor.select(QTextCursor::Document);
     cursor.removeSelectedText();
@@ -565,7 +571,7 @@ void LineBox::dropEvent(QDropEvent* event) {
 // taken out, so Ctrl+Z puts it back in one pass, and the paste before it
 // stays one more Ctrl+Z away.
 void LineBox::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (!clearsOnDoubleClick_) {
+    if (!clearsOnDoubleClick_ || isReadOnly()) {
         QLineEdit::mouseDoubleClickEvent(event);
         return;
     }

@@ -35,7 +35,8 @@ private:
 };
 
 // Text boxes of the condition panels: a double-click empties them, which is
-// how players clear a box (and its "双击清空" hint) in one gesture. A box
+// how players clear a box (and its "双击清空" hint) in one gesture; a
+// read-only box (a result) only selects. A box
 // given its hint selects the whole hint when it takes the focus, so typing
 // replaces the hint instead of landing in the middle of it.
 //
@@ -51,6 +52,7 @@ public:
     // The texts the box shows as its hint (its starting text and the one a
     // reset puts back).
     void setHints(const QStringList& hints) { hints_ = hints; }
+    const QStringList& hints() const { return hints_; }
     // Ctrl+Z and Ctrl+Y: the document's own history first, then a long
     // paste.
     void undoEdit();
@@ -89,6 +91,7 @@ public:
     // The texts the box shows as its hint (its starting text and the one a
     // reset puts back).
     void setHints(const QStringList& hints) { hints_ = hints; }
+    const QStringList& hints() const { return hints_; }
     // A condition box empties on a double click; a box that edits a number
     // in another control (a range's bound) keeps the line's word selection.
     void setClearsOnDoubleClick(bool clears) { clearsOnDoubleClick_ = clears; }

@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -23,6 +24,9 @@
 using namespace sorvanta::ui;
 
 namespace {
+
+// Pixels kept free on each side of a button's caption, inside its frame.
+constexpr int kCaptionMargin = 3;
 
 // Controls whose parts are drawn by Qt itself (scroll areas, combo boxes)
 // are checked as a whole, not part by part.
@@ -73,6 +77,13 @@ QStringList Faults(QWidget* window) {
                           .arg(Describe(w));
         if (!area.contains(onWindow))
             faults << QStringLiteral("outside the window: %1").arg(Describe(w));
+        // A caption that touches its button's borders reads as cut off.
+        if (const auto* button = qobject_cast<const QPushButton*>(w);
+            button && !button->text().isEmpty()) {
+            const int text = button->fontMetrics().horizontalAdvance(button->text());
+            if (text + 2 * kCaptionMargin > button->width())
+                faults << QStringLiteral("caption without margin: %1").arg(Describe(w));
+        }
     }
     for (QWidget* parent : all) {
         // The pages lie on top of each other by design; the splice pages

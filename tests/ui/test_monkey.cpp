@@ -578,13 +578,7 @@ private:
                 reach << w;
                 break;
             }
-        // Two-star clears also empty four lists of three-star; the four-star
-        // reset takes the three-star win check with it.
-        const int code = name.section(u'_', -1).toInt();
-        if ((name.startsWith(u"C_3x_cls_") && code >= 23 && code <= 26) || name == u"C_2x3x_gn_17")
-            reach << find<QWidget>(QStringLiteral("Pic_di_1"));
-        if (name == u"C_guolv_ks_3")
-            reach << find<QWidget>(QStringLiteral("T_duijiang_0"));
+        // No clear reaches into another mode's panel.
         return reach;
     }
 

@@ -86,8 +86,8 @@ void FourStarCommands::resetPanel() {
     ResetConditionPanel(controls_);
     panel_.Ljiaoji_zhushu->setText(QStringLiteral("0"));
     clearResult();
-    // The three-star win check and the banker calculator go with it.
-    EmptyBox(controls_.widget(QStringLiteral("T_duijiang"), 0));
+    // The banker calculator goes with it; the three-star win check is the
+    // three-star panel's, and what was typed there stays.
     EmptyBox(controls_.widget(QStringLiteral("T_cs_ip"), 1));
     EmptyBox(controls_.widget(QStringLiteral("T_cs_ip"), 2));
 }

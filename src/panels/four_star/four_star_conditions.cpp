@@ -497,7 +497,10 @@ QGroupBox* FourStarPanel::buildShapePatterns() {
             buttons << addToggle(C_bi, index, shapeCaption(index), box);
             grid->addWidget(buttons.last(), 3 * g + i / 8, i % 8);
         }
-        grid->addWidget(addClear(25 + 2 * g, box), 3 * g, 8, 2, 1, Qt::AlignCenter);
+        QPushButton* clear = addClear(25 + 2 * g, box);
+        static const char* const kinds[3] = {"大小", "奇偶", "质合"};
+        clear->setAccessibleName(QStringLiteral("杀%1形态 清空").arg(QString::fromUtf8(kinds[g])));
+        grid->addWidget(clear, 3 * g, 8, 2, 1, Qt::AlignCenter);
         if (g < 2)
             grid->setRowMinimumHeight(3 * g + 2, 2);
     }

@@ -171,6 +171,8 @@ QWidget* FourStarPanel::buildPageArea() {
     auto addPageButton = [&](int index, const QString& caption) {
         auto* b = new ColourButton(caption, area, Colour::Off);
         controls_.add(QStringLiteral("C_sst_0"), index, b);
+        // A page button opens its page: said so, apart from the page's box.
+        b->setAccessibleName(QStringLiteral("打开%1页").arg(caption));
         pageButtons.insert(index, b);
         connect(b, &QPushButton::clicked, this, [this, index] { switchPage(index); });
         buttons->addWidget(b);

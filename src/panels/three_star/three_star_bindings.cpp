@@ -177,26 +177,9 @@ Bindings<In> ButtonBlocks() {
     return rows;
 }
 
-// A box that shows only its hint holds no input, so an untouched panel reads
-// as the off state; writing the off state puts the hint back.
-template <class Get>
-Binding<In> HintedText(std::string field, Get get, const char* array, int index, QString hint) {
-    const QString name = QString::fromLatin1(array);
-    const std::string hintText = hint.toStdString();
-    return {std::move(field),
-            [=](const ControlRegistry& c, In& in) {
-                const std::string text = ReadText(c, name, index);
-                get(in) =
-                    hintText.empty() ? text : std::string(star::WithoutHint(text, {hintText}));
-            },
-            [=](const ControlRegistry& c, const In& in) {
-                const std::string& text = get(const_cast<In&>(in));
-                WriteText(c, name, index, text.empty() ? hintText : text);
-            }};
-}
-
+// The boxes' hints are no input: ReadText and WriteText see to that.
 template <class Get> Binding<In> Box(std::string field, Get get, int index) {
-    return HintedText(std::move(field), get, "T_3x_ip", index, ThreeStarPanel::boxHint(index));
+    return TextRow<In>(std::move(field), get, "T_3x_ip", index);
 }
 
 // 定位杀 容错: the two editable lists Cb_rc 0 and 1.
@@ -307,10 +290,10 @@ Bindings<In> Build() {
     for (int r = 0; r < 5; ++r)
         for (std::size_t j = 0; j < 3; ++j) {
             const Row row = pairRows[r].row;
-            rows.push_back(HintedText(
+            rows.push_back(TextRow<In>(
                 Indexed(pairRows[r].name, j),
                 [ row, j ](auto& in) -> auto& { return (in.pair_sums.*row)[j]; }, "T_lm_he",
-                3 * r + static_cast<int>(j), fromView(three::kPairSumHint)));
+                3 * r + static_cast<int>(j)));
         }
     const Bindings<In> blocks = ButtonBlocks();
     rows.insert(rows.end(), blocks.begin(), blocks.end());

@@ -218,7 +218,7 @@ QWidget* ThreeStarPanel::buildExtremes(QWidget* page) {
 QWidget* ThreeStarPanel::buildBankerGroups(QWidget* page) {
     auto* grid = new QGridLayout;
     grid->addWidget(label("胆码", page), 0, 1, 1, 10, Qt::AlignCenter);
-    grid->addWidget(label("开出个数", page), 0, 14, 1, 4, Qt::AlignCenter);
+    grid->addWidget(label("胆码开出个数", page), 0, 14, 1, 4, Qt::AlignCenter);
     QList<ColourButton*> all;
     for (int r = 0; r < 4; ++r) {
         grid->addWidget(new QLabel(QStringLiteral("胆%1").arg(r + 1), page), r + 1, 0);

@@ -69,7 +69,6 @@ void ThreeStarPanel::buildListPage(int page, int box, const char* title, int hel
         header->addWidget(label("容错", frame));
         header->addWidget(addRange(range, longest, frame));
     }
-    // Present for the player's habit; the box clears by double-click.
     if (clearCode >= 0)
         header->addWidget(addClear(clearCode, frame));
     header->addWidget(addHelp(help, frame));

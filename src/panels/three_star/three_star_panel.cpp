@@ -134,6 +134,8 @@ QWidget* ThreeStarPanel::buildTabs() {
     for (int i = 0; i < kPageCount; ++i) {
         auto* tab = new ColourButton(QString::fromUtf8(kPageCaptions[i]), strip, Colour::Off);
         controls_.add(QStringLiteral("C_3x_ding"), i, tab);
+        // A tab opens its page: said so, apart from the page's own box.
+        tab->setAccessibleName(QStringLiteral("打开%1页").arg(tab->text()));
         tab->setMinimumHeight(tab->minimumSizeHint().height() + 4);
         connect(tab, &QPushButton::clicked, this, [this, i] { switchPage(i); });
         pageTabs.insert(i, tab);
@@ -219,7 +221,7 @@ QWidget* ThreeStarPanel::buildSideColumn() {
     for (int box : {0, 21, 4, 3})
         T_3x_ip[box]->setMinimumHeight(twips(540));
 
-    header("总容错（出错的条件组数）", 33);
+    header("总容错", 33);
     auto* total = new QHBoxLayout;
     total->addWidget(addRange(11, 50, lists));
     total->addStretch(1);

@@ -105,9 +105,10 @@ template <std::size_t N> QString CaptionIn(const std::array<Block, N>& blocks, i
     return {};
 }
 
-// Every button of a block as wide as its widest caption; digit buttons are
-// square, so the rows line up in columns.
-void FitButtons(const QList<ColourButton*>& buttons, int padding = 6) {
+// Every button of a block as wide as its widest caption with a margin on
+// both sides inside the frame (`padding` in all); digit buttons are square,
+// so the rows line up in columns.
+void FitButtons(const QList<ColourButton*>& buttons, int padding = 12) {
     if (buttons.isEmpty())
         return;
     const QFontMetrics fm(buttons.first()->font());
@@ -395,14 +396,18 @@ QGroupBox* TwoStarPanel::buildShapes() {
         pairs << buttons;
     }
     FitButtons(pairs);
-    grid->addWidget(addClear(32, box), 0, 4);
+    QPushButton* clearShapes = addClear(32, box);
+    clearShapes->setAccessibleName(QStringLiteral("杀形态 清空"));
+    grid->addWidget(clearShapes, 0, 4);
     grid->setColumnMinimumWidth(5, 8);
     // Route pairs by tens route (rows) and units route (columns).
     const QList<ColourButton*> routes = addToggles(C_3x_sha, kRouteFirst, 9, box);
     for (int k = 0; k < routes.size(); ++k)
         grid->addWidget(routes[k], k / 3, 6 + k % 3);
     FitButtons(routes);
-    grid->addWidget(addClear(33, box), 0, 9);
+    QPushButton* clearRoutes = addClear(33, box);
+    clearRoutes->setAccessibleName(QStringLiteral("杀012路 清空"));
+    grid->addWidget(clearRoutes, 0, 9);
     auto* row = new QHBoxLayout;
     row->setSpacing(3);
     row->addWidget(Label("容错", box));
