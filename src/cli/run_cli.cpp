@@ -62,7 +62,8 @@ int RunCli(int argc, char** argv) {
 
     // A flag takes no value: "--count=5" is a mistake, not "--count".
     for (int i = 1; i < argc; ++i)
-        for (const std::string flag : {"--group", "--invert", "--count", "--marks", "--details"})
+        for (const std::string flag :
+             {"--group", "--invert", "--count", "--marks", "--details", "--money", "--replace"})
             if (std::string(argv[i]).rfind(flag + "=", 0) == 0)
                 return Die(flag + " takes no value");
     try {
