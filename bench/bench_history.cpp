@@ -71,8 +71,9 @@ std::string DayOf(int d) {
 std::string FiveThousandIn(int spelling) {
     std::string text = spelling == 4 ? "{\"data\":[" : "";
     for (int i = 0; i < 5000; ++i) {
-        const std::string day = DayOf(i / 120);
-        const std::string serial = std::to_string(1000 + i % 120).substr(1);
+        // 96 a day, so that a two-digit serial holds them too.
+        const std::string day = DayOf(i / 96);
+        const std::string serial = std::to_string(1001 + i % 96).substr(1);
         const std::string number = std::to_string(10000 + i * 7 % 90000);
         switch (spelling) {
         case 0:

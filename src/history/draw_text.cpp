@@ -173,7 +173,10 @@ public:
 
     bool null() override { return true; }
     bool boolean(bool) override { return true; }
-    bool number_integer(number_integer_t value) override { return Add(std::to_string(value)); }
+    // Only a number written with a '-' comes here, so a zero was "-0".
+    bool number_integer(number_integer_t value) override {
+        return Add(value == 0 ? std::string("-0") : std::to_string(value));
+    }
     bool number_unsigned(number_unsigned_t value) override { return Add(std::to_string(value)); }
     bool number_float(number_float_t, const string_t& text) override { return Add(text); }
     bool string(string_t& value) override { return Add(value); }
