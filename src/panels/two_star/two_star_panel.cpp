@@ -301,7 +301,7 @@ QGroupBox* TwoStarPanel::buildSpecialShapes() {
         row->addWidget(button);
     // "杀十>个" and its kind are the widest captions of the panel: they keep
     // a margin inside their frames.
-    FitButtons(buttons, 12);
+    FitButtons(buttons, 7);
     row->addSpacing(10);
     row->addWidget(Label("容错", box));
     row->addSpacing(3);
