@@ -25,8 +25,9 @@ using namespace sorvanta::ui;
 
 namespace {
 
-// Pixels kept free on each side of a button's caption, inside its frame.
-constexpr int kCaptionMargin = 3;
+// Pixels kept free on each side of a button's caption, inside its frame:
+// one at least, so no caption touches a border.
+constexpr int kCaptionMargin = 1;
 
 // Controls whose parts are drawn by Qt itself (scroll areas, combo boxes)
 // are checked as a whole, not part by part.

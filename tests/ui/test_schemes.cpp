@@ -363,9 +363,9 @@ private slots:
         row("digit off the row", Envelope("four", R"({"kill_ac":"7"})"),
             "「杀AC值」中的7不在1到6之间");
         row("no such button", Envelope("four", R"({"special_shapes":["M形"]})"),
-            "「杀特殊形态」中没有“M形”这个按钮");
+            "「杀特殊形态」第1项中没有“M形”这个按钮");
         row("sum off the row", Envelope("two", R"({"kill_sums":[19]})"),
-            "「杀和值」中的19不在0到18之间");
+            "「杀和值」第1项中的19不在0到18之间");
     }
     void refusedSchemesChangeNothing() {
         QFETCH(QByteArray, bytes);

@@ -41,11 +41,9 @@ template <std::size_t N = 10> std::bitset<N> values(std::initializer_list<int> l
 }
 
 // What the panel reads before anyone touched it: the list boxes' hints.
+// The boxes show their hints, which are no input.
 inline TwoStarInput twoStarStartInput() {
-    TwoStarInput in;
-    in.kill_list = kKillListHint.toStdString();
-    in.base_set = kTwoStarBaseHint.toStdString();
-    return in;
+    return {};
 }
 
 // Every control of the panel away from its starting state.

@@ -108,7 +108,7 @@ template <std::size_t N> QString CaptionIn(const std::array<Block, N>& blocks, i
 // Every button of a block as wide as its widest caption with a margin on
 // both sides inside the frame (`padding` in all); digit buttons are square,
 // so the rows line up in columns.
-void FitButtons(const QList<ColourButton*>& buttons, int padding = 12) {
+void FitButtons(const QList<ColourButton*>& buttons, int padding = 6) {
     if (buttons.isEmpty())
         return;
     const QFontMetrics fm(buttons.first()->font());
@@ -299,7 +299,9 @@ QGroupBox* TwoStarPanel::buildSpecialShapes() {
     const QList<ColourButton*> buttons = addToggles(C_3x_sha, kSpecialFirst, 5, box);
     for (ColourButton* button : buttons)
         row->addWidget(button);
-    FitButtons(buttons);
+    // "杀十>个" and its kind are the widest captions of the panel: they keep
+    // a margin inside their frames.
+    FitButtons(buttons, 7);
     row->addSpacing(10);
     row->addWidget(Label("容错", box));
     row->addSpacing(3);
