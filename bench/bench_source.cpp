@@ -1,6 +1,7 @@
 #include "app/fmain.hpp"
 #include "app/history_source.hpp"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QElapsedTimer>
 #include <QEventLoop>

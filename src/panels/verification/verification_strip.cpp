@@ -430,8 +430,18 @@ void VerificationStrip::DrawOmissionGrid() {
     const char* const headings[5] = {"万位", "千位", "百位", "十位", "个位"};
     for (int p = 0; p < 5; ++p)
         pic_wrid(Pic, 0.5 + 2 * p, 1.1, QString::fromUtf8(headings[p]), 9, kBlue);
-    // The last strip holds each digit's omission at any position.
-    pic_wrid(Pic, 10.2, 1.1, QStringLiteral("任一位"), 9, kBlue);
+    // The last strip holds each digit's omission at any position; its
+    // three-character heading shrinks where two units are narrower.
+    const QString anywhere = QStringLiteral("任一位");
+    const double room = Pic->width() / 6.0 - 2;
+    QFont font = Pic->font();
+    double points = 9;
+    for (; points > 5; points -= 0.5) {
+        font.setPointSizeF(points);
+        if (QFontMetricsF(font).horizontalAdvance(anywhere) <= room)
+            break;
+    }
+    pic_wrid(Pic, 10.05, 1.1, anywhere, points, kBlue);
 }
 
 void VerificationStrip::FillOmissionGrid(const history::OmissionFigures& figures) {
