@@ -98,6 +98,7 @@ class AnalysisTest : public test::WindowTest {
     void useDraws(int count) {
         drawFile = write(QStringLiteral("draws.txt"), Draws(count));
         window->historySource()->importFile(drawFile);
+        QVERIFY(window->historySource()->waitForImports());
     }
     StatsDialog* openStats(int mode) {
         click(QStringLiteral("C_ding_%1").arg(mode));

@@ -107,6 +107,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QVERIFY(started.count() == 1 || started.wait(5000));
         window->historySource()->importFile(draws());
+        QVERIFY(window->historySource()->waitForImports());
     }
 
     void cleanup() { window.reset(); }

@@ -62,15 +62,8 @@ private:
         typeCombo(find<QComboBox>(QStringLiteral("Com_rc_%1").arg(first + 1)), upper);
     }
     // What the panel reads before anyone touched it: hints as typed.
-    static FourStarInput startInput() {
-        FourStarInput in;
-        for (std::string* text : {&in.junk_compounds, &in.kill_pairs, &in.require_pairs,
-                                  &in.kill_triples, &in.require_triples, &in.kill_patterns})
-            *text = kDingHint.toStdString();
-        in.kill_sums = kSumHint.toStdString();
-        in.base_set = kBaseSetHint.toStdString();
-        return in;
-    }
+    // A box that shows only its hint holds no input.
+    static FourStarInput startInput() { return FourStarInput{}; }
     QString shrink() const {
         QTest::mouseClick(find<QPushButton>(QStringLiteral("C_guolv_ks_0")), Qt::LeftButton);
         return find<QLabel>(QStringLiteral("dadi_zhushu"))->text();

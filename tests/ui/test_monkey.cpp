@@ -20,6 +20,7 @@
 #include "panels/four_star/four_star_panel.hpp"
 #include "panels/three_star/three_star_panel.hpp"
 #include "panels/two_star/two_star_panel.hpp"
+#include "panels/verification/history_window.hpp"
 #include "panels/verification/verification_strip.hpp"
 #include "scheme/run_scheme.hpp"
 #include "shell/accessible_names.hpp"
@@ -253,11 +254,11 @@ public:
                 popup->close();
             return;
         }
-        // The backtest, statistics and trend windows stay beside the window
-        // by design; the monkey looks at each once and closes it again.
+        // The backtest, statistics, trend and history windows stay beside
+        // the window by design; the monkey looks at each once and closes it.
         for (QWidget* top : QApplication::topLevelWidgets())
             if ((qobject_cast<ui::BacktestDialog*>(top) || qobject_cast<ui::StatsDialog*>(top) ||
-                 qobject_cast<ui::TrendWindow*>(top)) &&
+                 qobject_cast<ui::TrendWindow*>(top) || qobject_cast<ui::HistoryWindow*>(top)) &&
                 top->isVisible())
                 top->close();
         QWidget* modal = QApplication::activeModalWidget();
@@ -915,8 +916,10 @@ private:
             if (kind == DoubleClick) {
                 note(QStringLiteral("double-click %1").arg(box->name));
                 QTest::mouseDClick(surface, Qt::LeftButton);
-                const bool empties =
-                    qobject_cast<ui::TextBox*>(own) || qobject_cast<ui::LineBox*>(own);
+                // A result box is read-only: a double-click selects, never empties.
+                const auto* text = qobject_cast<ui::TextBox*>(own);
+                const auto* line = qobject_cast<ui::LineBox*>(own);
+                const bool empties = (text && !text->isReadOnly()) || (line && !line->isReadOnly());
                 if (empties && !textOf(own).isEmpty())
                     fault = QStringLiteral("a double-click left %1 holding %2")
                                 .arg(box->name, shortened(textOf(own)));
@@ -1073,7 +1076,7 @@ private slots:
         // the event loop turns, so the closer never sees it.
         QTest::mouseClick(find<QAbstractButton>(QStringLiteral("dataSource")), Qt::LeftButton);
         auto* dialog = find<QDialog>(QStringLiteral("dataSourceDialog"));
-        QCOMPARE(visit(dialog), 3);
+        QCOMPARE(visit(dialog), 4); // the address, 确定, 取消 and 说明
         dialog->reject();
         faults.removeDuplicates();
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u", ")));

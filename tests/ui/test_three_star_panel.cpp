@@ -219,13 +219,22 @@ private slots:
             in.smallest_digits.clear();
         });
         row(21, [](ThreeStarInput& in) { in.positional_bankers = {}; });
+        // The 任意两码合差保留 rows only: the 两码和差 boxes above stay.
         row(22, [](ThreeStarInput& in) {
             in.any_two_sum_tails.reset();
             in.any_two_diffs.reset();
-            in.pair_sums = {};
         });
-        // 19 and 20 empty the intersection boxes only; 37 and 38 do nothing.
-        for (int code : {19, 20, 37, 38})
+        // The 杀垃圾复式 and 杀2码组合 pages: their box and its range.
+        row(37, [](ThreeStarInput& in) {
+            in.junk_compounds = ThreeStarInput{}.junk_compounds;
+            in.junk_compounds_tolerance = ThreeStarInput{}.junk_compounds_tolerance;
+        });
+        row(38, [](ThreeStarInput& in) {
+            in.kill_pairs = ThreeStarInput{}.kill_pairs;
+            in.kill_pairs_tolerance = ThreeStarInput{}.kill_pairs_tolerance;
+        });
+        // 19 and 20 empty the intersection boxes only.
+        for (int code : {19, 20})
             row(code, [](ThreeStarInput&) {});
     }
     void clearCodesPutTheirGroupBack() {
