@@ -130,6 +130,24 @@ int ReadSchemeFile(const std::string& path, scheme::Scheme& scheme) {
     return 0;
 }
 
+int ReadDrawsToTest(const CLI::App& command, const HistoryCommands& c,
+                    scheme::SchemeBacktestOptions& options) {
+    options.history_line = c.line;
+    if (command.count("--last") != 0) {
+        const std::optional<int> last = ReadLast(c.last);
+        if (!last)
+            return Die("--last must be a whole number: '" + c.last + "'");
+        options.last = *last;
+    }
+    if (command.count("--positions") != 0) {
+        options.positions = history::PositionsFromText(c.positions);
+        if (!options.positions)
+            return Die("--positions must name positions among 万千百十个, each once: '" +
+                       c.positions + "'");
+    }
+    return 0;
+}
+
 int RunBacktestCommand(const HistoryCommands& c) {
     if (const int status = CheckDrawSource(c))
         return status;
@@ -137,19 +155,8 @@ int RunBacktestCommand(const HistoryCommands& c) {
         return Die("standard input can give the scheme or the draws, not both");
 
     scheme::SchemeBacktestOptions options;
-    options.history_line = c.line;
-    if (c.backtest->count("--last") != 0) {
-        const std::optional<int> last = ReadLast(c.last);
-        if (!last)
-            return Die("--last must be a whole number: '" + c.last + "'");
-        options.last = *last;
-    }
-    if (c.backtest->count("--positions") != 0) {
-        options.positions = history::PositionsFromText(c.positions);
-        if (!options.positions)
-            return Die("--positions must name positions among 万千百十个, each once: '" +
-                       c.positions + "'");
-    }
+    if (const int status = ReadDrawsToTest(*c.backtest, c, options))
+        return status;
 
     scheme::Scheme scheme;
     if (const int status = ReadSchemeFile(c.scheme, scheme))

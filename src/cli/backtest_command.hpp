@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scheme/scheme.hpp"
+#include "scheme/scheme_backtest.hpp"
 
 #include <string>
 
@@ -16,6 +17,12 @@ struct HistoryCommands;
 // the one-line error (naming the file and, for an invalid field, its JSON
 // path) is printed and its exit status returned; 0 on success.
 int ReadSchemeFile(const std::string& path, scheme::Scheme& scheme);
+
+// The draws to test, as backtest and stats read them: the line, --last and
+// --positions of `command` into `options`. 0, or the exit status of a
+// one-line error already printed.
+int ReadDrawsToTest(const CLI::App& command, const HistoryCommands& commands,
+                    scheme::SchemeBacktestOptions& options);
 
 // backtest's --money, --price, --prize and --plan.
 void AddMoneyOptions(CLI::App& backtest, HistoryCommands& commands);

@@ -1,5 +1,6 @@
 #include "cli/stats_command.hpp"
 
+#include "cli/backtest_command.hpp"
 #include "cli/cli_io.hpp"
 #include "cli/history_commands.hpp"
 #include "history/draw_history.hpp"
@@ -18,28 +19,6 @@ struct StatsCommand {
     std::string mode;
     HistoryCommands draws; // the draw source, read as every draw command reads it
 };
-
-namespace {
-
-// --last N as the backtest reads it: a whole number, optionally signed;
-// below 1 reads as 1, and anything past the most draws a line holds as that.
-std::optional<int> ReadLast(std::string_view digits) {
-    bool negative = false;
-    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) {
-        negative = digits.front() == '-';
-        digits.remove_prefix(1);
-    }
-    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
-        return std::nullopt;
-    if (negative)
-        return 1;
-    long long value = 0;
-    for (char c : digits)
-        value = std::min<long long>(value * 10 + (c - '0'), history::DrawHistory::kRows);
-    return static_cast<int>(std::max<long long>(value, 1));
-}
-
-} // namespace
 
 std::shared_ptr<StatsCommand> AddStatsCommand(CLI::App& app) {
     auto c = std::make_shared<StatsCommand>();
@@ -70,18 +49,9 @@ int RunStatsCommand(const StatsCommand& c) {
         return status;
     const Mode mode = *ModeFromName(c.mode);
     scheme::SchemeBacktestOptions options;
-    options.history_line = d.line;
-    if (c.app->count("--last") != 0) {
-        const std::optional<int> last = ReadLast(d.last);
-        if (!last)
-            return Die("--last must be a whole number: '" + d.last + "'");
-        options.last = *last;
-    }
-    if (c.app->count("--positions") != 0) {
-        options.positions = history::PositionsFromText(d.positions);
-        if (!options.positions)
-            return Die("--positions must name positions among 万千百十个, each once: '" +
-                       d.positions + "'");
+    if (const int status = ReadDrawsToTest(*c.app, d, options))
+        return status;
+    if (options.positions) {
         try {
             scheme::CheckPositions(mode, *options.positions);
         } catch (const scheme::SchemeError& e) {
