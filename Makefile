@@ -4,7 +4,7 @@ SHELL := /bin/bash
 JOBS ?= 2
 BUILD ?= build
 
-DEBIAN_PACKAGES := cmake g++ make qt6-base-dev qt6-charts-dev qt6-qpa-plugins libgl-dev \
+DEBIAN_PACKAGES := cmake g++ make qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-qpa-plugins libgl-dev \
     nlohmann-json3-dev libcli11-dev libsqlitecpp-dev libsqlite3-dev \
     libgtest-dev libgmock-dev libbenchmark-dev \
     fonts-noto-cjk qt6-translations-l10n clang-format desktop-file-utils appstream
