@@ -127,10 +127,12 @@ std::vector<ButtonRow> ThreeStarRows() {
 
 std::vector<ButtonRow> TwoStarRows() {
     std::vector<ButtonRow> rows = {
-        {"kill_spans", Kind::Digits, "杀跨度", Texts(two::kKillSpanCaptions)},
-        {"kill_sums", Kind::Integers, "杀和值", Texts(two::kKillSumCaptions)},
-        {"position_kill[0]", Kind::Digits, "定位杀 十位", Texts(two::kPositionKillCaptions[0])},
-        {"position_kill[1]", Kind::Digits, "定位杀 个位", Texts(two::kPositionKillCaptions[1])},
+        // These rows number their buttons from 9 (18) down, but the panel
+        // lays them out from 0 up, and that is the order a player reads.
+        {"kill_spans", Kind::Digits, "杀跨度", DigitTexts(0, 9)},
+        {"kill_sums", Kind::Integers, "杀和值", DigitTexts(0, 18)},
+        {"position_kill[0]", Kind::Digits, "定位杀 十位", DigitTexts(0, 9)},
+        {"position_kill[1]", Kind::Digits, "定位杀 个位", DigitTexts(0, 9)},
         {"compound_exclusion[0]", Kind::Digits, "复式排除(十位)",
          Texts(two::kCompoundExclusionCaptions[0])},
         {"compound_exclusion[1]", Kind::Digits, "复式排除(个位)",

@@ -144,8 +144,11 @@ TEST(ConditionStats, DrawsLinesAndPositions) {
 TEST(ConditionStats, TextIsOneLinePerListedToggle) {
     const ConditionStats stats = RunConditionStats(Mode::Two, Draws(kFiveDraws));
     const std::string text = stats.Text();
-    EXPECT_EQ(text.rfind("draws 5\nkill_spans\t9\t0\t", 0), 0u) << text.substr(0, 80);
-    EXPECT_NE(text.find("\nkill_spans\t0\t3\t0.5\t1\t1\t2\t20260101-004\n"), std::string::npos);
+    // Values in the order the panel lays them out: 0 first, though the
+    // two-star span buttons are numbered from 9 down.
+    EXPECT_EQ(text.rfind("draws 5\nkill_spans\t0\t3\t0.5\t1\t1\t2\t20260101-004\n", 0), 0u)
+        << text.substr(0, 80);
+    EXPECT_NE(text.find("\nkill_spans\t9\t0\t"), std::string::npos);
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'),
               static_cast<long>(ModeToggles(Mode::Two).size()) + 1);
 }
