@@ -7,6 +7,9 @@
 #include <string>
 #include <string_view>
 #include <vector>
+#if !defined(__SIZEOF_INT128__) && defined(_MSC_VER)
+#include <__msvc_int128.hpp>
+#endif
 
 namespace sorvanta::history {
 
@@ -14,8 +17,16 @@ namespace sorvanta::history {
 // may cost up to 10,000 bets x 1e11 fen x a multiplier of 100,000 = 1e20
 // fen, past int64's 9.2e18, and 5000 such draws add up to 5e23. A signed
 // 128-bit integer holds 1.7e38, so every sum the allowed amounts can give
-// is exact and none is refused.
+// is exact and none is refused. GCC and Clang have the type built in; MSVC
+// has none, and its standard library's own 128-bit integer (the one it uses
+// for ranges) does the same arithmetic.
+#if defined(__SIZEOF_INT128__)
 __extension__ typedef __int128 Fen;
+#elif defined(_MSC_VER)
+using Fen = std::_Signed128;
+#else
+#error "Money needs a signed 128-bit integer"
+#endif
 
 inline constexpr std::int64_t kFenPerYuan = 100;
 // The allowed price and prize: 0.01 to 1,000,000,000 yuan.
