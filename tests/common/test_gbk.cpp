@@ -1,13 +1,14 @@
 // The program's one GBK decoder held against Qt's: the window used to read
 // GBK through QStringDecoder, so every byte sequence where the two could
 // part is walked here, and where they do part the difference is pinned.
-#include "history/draw_text.hpp"
+#include "common/gbk.hpp"
 
 #include <gtest/gtest.h>
 
 #include <QByteArray>
 #include <QString>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <fstream>
 #include <iterator>
@@ -15,7 +16,8 @@
 
 namespace {
 
-using sorvanta::history::DecodeGbk;
+using sorvanta::DecodeGbk;
+using sorvanta::GbkHolds;
 
 QString Ours(const std::string& bytes) {
     return QString::fromStdString(DecodeGbk(bytes));
@@ -26,8 +28,8 @@ QString Qts(const std::string& bytes) {
     return decode.decode(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
-bool PrivateUse(QChar c) {
-    return c.unicode() >= 0xE000 && c.unicode() <= 0xF8FF;
+bool PrivateUse(char32_t c) {
+    return c >= 0xE000 && c <= 0xF8FF;
 }
 
 std::string Hex(const std::string& bytes) {
@@ -57,7 +59,7 @@ TEST(Gbk, EveryPairDecodesAsQtDecodesIt) {
             // GBK's user-defined cells: Qt gives them private-use characters,
             // ours knows no character there and reads the trail byte afresh.
             ++userDefined;
-            EXPECT_TRUE(qt.size() == 2 && PrivateUse(qt[0]) &&
+            EXPECT_TRUE(qt.size() == 2 && PrivateUse(qt[0].unicode()) &&
                         ours == QChar(0xFFFD) + Ours(trailOnward))
                 << Hex(pair) << "Qt " << qt.toStdString() << ", ours " << ours.toStdString();
         }
@@ -79,13 +81,33 @@ TEST(Gbk, BadBytes) {
         {"pair cut by DEL", "\xB5\x7F" "A", r + "\x7F" "A", r + "\x7F" "A"},
         {"four-byte form", "\x81\x30\x81\x30", r + "0" + r + "0", r + "0" + r + "0"},
         {"byte FF", "\xFF" "A", "\uF8F5A", r + "A"},
-        {"lead before FF", "\xB5\xFF" "A", r + "A", r + r + "A"},
+        {"lead before FF", "\xB5\xFF" "A", r + "\uF8F5A", r + r + "A"},
         {"lead at the end", "1\xB5", "1", "1" + r},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Qts(c.bytes).toStdString(), c.qt) << c.name;
         EXPECT_EQ(DecodeGbk(c.bytes), c.ours) << c.name;
     }
+}
+
+// The window once kept a character when Qt's GBK encoder and decoder
+// carried it there and back.
+TEST(Gbk, HoldsWhatQtCarriedThereAndBack) {
+    int userDefined = 0;
+    for (char32_t c = 1; c < 0x10000; ++c) {
+        if (c >= 0xD800 && c <= 0xDFFF)
+            continue;
+        const QString one(QChar(static_cast<char16_t>(c)));
+        QStringEncoder encode("GBK", QStringEncoder::Flag::Stateless);
+        const QByteArray bytes = encode.encode(one);
+        const bool qtHolds = !encode.hasError() && QStringDecoder("GBK").decode(bytes) == one;
+        if (qtHolds != GbkHolds(c)) {
+            ++userDefined;
+            EXPECT_TRUE(qtHolds && PrivateUse(c)) << std::hex << static_cast<unsigned>(c);
+        }
+    }
+    EXPECT_EQ(userDefined, 2150);
+    EXPECT_FALSE(GbkHolds(U'\U0001F600'));
 }
 
 TEST(Gbk, HelpResourceDecodesAsQtDecodesIt) {

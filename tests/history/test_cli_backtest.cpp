@@ -83,6 +83,57 @@ TEST_F(BacktestCli, RefusalsAreOneLineAndStatusTwo) {
     }
 }
 
+// A flag given a value is refused whatever the value, "true" and nothing
+// included; --last takes signed decimal digits only, and past the draws at
+// hand (twenty digits too) it reads as all of them.
+TEST_F(BacktestCli, FlagValuesAndLastDraws) {
+    const std::string draws = " --draws " + Quote(kSample);
+    const struct {
+        std::string args;
+        std::string message;
+    } refused[] = {
+        {"shrink - --count=true", "--count takes no value"},
+        {"shrink - --count=", "--count takes no value"},
+        {"shrink - --count={}", "--count takes no value"},
+        {"shrink - --group=false", "--group takes no value"},
+        {"shrink - --invert=1", "--invert takes no value"},
+        {"backtest -" + draws + " --details=true", "--details takes no value"},
+        {"backtest -" + draws + " --money=", "--money takes no value"},
+        {"verify - --positions 个" + draws + " --marks=true", "--marks takes no value"},
+        {"draws import - --lottery cq --replace={}" + Store(), "--replace takes no value"},
+        {"backtest -" + draws + " --last 0x5", "--last must be a whole number: '0x5'"},
+        {"backtest -" + draws + " --last ' 5'", "--last must be a whole number: ' 5'"},
+        {"backtest -" + draws + " --last 1e2", "--last must be a whole number: '1e2'"},
+        {"backtest -" + draws + " --last +", "--last must be a whole number: '+'"},
+        {"stats --mode two" + draws + " --last 3.0", "--last must be a whole number: '3.0'"},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.args);
+        const CliRun run = Cli(c.args, kScheme);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "sorvanta-cli: " + c.message + "\n");
+    }
+    const struct {
+        const char* last;
+        const char* draws;
+    } read[] = {
+        {"010", "draws 10 "},
+        {"08", "draws 8 "},
+        {"+7", "draws 7 "},
+        {"-0", "draws 1 "},
+        {"-99999999999999999999", "draws 1 "},
+        {"99999999999999999999", "draws 40 "},
+        {"10002", "draws 40 "},
+    };
+    for (const auto& c : read) {
+        SCOPED_TRACE(c.last);
+        const CliRun run = Cli("backtest -" + draws + " --last " + c.last, kScheme);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out.substr(0, run.out.find("hits")), std::string("bets 90\n") + c.draws);
+    }
+}
+
 // Each money option checked on its own, refused in one line with exit 2.
 TEST_F(BacktestCli, MoneyRefusals) {
     const std::string hundredOnes = [] {
