@@ -72,6 +72,28 @@ TEST_F(BacktestCli, RefusalsAreOneLineAndStatusTwo) {
         {"backtest - --draws " + Quote(kSample), "{", "(stdin)"},
         {"backtest - --draws " + Quote(kSample) + " --price 2", kScheme, "need --money"},
         {"backtest - --draws " + Quote(kSample) + " --money=3", kScheme, "money"},
+        // A flag given a value, "true" and nothing included.
+        {"shrink - --count=true", kScheme, "--count takes no value"},
+        {"shrink - --count=", kScheme, "--count takes no value"},
+        {"shrink - --count={}", kScheme, "--count takes no value"},
+        {"shrink - --group=false", kScheme, "--group takes no value"},
+        {"shrink - --invert=1", kScheme, "--invert takes no value"},
+        {"backtest - --draws " + Quote(kSample) + " --details=true", kScheme,
+         "--details takes no value"},
+        {"backtest - --draws " + Quote(kSample) + " --money=", kScheme, "--money takes no value"},
+        {"verify - --positions 个 --draws " + Quote(kSample) + " --marks=true", "",
+         "--marks takes no value"},
+        {"draws import - --lottery cq --replace={}" + Store(), "", "--replace takes no value"},
+        {"backtest - --draws " + Quote(kSample) + " --last 0x5", kScheme,
+         "--last must be a whole number: '0x5'"},
+        {"backtest - --draws " + Quote(kSample) + " --last ' 5'", kScheme,
+         "--last must be a whole number: ' 5'"},
+        {"backtest - --draws " + Quote(kSample) + " --last 1e2", kScheme,
+         "--last must be a whole number: '1e2'"},
+        {"backtest - --draws " + Quote(kSample) + " --last +", kScheme,
+         "--last must be a whole number: '+'"},
+        {"stats --mode two --draws " + Quote(kSample) + " --last 3.0", "",
+         "--last must be a whole number: '3.0'"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args);
@@ -83,37 +105,10 @@ TEST_F(BacktestCli, RefusalsAreOneLineAndStatusTwo) {
     }
 }
 
-// A flag given a value is refused whatever the value, "true" and nothing
-// included; --last takes signed decimal digits only, and past the draws at
-// hand (twenty digits too) it reads as all of them.
-TEST_F(BacktestCli, FlagValuesAndLastDraws) {
+// --last takes signed decimal digits only (refusals are in the table above),
+// and past the draws at hand, twenty digits too, it reads as all of them.
+TEST_F(BacktestCli, LastReadAsAWholeNumber) {
     const std::string draws = " --draws " + Quote(kSample);
-    const struct {
-        std::string args;
-        std::string message;
-    } refused[] = {
-        {"shrink - --count=true", "--count takes no value"},
-        {"shrink - --count=", "--count takes no value"},
-        {"shrink - --count={}", "--count takes no value"},
-        {"shrink - --group=false", "--group takes no value"},
-        {"shrink - --invert=1", "--invert takes no value"},
-        {"backtest -" + draws + " --details=true", "--details takes no value"},
-        {"backtest -" + draws + " --money=", "--money takes no value"},
-        {"verify - --positions 个" + draws + " --marks=true", "--marks takes no value"},
-        {"draws import - --lottery cq --replace={}" + Store(), "--replace takes no value"},
-        {"backtest -" + draws + " --last 0x5", "--last must be a whole number: '0x5'"},
-        {"backtest -" + draws + " --last ' 5'", "--last must be a whole number: ' 5'"},
-        {"backtest -" + draws + " --last 1e2", "--last must be a whole number: '1e2'"},
-        {"backtest -" + draws + " --last +", "--last must be a whole number: '+'"},
-        {"stats --mode two" + draws + " --last 3.0", "--last must be a whole number: '3.0'"},
-    };
-    for (const auto& c : refused) {
-        SCOPED_TRACE(c.args);
-        const CliRun run = Cli(c.args, kScheme);
-        EXPECT_EQ(run.status, 2);
-        EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, "sorvanta-cli: " + c.message + "\n");
-    }
     const struct {
         const char* last;
         const char* draws;
