@@ -48,8 +48,8 @@ QString Escape(const QString& text) {
 }
 
 QString DecodeGbk(const QByteArray& bytes) {
-    return QString::fromStdString(
-        sorvanta::DecodeGbk(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+    return QString::fromStdString(sorvanta::DecodeGbk(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
 }
 
 QString OneLine(std::string_view message) {

@@ -75,13 +75,14 @@ TEST(Gbk, BadBytes) {
         std::string qt;   // what Qt reads, UTF-8
         std::string ours; // what the program reads
     } cases[] = {
-        {"euro sign", "\x80" "A", "€A", "€A"},
+        // "\x41" is the letter A.
+        {"euro sign", "\x80\x41", "€A", "€A"},
         {"pair cut by a control byte", "\x81\nA", r + "\nA", r + "\nA"},
-        {"pair cut by a digit", "\xB5" "1A", r + "1A", r + "1A"},
-        {"pair cut by DEL", "\xB5\x7F" "A", r + "\x7F" "A", r + "\x7F" "A"},
+        {"pair cut by a digit", "\xB5\x31\x41", r + "1A", r + "1A"},
+        {"pair cut by DEL", "\xB5\x7F\x41", r + "\x7F\x41", r + "\x7F\x41"},
         {"four-byte form", "\x81\x30\x81\x30", r + "0" + r + "0", r + "0" + r + "0"},
-        {"byte FF", "\xFF" "A", "\uF8F5A", r + "A"},
-        {"lead before FF", "\xB5\xFF" "A", r + "\uF8F5A", r + r + "A"},
+        {"byte FF", "\xFF\x41", "\uF8F5A", r + "A"},
+        {"lead before FF", "\xB5\xFF\x41", r + "\uF8F5A", r + r + "A"},
         {"lead at the end", "1\xB5", "1", "1" + r},
     };
     for (const auto& c : cases) {

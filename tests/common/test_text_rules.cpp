@@ -46,8 +46,8 @@ TEST(TextRules, Utf8AsTheSystemReadsIt) {
                                             static_cast<char>(b2), static_cast<char>(b3)};
                     std::u32string expected;
                     const bool system = SystemReadsUtf8(bytes, expected);
-                    ASSERT_EQ(IsValidUtf8(bytes), system) << std::hex << lead << " " << +b1
-                                                          << " " << +b2 << " " << +b3;
+                    ASSERT_EQ(IsValidUtf8(bytes), system)
+                        << std::hex << lead << " " << +b1 << " " << +b2 << " " << +b3;
                     if (system) {
                         ++valid;
                         EXPECT_EQ(DecodeUtf8(bytes), expected);
