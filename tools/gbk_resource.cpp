@@ -4,6 +4,8 @@
 //
 //     gbk_resource INPUT.txt OUTPUT.gbk
 
+#include "common/text.hpp"
+
 #include <iconv.h>
 
 #include <cerrno>
@@ -16,46 +18,6 @@
 #include <string_view>
 
 namespace {
-
-// Length and value of the UTF-8 sequence at the start of `text`; length 0
-// when it is not a valid sequence.
-std::pair<std::size_t, char32_t> DecodeOne(std::string_view text) {
-    const auto byte = [&](std::size_t i) {
-        return static_cast<unsigned char>(text[i]);
-    };
-    const unsigned char lead = byte(0);
-    std::size_t length = 0;
-    char32_t value = 0;
-    if (lead < 0x80)
-        return {1, lead};
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        value = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        value = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        value = lead & 0x07;
-    } else {
-        return {0, 0};
-    }
-    if (text.size() < length)
-        return {0, 0};
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80)
-            return {0, 0};
-        value = (value << 6) | (byte(i) & 0x3F);
-    }
-    return {length, value};
-}
-
-std::size_t CharactersBefore(std::string_view text) {
-    std::size_t count = 0;
-    for (unsigned char c : text)
-        count += (c & 0xC0) != 0x80 ? 1 : 0;
-    return count;
-}
 
 class Converter {
 public:
@@ -128,17 +90,17 @@ int main(int argc, char** argv) {
         std::size_t failedAt = 0;
         if (!converter.Convert(line, gbk, failedAt)) {
             failed = true;
-            const auto [length, value] = DecodeOne(line.substr(failedAt));
+            const sorvanta::Utf8Sequence at = sorvanta::ReadUtf8Sequence(line, failedAt);
             std::ostringstream where;
             where << inputPath << ':' << lineNumber << ':'
-                  << CharactersBefore(line.substr(0, failedAt)) + 1 << ": ";
-            if (length == 0) {
+                  << sorvanta::CountCharacters(line.substr(0, failedAt)) + 1 << ": ";
+            if (at.length == 0) {
                 std::cerr << where.str() << "not valid UTF-8\n";
             } else {
                 char code[16];
-                std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(value));
+                std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(at.value));
                 std::cerr << where.str() << "character " << code << " \""
-                          << line.substr(failedAt, length) << "\" cannot be encoded in GBK\n";
+                          << line.substr(failedAt, at.length) << "\" cannot be encoded in GBK\n";
             }
         }
         lineStart = lineEnd;

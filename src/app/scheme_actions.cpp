@@ -10,6 +10,7 @@
 #include "panels/verification/verification_strip.hpp"
 #include "shell/file_dialogs.hpp"
 #include "shell/message_box.hpp"
+#include "shell/mycode.hpp"
 
 #include <QApplication>
 #include <QDragEnterEvent>
@@ -29,23 +30,6 @@ namespace {
 
 const QString kSchemePlace = QStringLiteral("schemes");
 const QString kSchemeFilter = QStringLiteral("方案文件 (*.json);;所有文件 (*)");
-
-// The message as the command-line tool prints it: one line, whatever line
-// breaks or control characters a quoted value carried.
-QString OneLine(const char* message) {
-    QString line;
-    for (QChar c : QString::fromUtf8(message)) {
-        if (c == u'\n')
-            line += QStringLiteral("\\n");
-        else if (c == u'\r')
-            line += QStringLiteral("\\r");
-        else if (c.unicode() < 0x20)
-            line += u' ';
-        else
-            line += c;
-    }
-    return line;
-}
 
 QString FromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

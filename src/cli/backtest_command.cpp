@@ -2,40 +2,42 @@
 
 #include "cli/cli_io.hpp"
 #include "cli/history_commands.hpp"
-#include "common/limits.hpp"
 #include "history/draw_history.hpp"
 #include "history/purse.hpp"
 #include "scheme/scheme_backtest.hpp"
 
 #include <CLI/CLI.hpp>
 
-#include <algorithm>
-#include <limits>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <tuple>
 
 namespace sorvanta::cli {
 
 namespace {
 
-// --last N: a whole number, optionally signed; below 1 reads as 1, and
-// anything past the most draws a line holds reads as that.
-std::optional<int> ReadLast(const std::string& text) {
-    std::string_view digits = text;
-    bool negative = false;
-    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) {
-        negative = digits.front() == '-';
-        digits.remove_prefix(1);
-    }
-    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
-        return std::nullopt;
-    if (negative)
-        return 1;
-    long long value = 0;
-    for (char c : digits) {
-        value = std::min<long long>(value * 10 + (c - '0'), history::DrawHistory::kRows);
-    }
-    return std::max<long long>(value, 1);
+// --last N of backtest and stats: a whole number, optionally signed, brought
+// into 1 to the most draws a line holds by CLI11's Bound, so a negative
+// number reads as 1 and one of twenty digits as the most.
+const CLI::Validator& LastDraws() {
+    static const CLI::Validator validator(
+        [](std::string& text) {
+            std::string_view digits = text;
+            std::string sign;
+            if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) {
+                sign = digits.front();
+                digits.remove_prefix(1);
+            }
+            if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
+                return std::string("not a whole number");
+            // CLI11 would read a leading 0 as an octal number.
+            const std::size_t first = digits.find_first_not_of('0');
+            text = sign + std::string(first == std::string_view::npos ? "0" : digits.substr(first));
+            return CLI::Bound(1LL, static_cast<long long>(history::DrawHistory::kRows))(text);
+        },
+        "WHOLE NUMBER");
+    return validator;
 }
 
 std::string AmountRefusal(const std::string& option, const std::string& text,
@@ -117,27 +119,15 @@ void AddMoneyOptions(CLI::App& backtest, HistoryCommands& c) {
                         "repeats), the first after a hit (default 1)");
 }
 
-int ReadSchemeFile(const std::string& path, scheme::Scheme& scheme) {
-    std::string text;
-    std::string error;
-    if (!ReadBounded(path, kMaxSchemeBytes, text, error))
-        return Die(error);
-    try {
-        scheme = scheme::ParseScheme(text);
-    } catch (const scheme::SchemeError& e) {
-        return Die((path == "-" ? std::string("(stdin)") : path) + ": " + e.what());
-    }
-    return 0;
-}
-
 int ReadDrawsToTest(const CLI::App& command, const HistoryCommands& c,
                     scheme::SchemeBacktestOptions& options) {
     options.history_line = c.line;
     if (command.count("--last") != 0) {
-        const std::optional<int> last = ReadLast(c.last);
-        if (!last)
+        // Read here rather than while parsing, so the refusals keep their order.
+        std::string last = c.last;
+        if (!LastDraws()(last).empty())
             return Die("--last must be a whole number: '" + c.last + "'");
-        options.last = *last;
+        options.last = std::stoi(last);
     }
     if (command.count("--positions") != 0) {
         options.positions = history::PositionsFromText(c.positions);

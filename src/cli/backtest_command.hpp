@@ -1,6 +1,5 @@
 #pragma once
 
-#include "scheme/scheme.hpp"
 #include "scheme/scheme_backtest.hpp"
 
 #include <string>
@@ -12,11 +11,6 @@ class App;
 namespace sorvanta::cli {
 
 struct HistoryCommands;
-
-// Reads a scheme file, or standard input for "-", and parses it. On failure
-// the one-line error (naming the file and, for an invalid field, its JSON
-// path) is printed and its exit status returned; 0 on success.
-int ReadSchemeFile(const std::string& path, scheme::Scheme& scheme);
 
 // The draws to test, as backtest and stats read them: the line, --last and
 // --positions of `command` into `options`. 0, or the exit status of a

@@ -1,5 +1,9 @@
 #include "cli/cli_io.hpp"
 
+#include "common/limits.hpp"
+#include "common/text.hpp"
+#include "scheme/scheme.hpp"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -10,19 +14,7 @@
 namespace sorvanta::cli {
 
 int Die(const std::string& message) {
-    std::string line;
-    line.reserve(message.size());
-    for (char c : message) {
-        if (c == '\n')
-            line += "\\n";
-        else if (c == '\r')
-            line += "\\r";
-        else if (static_cast<unsigned char>(c) < 0x20)
-            line += ' ';
-        else
-            line += c;
-    }
-    std::cerr << "sorvanta-cli: " << line << "\n";
+    std::cerr << "sorvanta-cli: " << OneLine(message) << "\n";
     return kExitBadInput;
 }
 
@@ -82,6 +74,19 @@ int Print(const std::string& text) {
     std::cout << text << std::flush;
     if (!std::cout.good() || std::fflush(stdout) != 0)
         return Die(std::string("cannot write the result: ") + std::strerror(errno ? errno : EIO));
+    return 0;
+}
+
+int ReadSchemeFile(const std::string& path, scheme::Scheme& scheme) {
+    std::string text;
+    std::string error;
+    if (!ReadBounded(path, kMaxSchemeBytes, text, error))
+        return Die(error);
+    try {
+        scheme = scheme::ParseScheme(text);
+    } catch (const scheme::SchemeError& e) {
+        return Die((path == "-" ? std::string("(stdin)") : path) + ": " + e.what());
+    }
     return 0;
 }
 

@@ -3,6 +3,10 @@
 #include <cstddef>
 #include <string>
 
+namespace sorvanta::scheme {
+struct Scheme;
+}
+
 namespace sorvanta::cli {
 
 inline constexpr int kExitRefused = 1;  // the window would refuse too
@@ -28,5 +32,10 @@ bool ReadBounded(const std::string& path, std::size_t limit, std::string& out, s
 // Writes the text to standard output and flushes; a failed write (a full
 // disk, a closed pipe) is reported with Die, never taken for success.
 int Print(const std::string& text);
+
+// Reads a scheme file, or standard input for "-", and parses it. On failure
+// the one-line error (naming the file and, for an invalid field, its JSON
+// path) is printed and its exit status returned; 0 on success.
+int ReadSchemeFile(const std::string& path, scheme::Scheme& scheme);
 
 } // namespace sorvanta::cli

@@ -268,8 +268,10 @@ std::unique_ptr<HistoryCommands> AddHistoryCommands(CLI::App& app) {
     c->import->add_option("FILE", c->input, "Draw file (a regular file), or - for standard input")
         ->required();
     AddLotteryAndLine(c->import, *c, true);
-    c->import->add_flag("--replace", c->replace,
-                        "Where a stored period has another draw, store the file's draw");
+    c->import
+        ->add_flag("--replace", c->replace,
+                   "Where a stored period has another draw, store the file's draw")
+        ->disable_flag_override();
     AddStore(c->import, *c);
 
     c->list = draws->add_subcommand("list", "Print stored draws, latest first");
@@ -289,7 +291,8 @@ std::unique_ptr<HistoryCommands> AddHistoryCommands(CLI::App& app) {
     c->verify->add_option("--positions", c->positions, "Positions, e.g. 千百十个")->required();
     c->verify->add_option("--draws", c->drawsFile, "Read the draws from this file, not the store");
     AddLotteryAndLine(c->verify, *c, false);
-    c->verify->add_flag("--marks", c->marks, "Also print the history list with the marks");
+    c->verify->add_flag("--marks", c->marks, "Also print the history list with the marks")
+        ->disable_flag_override();
     AddStore(c->verify, *c);
 
     c->extract = app.add_subcommand("extract", "List the numbers past draws formed (开始提取)");
@@ -311,7 +314,8 @@ std::unique_ptr<HistoryCommands> AddHistoryCommands(CLI::App& app) {
                             "At most this many draws, latest first (below 1: 1)");
     c->backtest->add_option("--positions", c->positions,
                             "Positions of the winning number (default: the mode's last ones)");
-    c->backtest->add_flag("--details", c->details, "Also print one line per draw");
+    c->backtest->add_flag("--details", c->details, "Also print one line per draw")
+        ->disable_flag_override();
     AddMoneyOptions(*c->backtest, *c);
     AddStore(c->backtest, *c);
     return c;

@@ -1,5 +1,6 @@
 #include "common/base_number_table.hpp"
 
+#include "common/number_list.hpp"
 #include "common/text.hpp"
 
 namespace sorvanta {
@@ -13,17 +14,14 @@ int BaseNumberWidth(std::string_view pattern) {
 }
 
 BaseNumberTable ReadBaseNumberTable(std::string_view text, int width) {
-    const std::size_t n = width == 3 ? 3 : 2;
+    const int n = width == 3 ? 3 : 2;
     BaseNumberTable table;
-    const std::string digits = DigitsOnly(text);
     bool any = false;
-    ForEachPiece(digits, [&](std::string_view piece) {
-        if (piece.size() != n)
-            return;
-        const int a = piece[0] - '0';
-        const int b = piece[1] - '0';
-        const int c = n == 3 ? piece[2] - '0' : 0;
-        table.Set(a, b, c);
+    ForEachNumber(text, n, [&](int number) {
+        if (n == 3)
+            table.Set(number / 100, number / 10 % 10, number % 10);
+        else
+            table.Set(number / 10, number % 10, 0);
         any = true;
     });
     if (any)
@@ -32,11 +30,10 @@ BaseNumberTable ReadBaseNumberTable(std::string_view text, int width) {
 }
 
 BaseNumberPaste PasteBaseNumbers(std::string_view clipboard, int width) {
-    const std::size_t n = width == 3 ? 3 : 2;
+    const int n = width == 3 ? 3 : 2;
     BaseNumberPaste paste;
-    const std::string digits = DigitsOnly(clipboard);
-    ForEachPiece(digits, [&](std::string_view piece) {
-        if (paste.overflow || piece.size() != n)
+    ForEachNumber(clipboard, n, [&](int number) {
+        if (paste.overflow)
             return;
         if (paste.count == BaseNumberPaste::kMaxNumbers) {
             paste.overflow = true;
@@ -44,7 +41,7 @@ BaseNumberPaste PasteBaseNumbers(std::string_view clipboard, int width) {
         }
         if (!paste.text.empty())
             paste.text.push_back(' ');
-        paste.text.append(piece);
+        AppendFixedWidth(paste.text, number, n);
         ++paste.count;
     });
     if (paste.overflow) {

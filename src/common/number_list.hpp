@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/text.hpp"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,21 +18,15 @@ std::string FixedWidth(int n, int width);
 // The value of a piece that is exactly `width` ASCII digits, or -1.
 int FixedWidthValue(std::string_view piece, int width);
 
-// Calls fn(value) for every blank-separated piece of `text` that is exactly
-// `width` ASCII digits, in order and with repeats; other pieces are skipped.
-// `text` is what only_str leaves (single blanks), but runs of blanks are
-// harmless.
+// Calls fn(value) for every number of exactly `width` digits in `text`, in
+// order and with repeats: the pieces of that length DigitsOnly would leave
+// (every character but an ASCII digit separates), so a box's raw text and
+// a list already filtered read alike.
 template <typename Fn> void ForEachNumber(std::string_view text, int width, Fn&& fn) {
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find(' ', start);
-        if (end == std::string_view::npos)
-            end = text.size();
-        const int value = FixedWidthValue(text.substr(start, end - start), width);
-        if (value >= 0)
-            fn(value);
-        start = end + 1;
-    }
+    ForEachDigitRun(text, [&](std::string_view run) {
+        if (static_cast<int>(run.size()) == width)
+            fn(FixedWidthValue(run, width));
+    });
 }
 
 // The numbers as fixed-width texts joined by single blanks, no blank at

@@ -4,51 +4,71 @@
 
 namespace sorvanta {
 
+Utf8Sequence ReadUtf8Sequence(std::string_view text, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    if (lead < 0x80)
+        return {1, lead, true};
+    std::size_t length = 0;
+    char32_t value = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        value = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        value = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        value = lead & 0x07;
+    } else {
+        return {};
+    }
+    if (at + length > text.size())
+        return {};
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto b = static_cast<unsigned char>(text[at + k]);
+        if ((b & 0xC0) != 0x80)
+            return {};
+        value = (value << 6) | (b & 0x3F);
+    }
+    static constexpr char32_t kLeast[5] = {0, 0, 0x80, 0x800, 0x10000};
+    const bool wellFormed =
+        value >= kLeast[length] && value <= 0x10FFFF && (value < 0xD800 || value > 0xDFFF);
+    return {length, value, wellFormed};
+}
+
+bool IsValidUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const Utf8Sequence sequence = ReadUtf8Sequence(text, i);
+        if (!sequence.wellFormed)
+            return false;
+        i += sequence.length;
+    }
+    return true;
+}
+
+std::size_t CountCharacters(std::string_view text) {
+    std::size_t count = 0;
+    for (char c : text)
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    return count;
+}
+
 std::u32string DecodeUtf8(std::string_view text) {
     std::u32string out;
     out.reserve(text.size());
-    std::size_t i = 0;
-    const std::size_t n = text.size();
-    while (i < n) {
-        const auto b0 = static_cast<unsigned char>(text[i]);
-        if (b0 < 0x80) {
-            out.push_back(b0);
-            ++i;
-            continue;
-        }
-        int extra = 0;
-        char32_t cp = 0;
-        if ((b0 & 0xE0) == 0xC0) {
-            extra = 1;
-            cp = b0 & 0x1F;
-        } else if ((b0 & 0xF0) == 0xE0) {
-            extra = 2;
-            cp = b0 & 0x0F;
-        } else if ((b0 & 0xF8) == 0xF0) {
-            extra = 3;
-            cp = b0 & 0x07;
-        } else {
-            out.push_back(U'\uFFFD');
-            ++i;
-            continue;
-        }
-        bool ok = i + static_cast<std::size_t>(extra) < n;
-        for (int k = 1; ok && k <= extra; ++k) {
-            const auto b = static_cast<unsigned char>(text[i + k]);
-            if ((b & 0xC0) != 0x80)
-                ok = false;
-            else
-                cp = (cp << 6) | (b & 0x3F);
-        }
-        if (!ok) {
+    for (std::size_t i = 0; i < text.size();) {
+        const Utf8Sequence sequence = ReadUtf8Sequence(text, i);
+        if (sequence.length == 0) {
             // A broken sequence stands for one unknown character; the next
             // byte is read afresh so no valid character is swallowed.
             out.push_back(U'\uFFFD');
             ++i;
             continue;
         }
-        out.push_back(cp);
-        i += static_cast<std::size_t>(extra) + 1;
+        // Texts from boxes and scheme files are always well formed; an
+        // overlong form that reaches here still reads as its value.
+        out.push_back(sequence.value);
+        i += sequence.length;
     }
     return out;
 }
@@ -180,6 +200,22 @@ std::int32_t ReadLeadingNumber(std::string_view text) {
     if (value < std::numeric_limits<std::int32_t>::min())
         value = std::numeric_limits<std::int32_t>::min();
     return static_cast<std::int32_t>(value);
+}
+
+std::string OneLine(std::string_view message) {
+    std::string line;
+    line.reserve(message.size());
+    for (char c : message) {
+        if (c == '\n')
+            line += "\\n";
+        else if (c == '\r')
+            line += "\\r";
+        else if (static_cast<unsigned char>(c) < 0x20)
+            line += ' ';
+        else
+            line += c;
+    }
+    return line;
 }
 
 std::string Escape(std::u16string_view text) {

@@ -2,6 +2,8 @@
 
 // Text rules the two- and three-star boxes share beyond common/text.hpp.
 
+#include "common/text.hpp"
+
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -37,23 +39,11 @@ std::string WithoutBlanks(std::string_view text);
 // character outside the set becomes a blank, and every blank goes).
 std::string KeepOnly(std::string_view text, std::string_view allowed);
 
-// What only_str(text, "0123456789") leaves, without building it: its pieces
-// are the maximal runs of ASCII digits (every other character separates),
-// and its length is theirs plus one blank between each two.
-template <typename Fn> void ForEachDigitRun(std::string_view text, Fn&& fn) {
-    std::size_t i = 0;
-    const std::size_t n = text.size();
-    while (i < n) {
-        while (i < n && (text[i] < '0' || text[i] > '9'))
-            ++i;
-        const std::size_t start = i;
-        while (i < n && text[i] >= '0' && text[i] <= '9')
-            ++i;
-        if (i > start)
-            fn(text.substr(start, i - start));
-    }
-}
-// Whether that length is at least `length`; reads only as far as it must.
+using sorvanta::ForEachDigitRun;
+
+// Whether what only_str(text, "0123456789") leaves (its digit runs and one
+// blank between each two) is at least `length` long; reads only as far as
+// it must.
 bool DigitsOnlyLengthAtLeast(std::string_view text, std::size_t length);
 
 } // namespace sorvanta::star

@@ -17,7 +17,7 @@ void ApplyThreeStarBaseSet(const ThreeStarInput& input, ThreeStarTable& table) {
     // three digits (then it is empty and nothing survives, 组选 as well).
     std::int32_t* members = table.Column(ThreeStarTable::kBaseSet);
     members[ThreeStarTable::kNotesRow] = 1;
-    detail::ForEachNumberIn(text, 3, [&](int n) {
+    ForEachNumber(text, 3, [&](int n) {
         if (!input.base_set_group) {
             members[n] = 1;
             return;
@@ -30,7 +30,7 @@ void ApplyThreeStarBaseSet(const ThreeStarInput& input, ThreeStarTable& table) {
 }
 
 void ApplyMustKeep(const ThreeStarInput& input, ThreeStarTable& table) {
-    detail::ForEachNumberIn(detail::BoxText(input.must_keep), 3, [&](int n) {
+    ForEachNumber(detail::BoxText(input.must_keep), 3, [&](int n) {
         table.at(ThreeStarTable::kNotesRow, ThreeStarTable::kList) = 1;
         table.at(n, ThreeStarTable::kList) = 1;
     });

@@ -21,7 +21,7 @@ bool ApplyKillDirect(const ThreeStarInput& input, ThreeStarMarks& marks) {
     // The column is taken at three cleaned characters, valid piece or not.
     if (!star::DigitsOnlyLengthAtLeast(text, kMinimumCharacters))
         return false;
-    detail::ForEachNumberIn(text, 3, [&](int n) { marks[static_cast<std::size_t>(n)] = 1; });
+    ForEachNumber(text, 3, [&](int n) { marks[static_cast<std::size_t>(n)] = 1; });
     return true;
 }
 
@@ -29,7 +29,7 @@ bool ApplyKillGroup(const ThreeStarInput& input, ThreeStarMarks& marks) {
     const std::string_view text = detail::BoxText(input.kill_group);
     if (!star::DigitsOnlyLengthAtLeast(text, kMinimumCharacters))
         return false;
-    detail::ForEachNumberIn(text, 3, [&](int n) {
+    ForEachNumber(text, 3, [&](int n) {
         const int x = n / 100, y = n / 10 % 10, z = n % 10;
         for (int v : {x * 100 + y * 10 + z, x * 100 + z * 10 + y, y * 100 + x * 10 + z,
                       y * 100 + z * 10 + x, z * 100 + x * 10 + y, z * 100 + y * 10 + x})

@@ -21,7 +21,7 @@ using PairTable = std::array<std::uint8_t, 100>;
 // Every 2-character piece xy of the box enters (x, y); false when none did.
 bool ReadOrderedPairs(std::string_view box, PairTable& table) {
     bool any = false;
-    detail::ForEachNumberIn(detail::BoxText(box), 2, [&](int xy) {
+    ForEachNumber(detail::BoxText(box), 2, [&](int xy) {
         table[static_cast<std::size_t>(xy)] = 1;
         any = true;
     });
@@ -34,7 +34,7 @@ bool ApplyKillPairs(const ThreeStarInput& input, ThreeStarMarks& marks) {
     // Combinations keyed low * 10 + high, so 12 and 21 are one.
     PairTable combinations{};
     bool any = false;
-    detail::ForEachNumberIn(detail::BoxText(input.kill_pairs), 2, [&](int xy) {
+    ForEachNumber(detail::BoxText(input.kill_pairs), 2, [&](int xy) {
         const int x = xy / 10, y = xy % 10;
         combinations[static_cast<std::size_t>(detail::PairIndex(std::min(x, y), std::max(x, y)))] =
             1;
@@ -55,7 +55,7 @@ bool ApplyKillPairs(const ThreeStarInput& input, ThreeStarMarks& marks) {
 bool ApplyRequirePairs(const ThreeStarInput& input, ThreeStarMarks& marks) {
     PairTable table{};
     bool any = false;
-    detail::ForEachNumberIn(detail::BoxText(input.require_pairs), 2, [&](int xy) {
+    ForEachNumber(detail::BoxText(input.require_pairs), 2, [&](int xy) {
         table[static_cast<std::size_t>(xy)] = 1;
         table[static_cast<std::size_t>(xy % 10 * 10 + xy / 10)] = 1;
         any = true;

@@ -3,6 +3,7 @@
 // What the three-star groups share; not part of the engine's public surface.
 
 #include "common/allowed_counts.hpp"
+#include "common/number_list.hpp"
 #include "engine23/three_star_captions.hpp"
 #include "engine23/three_star_groups.hpp"
 
@@ -99,15 +100,6 @@ inline int RunValue(std::string_view digits) {
     for (char c : digits)
         v = v * 10 + (c - '0');
     return v;
-}
-
-// Calls fn(value) for every piece of exactly `width` digits that the digit
-// filter leaves in the box.
-template <typename Fn> void ForEachNumberIn(std::string_view box, std::size_t width, Fn&& fn) {
-    star::ForEachDigitRun(box, [&](std::string_view run) {
-        if (run.size() == width)
-            fn(RunValue(run));
-    });
 }
 
 inline int PairIndex(int a, int b) {

@@ -1,5 +1,6 @@
 #include "engine4/top_conditions.hpp"
 
+#include "common/number_list.hpp"
 #include "common/text.hpp"
 #include "engine4/group_support.hpp"
 
@@ -43,11 +44,7 @@ template <typename Fn> void ForEachCovered(const std::array<std::uint16_t, 4>& s
 }
 
 void KillDirectNumbers(std::string_view box, MarkTable& marks) {
-    const std::string text = DigitsOnly(box);
-    ForEachPiece(text, [&](std::string_view piece) {
-        if (piece.size() == 4)
-            marks[static_cast<std::size_t>(NumberOf(piece))] = 1;
-    });
+    ForEachNumber(box, 4, [&](int n) { marks[static_cast<std::size_t>(n)] = 1; });
 }
 
 using CompoundSets = std::array<std::uint16_t, 4>;

@@ -15,13 +15,6 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-std::size_t CharacterCount(std::string_view text) {
-    std::size_t n = 0;
-    for (char c : text)
-        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return n;
-}
-
 // The box's text as the backtest compares against it: every line break one
 // blank, blanks trimmed at both ends.
 std::string NormalisedBox(std::string_view box) {
@@ -137,13 +130,13 @@ int LongestRun(std::string_view text, std::string_view separator) {
     if (text.empty())
         return 0;
     if (separator.empty())
-        return static_cast<int>(CharacterCount(text));
+        return static_cast<int>(CountCharacters(text));
     std::size_t longest = 0;
     std::size_t start = 0;
     while (true) {
         const std::size_t at = text.find(separator, start);
         const std::size_t end = at == std::string_view::npos ? text.size() : at;
-        longest = std::max(longest, CharacterCount(text.substr(start, end - start)));
+        longest = std::max(longest, CountCharacters(text.substr(start, end - start)));
         if (at == std::string_view::npos)
             break;
         start = at + separator.size();
@@ -159,11 +152,11 @@ BacktestResult RunBacktest(std::string_view verifyBoxText, const PositionSelecti
     if (width == 0)
         return result;
     const std::string text = NormalisedBox(verifyBoxText);
-    if (CharacterCount(text) < 2)
+    if (CountCharacters(text) < 2)
         return result;
     // Only the first number is held against the positions.
     const std::string_view first = std::string_view(text).substr(0, text.find(' '));
-    if (CharacterCount(first) != static_cast<std::size_t>(width))
+    if (CountCharacters(first) != static_cast<std::size_t>(width))
         return result;
 
     result.ran = true;

@@ -32,6 +32,11 @@ const std::string kEmpty;
 
 } // namespace
 
+bool IsFiveDigitDraw(std::string_view number) {
+    return number.size() == 5 &&
+           std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 std::string_view LotteryCode(Lottery lottery) {
     return RowOf(lottery).code;
 }

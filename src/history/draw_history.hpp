@@ -41,6 +41,9 @@ constexpr int RowsOfLine(DataLine line) {
     return RowsOfLine(static_cast<int>(line));
 }
 
+// A draw text the figures can read: exactly five ASCII digits.
+bool IsFiveDigitDraw(std::string_view number);
+
 // One past draw: its period text (期号) and its five-digit text (开奖号).
 struct Draw {
     std::string period;

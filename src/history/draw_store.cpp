@@ -48,11 +48,6 @@ StoreError ErrorOf(const SQLite::Exception& e, StoreProblem otherwise) {
     return {problem, e.what()};
 }
 
-bool ValidNumber(const std::string& number) {
-    return number.size() == 5 &&
-           std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 int UserVersion(SQLite::Database& db) {
     return db.execAndGet("PRAGMA user_version").getInt();
 }
@@ -276,7 +271,7 @@ StoreWrite DrawStore::Write(Lottery lottery, DataLine line, std::span<const Draw
         return result;
     }
     for (const Draw& draw : draws) {
-        if (!ValidNumber(draw.number) || draw.period.empty()) {
+        if (!IsFiveDigitDraw(draw.number) || draw.period.empty()) {
             result.error = {StoreProblem::WriteFailed,
                             "not a draw: '" + draw.period + " " + draw.number + "'"};
             return result;

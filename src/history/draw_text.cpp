@@ -235,50 +235,6 @@ long long DayNumber(long long yyyymmdd) {
 
 } // namespace
 
-bool IsValidUtf8(std::string_view bytes) {
-    std::size_t i = 0;
-    const std::size_t n = bytes.size();
-    while (i < n) {
-        const auto b0 = static_cast<unsigned char>(bytes[i]);
-        if (b0 < 0x80) {
-            ++i;
-            continue;
-        }
-        std::size_t extra = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (b0 >= 0xC2 && b0 <= 0xDF) {
-            extra = 1;
-        } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-            extra = 2;
-            if (b0 == 0xE0)
-                low = 0xA0; // no overlong forms
-            if (b0 == 0xED)
-                high = 0x9F; // no surrogates
-        } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-            extra = 3;
-            if (b0 == 0xF0)
-                low = 0x90;
-            if (b0 == 0xF4)
-                high = 0x8F;
-        } else {
-            return false;
-        }
-        if (i + extra >= n)
-            return false;
-        const auto b1 = static_cast<unsigned char>(bytes[i + 1]);
-        if (b1 < low || b1 > high)
-            return false;
-        for (std::size_t k = 2; k <= extra; ++k) {
-            const auto b = static_cast<unsigned char>(bytes[i + k]);
-            if (b < 0x80 || b > 0xBF)
-                return false;
-        }
-        i += extra + 1;
-    }
-    return true;
-}
-
 std::string DecodeDrawBytes(std::string_view bytes, TextEncoding* detected) {
     constexpr std::string_view kBom = "\xEF\xBB\xBF";
     if (bytes.substr(0, kBom.size()) == kBom)

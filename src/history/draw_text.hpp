@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/gbk.hpp"
+#include "common/text.hpp"
 #include "history/draw_history.hpp"
 
 #include <cstddef>
@@ -21,11 +23,8 @@ enum class TextEncoding { Utf8, Gbk };
 // as GBK.
 std::string DecodeDrawBytes(std::string_view bytes, TextEncoding* detected = nullptr);
 
-// GBK bytes as UTF-8; a byte that starts no valid GBK character becomes
-// U+FFFD and the decoding goes on with the next byte.
-std::string DecodeGbk(std::string_view bytes);
-
-bool IsValidUtf8(std::string_view bytes);
+using sorvanta::DecodeGbk;
+using sorvanta::IsValidUtf8;
 
 struct DrawLineRead {
     bool ok = false; // the line has a period and a draw after it

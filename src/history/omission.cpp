@@ -4,15 +4,6 @@
 
 namespace sorvanta::history {
 
-namespace {
-
-bool IsDrawText(const std::string& text) {
-    return text.size() == 5 &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-} // namespace
-
 OmissionFigures ComputeOmission(const HistoryState& state) {
     OmissionFigures f;
     // Walking from the latest draw back, a digit's current omission is fixed
@@ -24,7 +15,7 @@ OmissionFigures ComputeOmission(const HistoryState& state) {
     const int rows = RowsOfLine(state.HistoryLine);
     for (int row = 1; row <= rows; ++row) {
         const std::string& text = state.draws.Number(row);
-        if (!IsDrawText(text))
+        if (!IsFiveDigitDraw(text))
             continue;
         const int index = f.draws++;
         for (std::size_t p = 0; p < 5; ++p) {

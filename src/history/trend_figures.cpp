@@ -4,15 +4,6 @@
 
 namespace sorvanta::history {
 
-namespace {
-
-bool IsDrawText(const std::string& text) {
-    return text.size() == 5 &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-} // namespace
-
 int AverageOmission(int rows, int appearances) {
     const int numerator = rows - appearances;
     const int denominator = appearances + 1;
@@ -29,7 +20,7 @@ TrendChart ComputeTrend(const HistoryState& state, const PositionSelection& sumP
     chart.rows.reserve(static_cast<std::size_t>(rows));
     for (int row = rows; row >= 1; --row) {
         const std::string& text = state.draws.Number(row);
-        if (!IsDrawText(text))
+        if (!IsFiveDigitDraw(text))
             continue;
         chart.rows.push_back({state.draws.Period(row), text, {}, 0, 0});
     }

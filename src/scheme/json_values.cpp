@@ -16,28 +16,10 @@ namespace {
 // megabytes long.
 constexpr std::size_t kShownLength = 60;
 
-// The length of the UTF-8 sequence starting at text[i], or 0 when the bytes
-// there are no valid sequence.
+// The length of the well-formed UTF-8 sequence at text[i], or 0.
 std::size_t SequenceLength(std::string_view text, std::size_t i) {
-    const auto byte = [&](std::size_t k) {
-        return static_cast<unsigned char>(text[k]);
-    };
-    const unsigned char lead = byte(i);
-    std::size_t length = lead < 0x80                    ? 1
-                         : lead >= 0xC2 && lead <= 0xDF ? 2
-                         : lead >= 0xE0 && lead <= 0xEF ? 3
-                         : lead >= 0xF0 && lead <= 0xF4 ? 4
-                                                        : 0;
-    if (length == 0 || i + length > text.size())
-        return 0;
-    for (std::size_t k = 1; k < length; ++k)
-        if ((byte(i + k) & 0xC0) != 0x80)
-            return 0;
-    // No overlong or surrogate forms, nothing past U+10FFFF.
-    if ((lead == 0xE0 && byte(i + 1) < 0xA0) || (lead == 0xED && byte(i + 1) > 0x9F) ||
-        (lead == 0xF0 && byte(i + 1) < 0x90) || (lead == 0xF4 && byte(i + 1) > 0x8F))
-        return 0;
-    return length;
+    const Utf8Sequence sequence = ReadUtf8Sequence(text, i);
+    return sequence.wellFormed ? sequence.length : 0;
 }
 
 // `quotes`: escape as inside a JSON string (the value is shown quoted).
@@ -184,9 +166,7 @@ const std::string& RequireText(const json& value, const std::string& path) {
     RequireString(value, path, "a string", ValueKind::Text);
     const std::string& text = value.get_ref<const std::string&>();
     if (text.size() > kMaxTextCharacters) {
-        std::size_t characters = 0;
-        for (char c : text)
-            characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+        const std::size_t characters = CountCharacters(text);
         if (characters > kMaxTextCharacters)
             Fail(path,
                  "longer than " + std::to_string(kMaxTextCharacters) + " characters (" +

@@ -1,13 +1,18 @@
 #pragma once
 
-#include <QDialog>
+// The helpers every panel uses, behind one header; each concern keeps a
+// source file of its own.
+
+#include "shell/copy_notice.hpp"
+
 #include <QString>
 
-class QLabel;
+#include <string_view>
+
+class QByteArray;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
-class QTimer;
+class QWidget;
 
 namespace sorvanta::ui {
 
@@ -29,24 +34,14 @@ QString only_str(const QString& yuan_str, const QString& mubiao_str);
 void Send_to_text(const QString& mydata, QPlainTextEdit* box);
 void Send_to_text(const QString& mydata, QLineEdit* box);
 QString ThroughGbk(const QString& text);
+// A message as one line (line breaks shown, never obeyed), as the
+// command-line tool prints it.
+QString OneLine(std::string_view message);
 
 // ---- clipboard --------------------------------------------------------------
 QString get_zt_f_ng(const QString& mystr); // "ok" or ""
 void data_cp(const QString& mysj, QWidget* parent = nullptr);
 QString get_ztb();
-
-// The copy notice: a small green window that closes itself after 600 ms.
-class Fts : public QDialog {
-    Q_OBJECT
-public:
-    explicit Fts(QWidget* parent = nullptr);
-    static int shownCount(); // how many notices have opened, for tests
-    QLabel* Label1;
-    QTimer* Timer1;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-};
 
 // ---- shell and drawing ------------------------------------------------------
 void op_url(const QString& address, QWidget* parent = nullptr);

@@ -72,6 +72,28 @@ TEST_F(BacktestCli, RefusalsAreOneLineAndStatusTwo) {
         {"backtest - --draws " + Quote(kSample), "{", "(stdin)"},
         {"backtest - --draws " + Quote(kSample) + " --price 2", kScheme, "need --money"},
         {"backtest - --draws " + Quote(kSample) + " --money=3", kScheme, "money"},
+        // A flag given a value, "true" and nothing included.
+        {"shrink - --count=true", kScheme, "--count takes no value"},
+        {"shrink - --count=", kScheme, "--count takes no value"},
+        {"shrink - --count={}", kScheme, "--count takes no value"},
+        {"shrink - --group=false", kScheme, "--group takes no value"},
+        {"shrink - --invert=1", kScheme, "--invert takes no value"},
+        {"backtest - --draws " + Quote(kSample) + " --details=true", kScheme,
+         "--details takes no value"},
+        {"backtest - --draws " + Quote(kSample) + " --money=", kScheme, "--money takes no value"},
+        {"verify - --positions 个 --draws " + Quote(kSample) + " --marks=true", "",
+         "--marks takes no value"},
+        {"draws import - --lottery cq --replace={}" + Store(), "", "--replace takes no value"},
+        {"backtest - --draws " + Quote(kSample) + " --last 0x5", kScheme,
+         "--last must be a whole number: '0x5'"},
+        {"backtest - --draws " + Quote(kSample) + " --last ' 5'", kScheme,
+         "--last must be a whole number: ' 5'"},
+        {"backtest - --draws " + Quote(kSample) + " --last 1e2", kScheme,
+         "--last must be a whole number: '1e2'"},
+        {"backtest - --draws " + Quote(kSample) + " --last +", kScheme,
+         "--last must be a whole number: '+'"},
+        {"stats --mode two --draws " + Quote(kSample) + " --last 3.0", "",
+         "--last must be a whole number: '3.0'"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args);
@@ -80,6 +102,30 @@ TEST_F(BacktestCli, RefusalsAreOneLineAndStatusTwo) {
         EXPECT_EQ(run.out, "");
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+}
+
+// --last takes signed decimal digits only (refusals are in the table above),
+// and past the draws at hand, twenty digits too, it reads as all of them.
+TEST_F(BacktestCli, LastReadAsAWholeNumber) {
+    const std::string draws = " --draws " + Quote(kSample);
+    const struct {
+        const char* last;
+        const char* draws;
+    } read[] = {
+        {"010", "draws 10 "},
+        {"08", "draws 8 "},
+        {"+7", "draws 7 "},
+        {"-0", "draws 1 "},
+        {"-99999999999999999999", "draws 1 "},
+        {"99999999999999999999", "draws 40 "},
+        {"10002", "draws 40 "},
+    };
+    for (const auto& c : read) {
+        SCOPED_TRACE(c.last);
+        const CliRun run = Cli("backtest -" + draws + " --last " + c.last, kScheme);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out.substr(0, run.out.find("hits")), std::string("bets 90\n") + c.draws);
     }
 }
 

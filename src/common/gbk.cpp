@@ -1,6 +1,10 @@
 // The one place that asks the platform for GBK: iconv where there is one,
 // the code-page API on Windows.
-#include "history/draw_text.hpp"
+#include "common/gbk.hpp"
+
+#include "common/text.hpp"
+
+#include <bitset>
 
 #ifdef _WIN32
 #ifndef NOMINMAX
@@ -12,7 +16,7 @@
 #include <iconv.h>
 #endif
 
-namespace sorvanta::history {
+namespace sorvanta {
 
 namespace {
 
@@ -124,4 +128,27 @@ std::string DecodeGbk(std::string_view bytes) {
 
 #endif
 
-} // namespace sorvanta::history
+bool GbkHolds(char32_t c) {
+    if (c < 0x80)
+        return true;
+    // Every character some GBK pair decodes to, found once by decoding all
+    // of them; each pair stands alone so a bad one cannot shift the next.
+    static const std::bitset<0x10000> held = [] {
+        std::string pairs;
+        for (int lead = 0x80; lead <= 0xFF; ++lead)
+            for (int trail = 0x40; trail <= 0xFF; ++trail) {
+                pairs += static_cast<char>(lead);
+                pairs += static_cast<char>(trail);
+                pairs += '\n';
+            }
+        std::bitset<0x10000> set;
+        for (char32_t decoded : DecodeUtf8(DecodeGbk(pairs)))
+            if (decoded < set.size())
+                set.set(decoded);
+        set.reset(0xFFFD);
+        return set;
+    }();
+    return c < held.size() && held.test(c);
+}
+
+} // namespace sorvanta
