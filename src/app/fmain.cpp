@@ -5,7 +5,7 @@
 #include "app/scheme_actions.hpp"
 #include "app/single_instance.hpp"
 #include "app/startup.hpp"
-#include "common/help_index.hpp"
+#include "shell/help_index.hpp"
 #include "panels/export_button.hpp"
 #include "panels/four_star/four_star_commands.hpp"
 #include "panels/four_star/four_star_panel.hpp"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine4/candidate_digits.hpp"
 #include "engine4/candidate_set.hpp"
 #include "engine4/four_star_input.hpp"
 
@@ -29,5 +30,12 @@ void ApplyRunAndRepeatClasses(const CaptionSet& excluded, CandidateSet& set);
 // `smallest` (when any is chosen) or whose largest digit is not among
 // `largest` (when any is chosen). With both empty nothing is written.
 void ApplyMinMaxDigits(const DigitSet& smallest, const DigitSet& largest, CandidateSet& set);
+
+// The two as groups of the table: in use when a run or repeat caption,
+// or a smallest or largest digit, is chosen.
+bool RunRepeatInUse(const FourStarInput& input);
+bool ApplyRunRepeat(const FourStarInput& input, const CandidateDigits& digits, CandidateSet& set);
+bool ExtremesInUse(const FourStarInput& input);
+bool ApplyExtremes(const FourStarInput& input, const CandidateDigits& digits, CandidateSet& set);
 
 } // namespace sorvanta::four

@@ -173,6 +173,23 @@ void ApplyRoute012Patterns(const FourStarInput& input, const CandidateDigits& di
     ApplyPatterns(PatternKind::Route012, input, digits, set);
 }
 
+bool ShapePatternsInUse(const FourStarInput& input) {
+    return !input.pattern_big_small.empty() || !input.pattern_odd_even.empty() ||
+           !input.pattern_prime_composite.empty() || !input.pattern_route012.empty();
+}
+
+bool ApplyShapePatterns(const FourStarInput& input, const CandidateDigits& digits,
+                        CandidateSet& set) {
+    if (!ShapePatternsInUse(input))
+        return false;
+    ApplyBigSmallPatterns(input, digits, set);
+    ApplyOddEvenPatterns(input, digits, set);
+    ApplyPrimeCompositePatterns(input, digits, set);
+    ApplyRoute012Patterns(input, digits, set);
+    MergeShapePatterns(input, set);
+    return true;
+}
+
 void MergeShapePatterns(const FourStarInput& input, CandidateSet& set) {
     const std::int16_t* notes = set.Row(CandidateSet::kNotesRow);
     int inUse = 0;

@@ -36,4 +36,10 @@ void ApplyRoute012Patterns(const FourStarInput& input, const CandidateDigits& di
                            CandidateSet& set);
 void MergeShapePatterns(const FourStarInput& input, CandidateSet& set);
 
+// The four kinds and their merge as the one group of column 7, in use when
+// any kind has a caption chosen.
+bool ShapePatternsInUse(const FourStarInput& input);
+bool ApplyShapePatterns(const FourStarInput& input, const CandidateDigits& digits,
+                        CandidateSet& set);
+
 } // namespace sorvanta::four

@@ -1,5 +1,5 @@
 #include "common/help_blocks.hpp"
-#include "common/help_index.hpp"
+#include "shell/help_index.hpp"
 #include "help_test_support.hpp"
 
 #include <gtest/gtest.h>
