@@ -72,11 +72,6 @@ inline constexpr std::string_view kDefaultMatchRight = "个";
 // The two 定位杀 容错 lists.
 inline constexpr std::array<std::string_view, 4> kPositionKillToleranceItems = {"0", "1", "2", "3"};
 
-// The page tabs of the three-star panel, in order.
-inline constexpr std::array<std::string_view, 11> kThreeStarPageCaptions = {
-    "三星主界面", "杀垃圾复式", "杀2码组合", "必出2码组合", "交集工具", "定位杀2码",
-    "定位2码",    "其它",       "位置匹配",  "定位胆",      "断组"};
-
 // 两码和差 boxes: every box's hint, which reads as no input.
 inline constexpr std::string_view kPairSumHint = star::kSeparateWithBlanksHint;
 // 算胆: the output box before a suggestion is worked out.
@@ -97,75 +92,83 @@ struct ToggleBlock {
     std::string_view stats = {};
 };
 
+namespace toggle_detail {
+using In = ThreeStarInput;
+constexpr ToggleBlock Digits(std::string_view field, Captions captions, DigitSet& (*get)(In&),
+                             std::string_view stats = {}) {
+    return {field, captions, get, nullptr, nullptr, stats};
+}
+constexpr ToggleBlock Sums(std::string_view field, Captions captions, SumSet& (*get)(In&),
+                           std::string_view stats) {
+    return {field, captions, nullptr, get, nullptr, stats};
+}
+constexpr ToggleBlock Chosen(std::string_view field, Captions captions, CaptionSet& (*get)(In&),
+                             std::string_view stats) {
+    return {field, captions, nullptr, nullptr, get, stats};
+}
+// in.m, in.m[i], in.m.n and in.m[i].n as functions of the input.
+template <auto M> constexpr auto& Get(In& in) {
+    return in.*M;
+}
+template <auto M, std::size_t I> constexpr auto& At(In& in) {
+    return (in.*M)[I];
+}
+template <auto M, auto N> constexpr auto& Of(In& in) {
+    return (in.*M).*N;
+}
+template <auto M, std::size_t I, auto N> constexpr auto& AtOf(In& in) {
+    return (in.*M)[I].*N;
+}
+} // namespace toggle_detail
+
 // Every toggle block of the three-star panel: the statistics' buttons first,
 // in the order the statistics list them.
 inline constexpr std::array<ToggleBlock, 32> kThreeStarToggles = [] {
-    using In = ThreeStarInput;
-    using D = DigitSet&;
-    using C = CaptionSet&;
+    using namespace toggle_detail;
+    using B = BankerRow;
+    using P = PositionalBankers;
+    const Captions digits = kDigitCaptions;
+    const Captions down = kDescendingDigitCaptions;
+    const Captions counts = kCountCaptions;
     return std::array<ToggleBlock, 32>{{
-        {"kill_sum_tails", kDigitCaptions, [](In& in) -> D { return in.kill_sum_tails; }, {}, {},
-         "杀和尾"},
-        {"kill_spans", kDigitCaptions, [](In& in) -> D { return in.kill_spans; }, {}, {}, "杀跨度"},
-        {"bankers", kDigitCaptions, [](In& in) -> D { return in.bankers; }, {}, {}, "胆码"},
-        {"kill_sums", kSumCaptions, {}, [](In& in) -> SumSet& { return in.kill_sums; }, {},
-         "杀指定和值"},
-        {"position_kill[0]", kDigitCaptions, [](In& in) -> D { return in.position_kill[0]; }, {},
-         {}, "定位杀 百位"},
-        {"position_kill[1]", kDigitCaptions, [](In& in) -> D { return in.position_kill[1]; }, {},
-         {}, "定位杀 十位"},
-        {"position_kill[2]", kDigitCaptions, [](In& in) -> D { return in.position_kill[2]; }, {},
-         {}, "定位杀 个位"},
-        {"exclude_compound[0]", kDigitCaptions,
-         [](In& in) -> D { return in.exclude_compound[0]; }, {}, {}, "排除复式 百位"},
-        {"exclude_compound[1]", kDigitCaptions,
-         [](In& in) -> D { return in.exclude_compound[1]; }, {}, {}, "排除复式 十位"},
-        {"exclude_compound[2]", kDigitCaptions,
-         [](In& in) -> D { return in.exclude_compound[2]; }, {}, {}, "排除复式 个位"},
-        {"kill_shapes.big_small", kBigSmallShapeCaptions, {}, {},
-         [](In& in) -> C { return in.kill_shapes.big_small; }, "杀形态"},
-        {"kill_shapes.odd_even", kOddEvenShapeCaptions, {}, {},
-         [](In& in) -> C { return in.kill_shapes.odd_even; }, "杀形态"},
-        {"kill_shapes.prime_composite", kPrimeCompositeShapeCaptions, {}, {},
-         [](In& in) -> C { return in.kill_shapes.prime_composite; }, "杀形态"},
-        {"keep_counts.big", kCountCaptions, [](In& in) -> D { return in.keep_counts.big; }, {}, {},
-         "保留大号个数"},
-        {"keep_counts.odd", kCountCaptions, [](In& in) -> D { return in.keep_counts.odd; }, {}, {},
-         "保留奇号个数"},
-        {"keep_counts.prime", kCountCaptions, [](In& in) -> D { return in.keep_counts.prime; }, {},
-         {}, "保留质号个数"},
-        {"exclude_routes", kRouteCaptions, {}, {}, [](In& in) -> C { return in.exclude_routes; },
-         "排除012路"},
-        {"special_exclusions", kSpecialExclusionCaptions, {}, {},
-         [](In& in) -> C { return in.special_exclusions; }, "特别排除"},
-        {"any_two_sum_tails", kDescendingDigitCaptions,
-         [](In& in) -> D { return in.any_two_sum_tails; }, {}, {}, "任意两码合保留"},
-        {"any_two_diffs", kDescendingDigitCaptions, [](In& in) -> D { return in.any_two_diffs; },
-         {}, {}, "任意两码差保留"},
-        {"banker_rows[0].digits", kDigitCaptions,
-         [](In& in) -> D { return in.banker_rows[0].digits; }},
-        {"banker_rows[1].digits", kDigitCaptions,
-         [](In& in) -> D { return in.banker_rows[1].digits; }},
-        {"banker_rows[2].digits", kDigitCaptions,
-         [](In& in) -> D { return in.banker_rows[2].digits; }},
-        {"banker_rows[3].digits", kDigitCaptions,
-         [](In& in) -> D { return in.banker_rows[3].digits; }},
-        {"banker_rows[0].counts", kCountCaptions,
-         [](In& in) -> D { return in.banker_rows[0].counts; }},
-        {"banker_rows[1].counts", kCountCaptions,
-         [](In& in) -> D { return in.banker_rows[1].counts; }},
-        {"banker_rows[2].counts", kCountCaptions,
-         [](In& in) -> D { return in.banker_rows[2].counts; }},
-        {"banker_rows[3].counts", kCountCaptions,
-         [](In& in) -> D { return in.banker_rows[3].counts; }},
-        {"positional_bankers.hundreds", kDescendingDigitCaptions,
-         [](In& in) -> D { return in.positional_bankers.hundreds; }},
-        {"positional_bankers.tens", kDescendingDigitCaptions,
-         [](In& in) -> D { return in.positional_bankers.tens; }},
-        {"positional_bankers.units", kDescendingDigitCaptions,
-         [](In& in) -> D { return in.positional_bankers.units; }},
-        {"positional_bankers.counts", kDescendingCountCaptions,
-         [](In& in) -> D { return in.positional_bankers.counts; }},
+        Digits("kill_sum_tails", digits, &Get<&In::kill_sum_tails>, "杀和尾"),
+        Digits("kill_spans", digits, &Get<&In::kill_spans>, "杀跨度"),
+        Digits("bankers", digits, &Get<&In::bankers>, "胆码"),
+        Sums("kill_sums", kSumCaptions, &Get<&In::kill_sums>, "杀指定和值"),
+        Digits("position_kill[0]", digits, &At<&In::position_kill, 0>, "定位杀 百位"),
+        Digits("position_kill[1]", digits, &At<&In::position_kill, 1>, "定位杀 十位"),
+        Digits("position_kill[2]", digits, &At<&In::position_kill, 2>, "定位杀 个位"),
+        Digits("exclude_compound[0]", digits, &At<&In::exclude_compound, 0>, "排除复式 百位"),
+        Digits("exclude_compound[1]", digits, &At<&In::exclude_compound, 1>, "排除复式 十位"),
+        Digits("exclude_compound[2]", digits, &At<&In::exclude_compound, 2>, "排除复式 个位"),
+        Chosen("kill_shapes.big_small", kBigSmallShapeCaptions,
+               &Of<&In::kill_shapes, &KillShapes::big_small>, "杀形态"),
+        Chosen("kill_shapes.odd_even", kOddEvenShapeCaptions,
+               &Of<&In::kill_shapes, &KillShapes::odd_even>, "杀形态"),
+        Chosen("kill_shapes.prime_composite", kPrimeCompositeShapeCaptions,
+               &Of<&In::kill_shapes, &KillShapes::prime_composite>, "杀形态"),
+        Digits("keep_counts.big", counts, &Of<&In::keep_counts, &KeepCounts::big>, "保留大号个数"),
+        Digits("keep_counts.odd", counts, &Of<&In::keep_counts, &KeepCounts::odd>, "保留奇号个数"),
+        Digits("keep_counts.prime", counts, &Of<&In::keep_counts, &KeepCounts::prime>,
+               "保留质号个数"),
+        Chosen("exclude_routes", kRouteCaptions, &Get<&In::exclude_routes>, "排除012路"),
+        Chosen("special_exclusions", kSpecialExclusionCaptions, &Get<&In::special_exclusions>,
+               "特别排除"),
+        Digits("any_two_sum_tails", down, &Get<&In::any_two_sum_tails>, "任意两码合保留"),
+        Digits("any_two_diffs", down, &Get<&In::any_two_diffs>, "任意两码差保留"),
+        Digits("banker_rows[0].digits", digits, &AtOf<&In::banker_rows, 0, &B::digits>),
+        Digits("banker_rows[1].digits", digits, &AtOf<&In::banker_rows, 1, &B::digits>),
+        Digits("banker_rows[2].digits", digits, &AtOf<&In::banker_rows, 2, &B::digits>),
+        Digits("banker_rows[3].digits", digits, &AtOf<&In::banker_rows, 3, &B::digits>),
+        Digits("banker_rows[0].counts", counts, &AtOf<&In::banker_rows, 0, &B::counts>),
+        Digits("banker_rows[1].counts", counts, &AtOf<&In::banker_rows, 1, &B::counts>),
+        Digits("banker_rows[2].counts", counts, &AtOf<&In::banker_rows, 2, &B::counts>),
+        Digits("banker_rows[3].counts", counts, &AtOf<&In::banker_rows, 3, &B::counts>),
+        Digits("positional_bankers.hundreds", down, &Of<&In::positional_bankers, &P::hundreds>),
+        Digits("positional_bankers.tens", down, &Of<&In::positional_bankers, &P::tens>),
+        Digits("positional_bankers.units", down, &Of<&In::positional_bankers, &P::units>),
+        Digits("positional_bankers.counts", kDescendingCountCaptions,
+               &Of<&In::positional_bankers, &P::counts>),
     }};
 }();
 

@@ -7,7 +7,6 @@
 #include "engine23/three_star_input.hpp"
 #include "engine23/three_star_pipeline.hpp"
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>

@@ -90,13 +90,6 @@ bool Compare(Comparison comparison, int a, int b) {
 
 } // namespace
 
-bool Holds(const MatchRule& rule, const std::array<std::uint8_t, 3>& digits) {
-    if (rule.left < 0 || rule.right < 0)
-        return false;
-    return Compare(rule.comparison, digits[static_cast<std::size_t>(rule.left)],
-                   digits[static_cast<std::size_t>(rule.right)]);
-}
-
 bool PositionMatchInUse(const ThreeStarInput& input) {
     return !input.position_match.empty();
 }

@@ -178,7 +178,6 @@ struct MatchRule {
 // The first character gives the left position, the last the right, and the
 // rule without any 百 十 个 the comparison; anything else never holds.
 MatchRule ParseMatchRule(std::string_view rule);
-bool Holds(const MatchRule& rule, const std::array<std::uint8_t, 3>& digits);
 
 // A candidate's 特别排除 classes.
 bool IsThreeRun(int h, int t, int u); // {i, i+1, i+2}, {8, 9, 0} or {9, 0, 1}

@@ -33,7 +33,7 @@ struct PositionalBankers {
     DigitSet hundreds;
     DigitSet tens;
     DigitSet units;
-    DigitSet counts;   // bits 0..3
+    DigitSet counts; // bits 0..3
     bool operator==(const PositionalBankers&) const = default;
 };
 
@@ -60,15 +60,15 @@ struct KeepCounts {
 // panel with every condition off.
 struct ThreeStarInput {
     // Number lists and two-digit combinations.
-    std::string kill_direct;    // 杀直选号码
-    std::string kill_group;     // 杀组选号码
-    std::string junk_compounds; // 杀垃圾复式, one 百*十*个 compound a line
-    RangeText junk_compounds_tolerance;               // its 容错
-    std::string kill_pairs;                           // 杀2码组合
-    RangeText kill_pairs_tolerance;                   // its 容错
-    std::string require_pairs;                        // 必出2码组合
-    std::array<std::string, 3> position_kill_pairs{}; // 【杀】百十/百个/十个
-    RangeText position_kill_pairs_tolerance;          // their 容错
+    std::string kill_direct;            // 杀直选号码
+    std::string kill_group;             // 杀组选号码
+    std::string junk_compounds;         // 杀垃圾复式, one 百*十*个 compound a line
+    RangeText junk_compounds_tolerance; // its 容错
+    std::string kill_pairs;             // 杀2码组合
+    RangeText kill_pairs_tolerance;     // its 容错
+    std::string require_pairs;          // 必出2码组合
+    std::array<std::string, 3> position_kill_pairs{};    // 【杀】百十/百个/十个
+    RangeText position_kill_pairs_tolerance;             // their 容错
     std::array<std::string, 3> position_require_pairs{}; // 【定】百十/百个/十个
     PairSums pair_sums;                                  // 两码和差
     DigitSet any_two_sum_tails;                          // 任意两码合保留

@@ -5,13 +5,6 @@
 
 namespace sorvanta::three {
 
-int ThreeStarState::ColumnOf(ThreeStarGroupId id) const {
-    for (std::size_t k = 0; k < columns.size(); ++k)
-        if (columns[k] == id)
-            return ThreeStarTable::kFirstMark + static_cast<int>(k);
-    return 0;
-}
-
 void RunThreeStarShrink(const ThreeStarInput& input, ThreeStarState& state) {
     RunThreeStarGroups(input, state);
     ApplyThreeStarBaseSet(input, state.table);

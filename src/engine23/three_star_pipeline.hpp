@@ -17,8 +17,6 @@ struct ThreeStarState {
     std::vector<ThreeStarGroupId> columns;
     std::vector<int> survivors; // ascending
 
-    // The column a group took in the last run, or 0 when it was inactive.
-    int ColumnOf(ThreeStarGroupId id) const;
     bool BaseSetInForce() const {
         return table.at(ThreeStarTable::kNotesRow, ThreeStarTable::kBaseSet) == 1;
     }

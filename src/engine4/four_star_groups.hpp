@@ -62,8 +62,7 @@ inline constexpr std::array<FourStarGroup, 11> kFourStarGroups = {{
     {FourStarGroupId::ShapePatterns, 7, "杀形态", &ShapePatternsInUse, &ApplyShapePatterns},
     {FourStarGroupId::RunRepeat, 11, "杀连号重号", &RunRepeatInUse, &ApplyRunRepeat},
     {FourStarGroupId::Extremes, 12, "最小号/最大号", &ExtremesInUse, &ApplyExtremes},
-    {FourStarGroupId::TwoStarSplice, 13, "二星拼接四星", &TwoStarSpliceInUse,
-     &ApplyTwoStarSplice},
+    {FourStarGroupId::TwoStarSplice, 13, "二星拼接四星", &TwoStarSpliceInUse, &ApplyTwoStarSplice},
     {FourStarGroupId::ThreeStarSplice, 14, "三星拼接四星", &ThreeStarSpliceInUse,
      &ApplyThreeStarSplice},
 }};

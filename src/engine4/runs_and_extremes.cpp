@@ -140,10 +140,9 @@ void ApplyRunAndRepeatClasses(const CaptionSet& excluded, CandidateSet& set) {
 }
 
 bool RunRepeatInUse(const FourStarInput& input) {
-    return std::any_of(kRunRepeatCaptions.begin(), kRunRepeatCaptions.end(),
-                       [&](std::string_view caption) {
-                           return input.run_repeat.contains(std::string(caption));
-                       });
+    return std::any_of(
+        kRunRepeatCaptions.begin(), kRunRepeatCaptions.end(),
+        [&](std::string_view caption) { return input.run_repeat.contains(std::string(caption)); });
 }
 
 bool ApplyRunRepeat(const FourStarInput& input, const CandidateDigits&, CandidateSet& set) {

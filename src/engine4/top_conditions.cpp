@@ -352,8 +352,8 @@ bool ApplyTopConditions(const FourStarInput& input, const CandidateDigits& digit
     any = KillJunkCompounds(input.junk_compounds, input.junk_compounds_tolerance, marks) || any;
     any = KillCombinations(input.kill_pairs, 2, input.kill_pairs_tolerance, digits, marks) || any;
     any = RequireCombinations(input.require_pairs, 2, digits, marks) || any;
-    any = KillCombinations(input.kill_triples, 3, input.kill_triples_tolerance, digits, marks) ||
-          any;
+    any =
+        KillCombinations(input.kill_triples, 3, input.kill_triples_tolerance, digits, marks) || any;
     any = RequireCombinations(input.require_triples, 3, digits, marks) || any;
     any = KillPositionalPatterns(input.kill_patterns, marks) || any;
     if (any)

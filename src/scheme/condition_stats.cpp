@@ -241,9 +241,8 @@ KillSet KillsOf(const Scheme& scheme, four::FourStarState& four, three::ThreeSta
             } else {
                 two::RunTwoStarGroups(input, two);
                 two::ApplyTwoStarTally(input.total_tolerance, two.table);
-                killed(two::TwoStarTable::kCandidates, [&](int n) {
-                    return two.table.at(n, two::TwoStarTable::kExcluded) != 0;
-                });
+                killed(two::TwoStarTable::kCandidates,
+                       [&](int n) { return two.table.at(n, two::TwoStarTable::kExcluded) != 0; });
             }
         },
         scheme.input);

@@ -18,8 +18,8 @@ RunResult RunFourStar(const four::FourStarInput& input, const RunOptions& option
     // The table is 1.2 MB: on the heap, not the stack.
     auto state = std::make_unique<four::FourStarState>();
     four::RunShrinkPipeline(input, *state);
-    result.numbers = options.invert ? four::InvertFourStar(*state)
-                                    : four::CollectRows(state->candidates, 0);
+    result.numbers =
+        options.invert ? four::InvertFourStar(*state) : four::CollectRows(state->candidates, 0);
     if (options.group)
         result.numbers = GroupsOf(result.numbers, 4);
     return result;

@@ -22,7 +22,9 @@ TEST(ThreeStarPipeline, NoConditionKeepsAll) {
     EXPECT_TRUE(state->columns.empty());
     EXPECT_EQ(ThreeDigitTexts(state->survivors).size(), 1000u * 4 - 1);
     EXPECT_EQ(ThreeDigitTexts(state->survivors).substr(0, 11), "000 001 002");
-    EXPECT_EQ(ThreeDigitTexts(state->survivors).substr(ThreeDigitTexts(state->survivors).size() - 7), "998 999");
+    EXPECT_EQ(
+        ThreeDigitTexts(state->survivors).substr(ThreeDigitTexts(state->survivors).size() - 7),
+        "998 999");
 }
 
 TEST(ThreeStarPipeline, GroupTableIsInPipelineOrder) {
@@ -43,8 +45,8 @@ TEST(ThreeStarPipeline, ActiveGroupsTakeColumnsInOrder) {
                                                              ThreeStarGroupId::KillSumTails,
                                                              ThreeStarGroupId::SpecialExclusions}));
     EXPECT_EQ(state->table.ConditionCount(), 3);
-    EXPECT_EQ(state->ColumnOf(ThreeStarGroupId::KillSumTails), 2);
-    EXPECT_EQ(state->ColumnOf(ThreeStarGroupId::KillDirect), 0);
+    EXPECT_EQ(ColumnOf(*state, ThreeStarGroupId::KillSumTails), 2);
+    EXPECT_EQ(ColumnOf(*state, ThreeStarGroupId::KillDirect), 0);
     EXPECT_EQ(state->table.at(123, 1), 1);
     EXPECT_EQ(state->table.at(550, 2), 1);
     EXPECT_EQ(state->table.at(555, 3), 1);
@@ -159,8 +161,8 @@ TEST(ThreeStarPipeline, EveryGroupOnAtOnce) {
     input.special_exclusions = {"豹子"};
     const auto state = RunShrink(input);
     EXPECT_EQ(state->table.ConditionCount(), 23); // 定位2码 has no piece
-    EXPECT_EQ(state->ColumnOf(ThreeStarGroupId::PositionRequirePairs), 0);
-    EXPECT_EQ(state->ColumnOf(ThreeStarGroupId::SpecialExclusions), 23);
+    EXPECT_EQ(ColumnOf(*state, ThreeStarGroupId::PositionRequirePairs), 0);
+    EXPECT_EQ(ColumnOf(*state, ThreeStarGroupId::SpecialExclusions), 23);
     EXPECT_GT(static_cast<int>(state->survivors.size()), 0);
     EXPECT_LT(static_cast<int>(state->survivors.size()), 1000);
 }

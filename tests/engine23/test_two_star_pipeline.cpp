@@ -101,7 +101,8 @@ TEST(TwoStarShrink, ActiveGroupsTakeColumnsInRunningOrder) {
     input.compound_exclusion[1] = DigitSet{}.set(); // one row: inactive
     TwoStarState state;
     RunTwoStarShrink(input, state);
-    const std::vector<TwoStarGroupId> expected = {TwoStarGroupId::KillSum, TwoStarGroupId::SpecialShapes};
+    const std::vector<TwoStarGroupId> expected = {TwoStarGroupId::KillSum,
+                                                  TwoStarGroupId::SpecialShapes};
     EXPECT_EQ(state.columns, expected);
     EXPECT_EQ(state.table.at(0, 1), 1);  // 00 has the sum 0
     EXPECT_EQ(state.table.at(11, 1), 0); // and 11 has not

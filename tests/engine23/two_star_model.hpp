@@ -22,7 +22,7 @@ using Verdicts = std::array<bool, 100>;
 
 struct ModelRun {
     std::vector<TwoStarGroupId> groups; // the active groups in running order
-    std::vector<Verdicts> marks;      // marks[k]: who fails groups[k]
+    std::vector<Verdicts> marks;        // marks[k]: who fails groups[k]
     bool killListOn = false;
     Verdicts killed{};
     bool baseSetOn = false;

@@ -33,7 +33,8 @@ TEST(ThreeStarBlocks, EveryToggleHasOneBlockAndOneMember) {
         EXPECT_TRUE(placed.insert(block.field).second) << block.field;
     for (const three::ToggleBlock& toggle : three::kThreeStarToggles) {
         EXPECT_EQ(placed.count(toggle.field), 1u) << toggle.field;
-        const int members = (toggle.digits ? 1 : 0) + (toggle.sums ? 1 : 0) + (toggle.chosen ? 1 : 0);
+        const int members =
+            (toggle.digits ? 1 : 0) + (toggle.sums ? 1 : 0) + (toggle.chosen ? 1 : 0);
         EXPECT_EQ(members, 1) << toggle.field;
     }
     EXPECT_EQ(placed.size(), three::kThreeStarToggles.size());

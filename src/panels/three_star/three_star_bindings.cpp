@@ -5,8 +5,8 @@
 
 #include "engine23/star_text.hpp"
 #include "engine23/three_star_captions.hpp"
-#include "reset/three_star_blocks.hpp"
 #include "panels/three_star/three_star_panel.hpp"
+#include "reset/three_star_blocks.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
 #include "shell/either_or_switch.hpp"

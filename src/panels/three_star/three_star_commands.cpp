@@ -104,7 +104,8 @@ void ThreeStarCommands::shrink() {
     showResult({}, 0);
     panel_.winCheckBox->clear();
     three::RunThreeStarShrink(panel_.readInput(), *state_);
-    showResult(three::ThreeDigitTexts(state_->survivors), static_cast<int>(state_->survivors.size()));
+    showResult(three::ThreeDigitTexts(state_->survivors),
+               static_cast<int>(state_->survivors.size()));
 }
 
 void ThreeStarCommands::invert() {
