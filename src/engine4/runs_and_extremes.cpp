@@ -107,14 +107,6 @@ const std::array<Classes, CandidateSet::kCandidates>& ClassTable() {
 
 } // namespace
 
-std::string_view RunClassOf(int candidate) {
-    return kRunCaptions[ClassTable()[static_cast<std::size_t>(candidate)].run];
-}
-
-std::string_view RepeatClassOf(int candidate) {
-    return kRepeatCaptions[ClassTable()[static_cast<std::size_t>(candidate)].repeat];
-}
-
 void ApplyRunAndRepeatClasses(const CaptionSet& excluded, CandidateSet& set) {
     std::array<bool, kRunCaptions.size()> runExcluded{};
     std::array<bool, kRepeatCaptions.size()> repeatExcluded{};

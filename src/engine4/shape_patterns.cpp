@@ -145,14 +145,6 @@ const std::vector<std::string>& PatternButtonCaptions(PatternKind kind) {
     return kind == PatternKind::Route012 ? routes : PatternCaptions(kind);
 }
 
-std::string PatternOf(PatternKind kind, const CandidateDigits::Digits& digits) {
-    const KindTable& table = TableOf(kind);
-    std::string text;
-    for (std::uint8_t digit : digits)
-        text += table.glyph[table.classOf[digit]];
-    return text;
-}
-
 void ApplyBigSmallPatterns(const FourStarInput& input, const CandidateDigits& digits,
                            CandidateSet& set) {
     ApplyPatterns(PatternKind::BigSmall, input, digits, set);
