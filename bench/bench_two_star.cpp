@@ -55,7 +55,7 @@ void BM_TwoStarEveryGroup(benchmark::State& state) {
         count = RunTwoStarShrink(input, ts).count;
         benchmark::DoNotOptimize(count);
     }
-    if (ts.table.ConditionCount() != kTwoStarGroupCount || count == 0)
+    if (ts.table.ConditionCount() != static_cast<int>(kTwoStarGroups.size()) || count == 0)
         state.SkipWithError("not every group took part, or nothing survived");
 }
 BENCHMARK(BM_TwoStarEveryGroup)->Unit(benchmark::kMicrosecond);

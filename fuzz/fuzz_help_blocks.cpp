@@ -4,8 +4,8 @@
 // window reads the resource, decoded from GBK, and as it stands. Every
 // button's key and the key from the input are looked up in both.
 #include "common/help_blocks.hpp"
-#include "common/help_index.hpp"
 #include "history/draw_text.hpp"
+#include "shell/help_index.hpp"
 
 #include <cstddef>
 #include <cstdint>

@@ -106,4 +106,17 @@ int GroupOf(int number, int width) {
     }
 }
 
+std::vector<int> GroupsOf(const std::vector<int>& numbers, int width) {
+    // One slot per group value: every ordering lands in its group's slot,
+    // and the slots read out ascending.
+    std::vector<std::uint8_t> slots(width == 2 ? 100 : width == 3 ? 1000 : 10000, 0);
+    for (int n : numbers)
+        slots[static_cast<std::size_t>(GroupOf(n, width))] = 1;
+    std::vector<int> groups;
+    for (std::size_t g = 0; g < slots.size(); ++g)
+        if (slots[g] != 0)
+            groups.push_back(static_cast<int>(g));
+    return groups;
+}
+
 } // namespace sorvanta

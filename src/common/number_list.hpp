@@ -40,4 +40,8 @@ std::vector<std::string> NumbersPerLine(const std::vector<int>& numbers, int wid
 // (2130 -> 0123, written as the number 123). Widths 2 to 4.
 int GroupOf(int number, int width);
 
+// The 组选 form of a list of direct numbers (0 <= n < 10^width): each group
+// of them once, ascending. Widths 2 to 4.
+std::vector<int> GroupsOf(const std::vector<int>& numbers, int width);
+
 } // namespace sorvanta

@@ -15,7 +15,7 @@ namespace sorvanta::star {
 // hint holds no input; the panels show the same constants.
 inline constexpr std::string_view kDoubleClickHint = "双击清空";          // 双击清空 boxes
 inline constexpr std::string_view kBaseSetHint = "大底号码，双击清空";    // 大底号码 boxes
-inline constexpr std::string_view kSeparateWithBlanksHint = "用空格隔开"; // T_lm_he 0..14
+inline constexpr std::string_view kSeparateWithBlanksHint = "用空格隔开"; // 两码和差 boxes
 
 // The text a condition reads from a box: empty when the box shows only one
 // of `hints` (blanks and line breaks around it aside), else the text as typed.

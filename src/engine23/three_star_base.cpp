@@ -17,16 +17,10 @@ void ApplyThreeStarBaseSet(const ThreeStarInput& input, ThreeStarTable& table) {
     // three digits (then it is empty and nothing survives, 组选 as well).
     std::int32_t* members = table.Column(ThreeStarTable::kBaseSet);
     members[ThreeStarTable::kNotesRow] = 1;
-    ForEachNumber(text, 3, [&](int n) {
-        if (!input.base_set_group) {
-            members[n] = 1;
-            return;
-        }
-        const int x = n / 100, y = n / 10 % 10, z = n % 10;
-        for (int v : {x * 100 + y * 10 + z, x * 100 + z * 10 + y, y * 100 + x * 10 + z,
-                      y * 100 + z * 10 + x, z * 100 + x * 10 + y, z * 100 + y * 10 + x})
-            members[v] = 1;
-    });
+    if (input.base_set_group)
+        detail::MarkGroupsIn(text, members); // 组选: every ordering of a listed number
+    else
+        ForEachNumber(text, 3, [&](int n) { members[n] = 1; });
 }
 
 void ApplyMustKeep(const ThreeStarInput& input, ThreeStarTable& table) {

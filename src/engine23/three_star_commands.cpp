@@ -1,60 +1,29 @@
 #include "engine23/three_star_commands.hpp"
 
+#include "common/number_list.hpp"
 #include "engine23/three_star_captions.hpp"
 
-#include <array>
-
 namespace sorvanta::three {
-
-ThreeStarOutcome ShrinkThreeStar(const ThreeStarInput& input, ThreeStarState& state) {
-    RunThreeStarShrink(input, state);
-    ThreeStarOutcome outcome;
-    outcome.result_text = state.result_text;
-    outcome.count = state.count;
-    return outcome;
-}
 
 ThreeStarOutcome InvertThreeStar(const ThreeStarInput& input, ThreeStarState& state) {
     RunThreeStarShrink(input, state);
     ThreeStarOutcome outcome;
-    if (state.count == kThreeStarCandidates || state.count == 0) {
-        outcome.result_text = state.result_text;
-        outcome.count = state.count;
+    const std::size_t kept = state.survivors.size();
+    if (kept == kThreeStarCandidates || kept == 0) {
+        outcome.numbers = state.survivors;
         outcome.message = Message{kReminderTitle, std::string(kShrinkBeforeInvertText)};
         return outcome;
     }
-    const std::vector<int> excluded = CollectThreeStarRows(state.table, 1);
-    outcome.result_text = ThreeDigitTexts(excluded);
-    outcome.count = static_cast<int>(excluded.size());
-    outcome.clipboard = outcome.result_text;
+    outcome.numbers = CollectThreeStarRows(state.table, 1);
+    outcome.copied = true;
     outcome.message = Message{kReminderTitle, std::string(kInvertCopiedText)};
-    state.result_text = outcome.result_text;
-    state.count = outcome.count;
     return outcome;
 }
 
 ThreeStarOutcome ConvertThreeStarToGroup(const ThreeStarInput& input, ThreeStarState& state) {
     RunThreeStarShrink(input, state);
-    // The flag cube holds every ordering of every survivor; the walk over
-    // i <= j <= k then meets each group once, digits ascending.
-    std::array<std::uint8_t, 1000> cube{};
-    for (int n : state.survivors) {
-        const int a = n / 100, b = n / 10 % 10, c = n % 10;
-        for (int v : {a * 100 + b * 10 + c, a * 100 + c * 10 + b, b * 100 + a * 10 + c,
-                      b * 100 + c * 10 + a, c * 100 + a * 10 + b, c * 100 + b * 10 + a})
-            cube[static_cast<std::size_t>(v)] = 1;
-    }
-    std::vector<int> groups;
-    for (int i = 0; i <= 9; ++i)
-        for (int j = i; j <= 9; ++j)
-            for (int k = j; k <= 9; ++k)
-                if (cube[static_cast<std::size_t>(i * 100 + j * 10 + k)] != 0)
-                    groups.push_back(i * 100 + j * 10 + k);
     ThreeStarOutcome outcome;
-    outcome.result_text = ThreeDigitTexts(groups);
-    outcome.count = static_cast<int>(groups.size());
-    state.result_text = outcome.result_text;
-    state.count = outcome.count;
+    outcome.numbers = GroupsOf(state.survivors, 3);
     return outcome;
 }
 
@@ -96,21 +65,6 @@ IntersectionOutcome RunIntersectionTool(std::string_view boxA, std::string_view 
     outcome.result_text = combined.result;
     outcome.count = combined.count;
     return outcome;
-}
-
-std::optional<SetOperation> IntersectionOperationOf(ThreeStarCommand command) {
-    switch (command) {
-    case ThreeStarCommand::Intersection:
-        return SetOperation::Intersection;
-    case ThreeStarCommand::Union:
-        return SetOperation::Union;
-    case ThreeStarCommand::AWithoutB:
-        return SetOperation::AWithoutB;
-    case ThreeStarCommand::BWithoutA:
-        return SetOperation::BWithoutA;
-    default:
-        return std::nullopt;
-    }
 }
 
 bool AddPositionMatchRule(std::vector<std::string>& rules, std::string_view left,

@@ -90,15 +90,12 @@ bool Compare(Comparison comparison, int a, int b) {
 
 } // namespace
 
-bool Holds(const MatchRule& rule, const std::array<std::uint8_t, 3>& digits) {
-    if (rule.left < 0 || rule.right < 0)
-        return false;
-    return Compare(rule.comparison, digits[static_cast<std::size_t>(rule.left)],
-                   digits[static_cast<std::size_t>(rule.right)]);
+bool PositionMatchInUse(const ThreeStarInput& input) {
+    return !input.position_match.empty();
 }
 
 bool ApplyPositionMatch(const ThreeStarInput& input, ThreeStarMarks& marks) {
-    if (input.position_match.empty())
+    if (!PositionMatchInUse(input))
         return false;
     std::vector<MatchRule> rules;
     rules.reserve(input.position_match.size());
@@ -141,12 +138,17 @@ bool ApplyPositionMatch(const ThreeStarInput& input, ThreeStarMarks& marks) {
     return true;
 }
 
+bool PositionalBankersInUse(const ThreeStarInput& input) {
+    const PositionalBankers& bankers = input.positional_bankers;
+    return bankers.hundreds.any() || bankers.tens.any() || bankers.units.any();
+}
+
 bool ApplyPositionalBankers(const ThreeStarInput& input, ThreeStarMarks& marks) {
+    if (!PositionalBankersInUse(input))
+        return false;
     const PositionalBankers& bankers = input.positional_bankers;
     const std::array<std::uint16_t, 3> rows = {star::Mask(bankers.hundreds),
                                                star::Mask(bankers.tens), star::Mask(bankers.units)};
-    if ((rows[0] | rows[1] | rows[2]) == 0)
-        return false;
     std::uint16_t allowed = detail::CountMask(bankers.counts);
     if (allowed == 0)
         allowed = kOneToThree;
@@ -169,7 +171,8 @@ struct BrokenGroupRule {
     auto operator<=>(const BrokenGroupRule&) const = default;
 };
 
-std::vector<BrokenGroupRule> ReadBrokenGroupRules(std::string_view box) {
+// With `first`, stops at the first rule: enough to tell the group is on.
+std::vector<BrokenGroupRule> ReadBrokenGroupRules(std::string_view box, bool first) {
     constexpr int kMostGroups = 21;
     std::vector<BrokenGroupRule> rules;
     // only_str with "0123456789-=" and the line breaks, then every blank
@@ -195,16 +198,22 @@ std::vector<BrokenGroupRule> ReadBrokenGroupRules(std::string_view box) {
             if (c >= '0' && c <= '9')
                 rule.counts = static_cast<std::uint16_t>(rule.counts | (1u << (c - '0')));
         rules.push_back(rule);
+        if (first)
+            break;
     }
     return rules;
 }
 
 } // namespace
 
+bool BrokenGroupsInUse(const ThreeStarInput& input) {
+    return !ReadBrokenGroupRules(input.broken_groups, true).empty();
+}
+
 bool ApplyBrokenGroups(const ThreeStarInput& input, ThreeStarMarks& marks) {
-    std::vector<BrokenGroupRule> rules = ReadBrokenGroupRules(input.broken_groups);
-    if (rules.empty())
+    if (!BrokenGroupsInUse(input))
         return false;
+    std::vector<BrokenGroupRule> rules = ReadBrokenGroupRules(input.broken_groups, false);
     // Every rule must hold, so a rule given again adds nothing; a pasted
     // list repeats its rules over and over.
     std::sort(rules.begin(), rules.end());
@@ -225,10 +234,14 @@ bool ApplyBrokenGroups(const ThreeStarInput& input, ThreeStarMarks& marks) {
     return true;
 }
 
+bool KillSumTailsInUse(const ThreeStarInput& input) {
+    return input.kill_sum_tails.any();
+}
+
 bool ApplyKillSumTails(const ThreeStarInput& input, ThreeStarMarks& marks) {
-    const std::uint16_t tails = star::Mask(input.kill_sum_tails);
-    if (tails == 0)
+    if (!KillSumTailsInUse(input))
         return false;
+    const std::uint16_t tails = star::Mask(input.kill_sum_tails);
     const auto& candidates = detail::Candidates();
     for (int n = 0; n < kThreeStarCandidates; ++n)
         marks[static_cast<std::size_t>(n)] =
@@ -236,10 +249,14 @@ bool ApplyKillSumTails(const ThreeStarInput& input, ThreeStarMarks& marks) {
     return true;
 }
 
+bool KillSpansInUse(const ThreeStarInput& input) {
+    return input.kill_spans.any();
+}
+
 bool ApplyKillSpans(const ThreeStarInput& input, ThreeStarMarks& marks) {
-    const std::uint16_t spans = star::Mask(input.kill_spans);
-    if (spans == 0)
+    if (!KillSpansInUse(input))
         return false;
+    const std::uint16_t spans = star::Mask(input.kill_spans);
     const auto& candidates = detail::Candidates();
     for (int n = 0; n < kThreeStarCandidates; ++n)
         marks[static_cast<std::size_t>(n)] =
@@ -247,10 +264,14 @@ bool ApplyKillSpans(const ThreeStarInput& input, ThreeStarMarks& marks) {
     return true;
 }
 
+bool BankersInUse(const ThreeStarInput& input) {
+    return input.bankers.any();
+}
+
 bool ApplyBankers(const ThreeStarInput& input, ThreeStarMarks& marks) {
-    const std::uint16_t bankers = star::Mask(input.bankers);
-    if (bankers == 0)
+    if (!BankersInUse(input))
         return false;
+    const std::uint16_t bankers = star::Mask(input.bankers);
     std::uint16_t allowed = 0;
     switch (input.bankers_at_least) {
     case 1:
@@ -272,8 +293,12 @@ bool ApplyBankers(const ThreeStarInput& input, ThreeStarMarks& marks) {
     return true;
 }
 
+bool KillSumsInUse(const ThreeStarInput& input) {
+    return input.kill_sums.any();
+}
+
 bool ApplyKillSums(const ThreeStarInput& input, ThreeStarMarks& marks) {
-    if (input.kill_sums.none())
+    if (!KillSumsInUse(input))
         return false;
     const auto& candidates = detail::Candidates();
     for (int n = 0; n < kThreeStarCandidates; ++n)
@@ -282,12 +307,18 @@ bool ApplyKillSums(const ThreeStarInput& input, ThreeStarMarks& marks) {
     return true;
 }
 
+bool ExcludeCompoundInUse(const ThreeStarInput& input) {
+    // Only a compound of three rows excludes anything.
+    return std::all_of(input.exclude_compound.begin(), input.exclude_compound.end(),
+                       [](const DigitSet& row) { return row.any(); });
+}
+
 bool ApplyExcludeCompound(const ThreeStarInput& input, ThreeStarMarks& marks) {
+    if (!ExcludeCompoundInUse(input))
+        return false;
     const std::array<std::uint16_t, 3> rows = {star::Mask(input.exclude_compound[0]),
                                                star::Mask(input.exclude_compound[1]),
                                                star::Mask(input.exclude_compound[2])};
-    if (rows[0] == 0 || rows[1] == 0 || rows[2] == 0)
-        return false;
     const auto& candidates = detail::Candidates();
     for (int n = 0; n < kThreeStarCandidates; ++n) {
         const auto& d = candidates[static_cast<std::size_t>(n)].digits;
@@ -298,13 +329,18 @@ bool ApplyExcludeCompound(const ThreeStarInput& input, ThreeStarMarks& marks) {
     return true;
 }
 
+bool PositionKillInUse(const ThreeStarInput& input) {
+    return std::any_of(input.position_kill.begin(), input.position_kill.end(),
+                       [](const DigitSet& row) { return row.any(); });
+}
+
 bool ApplyPositionKill(const ThreeStarInput& input, ThreeStarMarks& marks) {
+    if (!PositionKillInUse(input))
+        return false;
     const std::array<std::uint16_t, 3> rows = {star::Mask(input.position_kill[0]),
                                                star::Mask(input.position_kill[1]),
                                                star::Mask(input.position_kill[2])};
-    if ((rows[0] | rows[1] | rows[2]) == 0)
-        return false;
-    // The lists Cb_rc 0 and 1, each read as a number; the allowed counts are
+    // The two 容错 lists, each read as a number; the allowed counts are
     // the values 0 to 9 between them.
     const std::int32_t lower = ReadLeadingNumber(input.position_kill_tolerance.lower);
     const std::int32_t upper = ReadLeadingNumber(input.position_kill_tolerance.upper);
@@ -322,7 +358,15 @@ bool ApplyPositionKill(const ThreeStarInput& input, ThreeStarMarks& marks) {
     return true;
 }
 
+bool BankerGroupsInUse(const ThreeStarInput& input) {
+    // Counts of a row without bankers are no condition.
+    return std::any_of(input.banker_rows.begin(), input.banker_rows.end(),
+                       [](const BankerRow& row) { return row.digits.any(); });
+}
+
 bool ApplyBankerGroups(const ThreeStarInput& input, ThreeStarMarks& marks) {
+    if (!BankerGroupsInUse(input))
+        return false;
     struct Row {
         std::uint16_t digits;
         std::uint16_t counts;
@@ -336,8 +380,6 @@ bool ApplyBankerGroups(const ThreeStarInput& input, ThreeStarMarks& marks) {
         const std::uint16_t counts = detail::CountMask(row.counts);
         rows[active++] = {digits, counts == 0 ? kOneToThree : counts};
     }
-    if (active == 0)
-        return false;
     const std::uint32_t allowed = detail::AllowedMask(input.banker_tolerance.Allowed());
     const bool repeats = input.banker_count_repeats;
     // Hits count digits (distinct) or positions (胆码计重); neither looks at

@@ -17,39 +17,39 @@ using star::DigitSet;
 // Chosen 杀指定和值 buttons: bit s = the button captioned s (0..27).
 using SumSet = std::bitset<28>;
 
-// The 两码和差 boxes (T_lm_he 0..14), five rows of three; in every row the
+// The 两码和差 boxes, five rows of three; in every row the
 // boxes are the pairs 百十, 百个, 十个 in this order.
 struct PairSums {
-    std::array<std::string, 3> keep_sum{};         // 两码和保留, T_lm_he 0..2
-    std::array<std::string, 3> exclude_sum{};      // 两码和排除, T_lm_he 3..5
-    std::array<std::string, 3> keep_diff{};        // 两码差保留, T_lm_he 6..8
-    std::array<std::string, 3> exclude_diff{};     // 两码差排除, T_lm_he 9..11
-    std::array<std::string, 3> exclude_sum_tail{}; // 两码合排除, T_lm_he 12..14
+    std::array<std::string, 3> keep_sum{};         // 两码和保留
+    std::array<std::string, 3> exclude_sum{};      // 两码和排除
+    std::array<std::string, 3> keep_diff{};        // 两码差保留
+    std::array<std::string, 3> exclude_diff{};     // 两码差排除
+    std::array<std::string, 3> exclude_sum_tail{}; // 两码合排除
     bool operator==(const PairSums&) const = default;
 };
 
 // 定位胆: a digit row per position and the 出几个 count buttons (0..3).
 struct PositionalBankers {
-    DigitSet hundreds; // C_3x_chu 78..87
-    DigitSet tens;     // C_3x_chu 88..97
-    DigitSet units;    // C_3x_chu 98..107
-    DigitSet counts;   // C_3x_chu 108..111, bits 0..3
+    DigitSet hundreds;
+    DigitSet tens;
+    DigitSet units;
+    DigitSet counts; // bits 0..3
     bool operator==(const PositionalBankers&) const = default;
 };
 
 // 杀形态: the chosen captions of each family.
 struct KillShapes {
-    CaptionSet big_small;       // C_3x_sha 108..115
-    CaptionSet odd_even;        // C_3x_sha 116..123
-    CaptionSet prime_composite; // C_3x_sha 124..131
+    CaptionSet big_small;
+    CaptionSet odd_even;
+    CaptionSet prime_composite;
     bool operator==(const KillShapes&) const = default;
 };
 
 // 保留大号/奇号/质号个数: the chosen counts (bits 0..3) of each family.
 struct KeepCounts {
-    DigitSet big;   // C_3x_chu 66..69
-    DigitSet odd;   // C_3x_chu 70..73
-    DigitSet prime; // C_3x_chu 74..77
+    DigitSet big;
+    DigitSet odd;
+    DigitSet prime;
     bool operator==(const KeepCounts&) const = default;
 };
 
@@ -60,51 +60,51 @@ struct KeepCounts {
 // panel with every condition off.
 struct ThreeStarInput {
     // Number lists and two-digit combinations.
-    std::string kill_direct;    // 杀直选号码, T_3x_ip 0
-    std::string kill_group;     // 杀组选号码, T_3x_ip 21
-    std::string junk_compounds; // 杀垃圾复式, T_3x_ip 7, one 百*十*个 compound a line
-    RangeText junk_compounds_tolerance;               // ucf_rc 8
-    std::string kill_pairs;                           // 杀2码组合, T_3x_ip 8
-    RangeText kill_pairs_tolerance;                   // ucf_rc 9
-    std::string require_pairs;                        // 必出2码组合, T_3x_ip 9
-    std::array<std::string, 3> position_kill_pairs{}; // 【杀】百十/百个/十个, T_3x_ip 13..15
-    RangeText position_kill_pairs_tolerance;          // ucf_rc 10
-    std::array<std::string, 3> position_require_pairs{}; // 【定】百十/百个/十个, T_3x_ip 16..18
-    PairSums pair_sums;                                  // 两码和差, T_lm_he 0..14
-    DigitSet any_two_sum_tails;                          // 任意两码合保留, C_3x_chu 112..121
-    DigitSet any_two_diffs;                              // 任意两码差保留, C_3x_chu 122..131
+    std::string kill_direct;            // 杀直选号码
+    std::string kill_group;             // 杀组选号码
+    std::string junk_compounds;         // 杀垃圾复式, one 百*十*个 compound a line
+    RangeText junk_compounds_tolerance; // its 容错
+    std::string kill_pairs;             // 杀2码组合
+    RangeText kill_pairs_tolerance;     // its 容错
+    std::string require_pairs;          // 必出2码组合
+    std::array<std::string, 3> position_kill_pairs{};    // 【杀】百十/百个/十个
+    RangeText position_kill_pairs_tolerance;             // their 容错
+    std::array<std::string, 3> position_require_pairs{}; // 【定】百十/百个/十个
+    PairSums pair_sums;                                  // 两码和差
+    DigitSet any_two_sum_tails;                          // 任意两码合保留
+    DigitSet any_two_diffs;                              // 任意两码差保留
 
     // Digit panels, shapes and lists.
-    std::vector<std::string> position_match; // 位置匹配 rules, L_3xwz_pp, e.g. "百大于个"
+    std::vector<std::string> position_match; // 位置匹配 rules, e.g. "百大于个"
     PositionalBankers positional_bankers;    // 定位胆
-    std::string broken_groups;               // 断组, T_3x_ip 19, one rule a line
-    DigitSet kill_sum_tails;                 // 杀和尾, C_3x_sha 0..9
-    DigitSet kill_spans;                     // 杀跨度, C_3x_sha 10..19
-    DigitSet bankers;                        // 胆  码, C_3x_chu 0..9
-    // 至少出胆个数, Op_3x_danma_chu: 1, 2 or 3 for "1个", "2个", "3个" (one
+    std::string broken_groups;               // 断组, one rule a line
+    DigitSet kill_sum_tails;                 // 杀和尾
+    DigitSet kill_spans;                     // 杀跨度
+    DigitSet bankers;                        // 胆  码
+    // 至少出胆个数: 1, 2 or 3 for "1个", "2个", "3个" (one
     // option is always on, "1个" at start). Any other value stands for
     // no option on, which allows no count.
     int bankers_at_least = 1;
-    SumSet kill_sums;                           // 杀指定和值, C_3x_sha 20..47
-    std::array<DigitSet, 3> exclude_compound{}; // 排除复式 百 十 个, C_3x_sha 48..77
-    std::array<DigitSet, 3> position_kill{};    // 定位杀 百 十 个, C_3x_sha 78..107
-    RangeText position_kill_tolerance;          // Cb_rc 0 ("容错") and 1 ("至")
-    std::array<BankerRow, 4> banker_rows{};     // 胆组, C_3x_chu 10..49, counts 50..65
-    bool banker_count_repeats = false;          // 胆码计重, Check_2x3x 0
-    RangeText banker_tolerance;                 // 胆组容错, ucf_rc 17
+    SumSet kill_sums;                           // 杀指定和值
+    std::array<DigitSet, 3> exclude_compound{}; // 排除复式 百 十 个
+    std::array<DigitSet, 3> position_kill{};    // 定位杀 百 十 个
+    RangeText position_kill_tolerance;          // its 容错 lists
+    std::array<BankerRow, 4> banker_rows{};     // 胆组
+    bool banker_count_repeats = false;          // 胆码计重
+    RangeText banker_tolerance;                 // 胆组容错
     KillShapes kill_shapes;                     // 杀形态
-    RangeText kill_shapes_tolerance;            // ucf_rc 7
-    std::string largest_digits;                 // 最大号码, T_3x_ip 1
-    std::string smallest_digits;                // 最小号码, T_3x_ip 2
+    RangeText kill_shapes_tolerance;            // its 容错
+    std::string largest_digits;                 // 最大号码
+    std::string smallest_digits;                // 最小号码
     KeepCounts keep_counts;                     // 保留个数
-    CaptionSet exclude_routes;                  // 排除012路, C_3x_sha 142..168
-    CaptionSet special_exclusions;              // 特别排除, C_3x_sha 132..141
+    CaptionSet exclude_routes;                  // 排除012路
+    CaptionSet special_exclusions;              // 特别排除
 
-    std::string base_set;        // 大底号码, T_3x_ip 3
-    bool base_set_group = false; // dd_2x1 0: 直选 (false) / 组选 (true)
-    std::string must_keep;       // 必有直选号, T_3x_ip 4
+    std::string base_set;        // 大底号码
+    bool base_set_group = false; // 直选 (false) / 组选 (true)
+    std::string must_keep;       // 必有直选号
 
-    RangeText total_tolerance; // 总容错, ucf_rc 11
+    RangeText total_tolerance; // 总容错
 
     bool operator==(const ThreeStarInput&) const = default;
 };

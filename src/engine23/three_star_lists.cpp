@@ -16,35 +16,52 @@ constexpr int kMinimumCharacters = 3;
 
 } // namespace
 
+bool KillDirectInUse(const ThreeStarInput& input) {
+    // On at three cleaned characters, valid piece or not.
+    return star::DigitsOnlyLengthAtLeast(detail::BoxText(input.kill_direct), kMinimumCharacters);
+}
+
+bool KillGroupInUse(const ThreeStarInput& input) {
+    return star::DigitsOnlyLengthAtLeast(detail::BoxText(input.kill_group), kMinimumCharacters);
+}
+
+bool JunkCompoundsInUse(const ThreeStarInput& input) {
+    // The length of what ApplyJunkCompounds keeps, counted without building
+    // it: a line break without its "\r" gains one.
+    const std::string_view text = detail::BoxText(input.junk_compounds);
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < text.size() && kept < kMinimumCharacters; ++i) {
+        const char c = text[i];
+        if (c == '\n' && (i == 0 || text[i - 1] != '\r'))
+            ++kept;
+        if ((c >= '0' && c <= '9') || c == '*' || c == '\r' || c == '\n')
+            ++kept;
+    }
+    return kept >= kMinimumCharacters;
+}
+
 bool ApplyKillDirect(const ThreeStarInput& input, ThreeStarMarks& marks) {
-    const std::string_view text = detail::BoxText(input.kill_direct);
-    // The column is taken at three cleaned characters, valid piece or not.
-    if (!star::DigitsOnlyLengthAtLeast(text, kMinimumCharacters))
+    if (!KillDirectInUse(input))
         return false;
-    ForEachNumber(text, 3, [&](int n) { marks[static_cast<std::size_t>(n)] = 1; });
+    ForEachNumber(detail::BoxText(input.kill_direct), 3,
+                            [&](int n) { marks[static_cast<std::size_t>(n)] = 1; });
     return true;
 }
 
 bool ApplyKillGroup(const ThreeStarInput& input, ThreeStarMarks& marks) {
-    const std::string_view text = detail::BoxText(input.kill_group);
-    if (!star::DigitsOnlyLengthAtLeast(text, kMinimumCharacters))
+    if (!KillGroupInUse(input))
         return false;
-    ForEachNumber(text, 3, [&](int n) {
-        const int x = n / 100, y = n / 10 % 10, z = n % 10;
-        for (int v : {x * 100 + y * 10 + z, x * 100 + z * 10 + y, y * 100 + x * 10 + z,
-                      y * 100 + z * 10 + x, z * 100 + x * 10 + y, z * 100 + y * 10 + x})
-            marks[static_cast<std::size_t>(v)] = 1;
-    });
+    detail::MarkGroupsIn(detail::BoxText(input.kill_group), marks.data());
     return true;
 }
 
 bool ApplyJunkCompounds(const ThreeStarInput& input, ThreeStarMarks& marks) {
+    if (!JunkCompoundsInUse(input))
+        return false;
     // only_str with "0123456789*" and the line breaks, then every blank
     // removed: the allowed characters in their order.
     const std::string text =
         star::KeepOnly(star::WithCrLf(detail::BoxText(input.junk_compounds)), "0123456789*\r\n");
-    if (text.size() < kMinimumCharacters)
-        return false;
     const AllowedCounts allowed = input.junk_compounds_tolerance.Allowed();
 
     // Each line of exactly three "*" parts covers every h t u whose digits

@@ -5,6 +5,7 @@
 #include "engine23/star_text.hpp"
 #include "engine23/three_star_support.hpp"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -18,30 +19,78 @@ constexpr std::array<std::array<std::size_t, 2>, 3> kPositionPairs = {{{0, 1}, {
 // A 10 x 10 table of digit pairs, entry (x, y) at 10 x + y.
 using PairTable = std::array<std::uint8_t, 100>;
 
-// Every 2-character piece xy of the box enters (x, y); false when none did.
-bool ReadOrderedPairs(std::string_view box, PairTable& table) {
-    bool any = false;
-    ForEachNumber(detail::BoxText(box), 2, [&](int xy) {
-        table[static_cast<std::size_t>(xy)] = 1;
-        any = true;
+// Every 2-character piece xy of the box enters (x, y).
+void ReadOrderedPairs(std::string_view box, PairTable& table) {
+    ForEachNumber(detail::BoxText(box), 2,
+                            [&](int xy) { table[static_cast<std::size_t>(xy)] = 1; });
+}
+
+// A box of the pairs pages is in use when it holds a two-digit piece.
+bool PairBoxInUse(std::string_view box) {
+    return detail::AnyNumberIn(detail::BoxText(box), 2);
+}
+
+bool AnyPairBoxInUse(const std::array<std::string, 3>& boxes) {
+    return std::any_of(boxes.begin(), boxes.end(),
+                       [](const std::string& box) { return PairBoxInUse(box); });
+}
+
+// A 两码和差 box lists its pieces of one or two digits (values 0 to 99).
+template <typename Fn> void ForEachListedValue(std::string_view box, Fn&& fn) {
+    star::ForEachDigitRun(detail::BoxText(box), [&](std::string_view piece) {
+        if (piece.size() <= 2)
+            fn(detail::RunValue(piece));
     });
+}
+
+bool PairSumBoxInUse(std::string_view box) {
+    bool any = false;
+    ForEachListedValue(box, [&](int) { any = true; });
     return any;
 }
 
 } // namespace
 
+bool KillPairsInUse(const ThreeStarInput& input) {
+    return PairBoxInUse(input.kill_pairs);
+}
+
+bool RequirePairsInUse(const ThreeStarInput& input) {
+    return PairBoxInUse(input.require_pairs);
+}
+
+bool PositionKillPairsInUse(const ThreeStarInput& input) {
+    return AnyPairBoxInUse(input.position_kill_pairs);
+}
+
+bool PositionRequirePairsInUse(const ThreeStarInput& input) {
+    return AnyPairBoxInUse(input.position_require_pairs);
+}
+
+bool PairSumsInUse(const ThreeStarInput& input) {
+    const PairSums& boxes = input.pair_sums;
+    for (const auto* row : {&boxes.keep_sum, &boxes.exclude_sum, &boxes.keep_diff,
+                            &boxes.exclude_diff, &boxes.exclude_sum_tail})
+        for (const std::string& box : *row)
+            if (PairSumBoxInUse(box))
+                return true;
+    return false;
+}
+
+bool AnyTwoTailsAndDiffsInUse(const ThreeStarInput& input) {
+    return input.any_two_sum_tails.any() || input.any_two_diffs.any();
+}
+
 bool ApplyKillPairs(const ThreeStarInput& input, ThreeStarMarks& marks) {
+    if (!KillPairsInUse(input))
+        return false;
     // Combinations keyed low * 10 + high, so 12 and 21 are one.
     PairTable combinations{};
-    bool any = false;
     ForEachNumber(detail::BoxText(input.kill_pairs), 2, [&](int xy) {
         const int x = xy / 10, y = xy % 10;
         combinations[static_cast<std::size_t>(detail::PairIndex(std::min(x, y), std::max(x, y)))] =
             1;
-        any = true;
     });
-    if (!any)
-        return false;
     const std::uint32_t allowed = detail::AllowedMask(input.kill_pairs_tolerance.Allowed());
     detail::MarkByKind(marks, [&](const detail::CandidateInfo& c) {
         int hits = 0;
@@ -53,15 +102,13 @@ bool ApplyKillPairs(const ThreeStarInput& input, ThreeStarMarks& marks) {
 }
 
 bool ApplyRequirePairs(const ThreeStarInput& input, ThreeStarMarks& marks) {
+    if (!RequirePairsInUse(input))
+        return false;
     PairTable table{};
-    bool any = false;
     ForEachNumber(detail::BoxText(input.require_pairs), 2, [&](int xy) {
         table[static_cast<std::size_t>(xy)] = 1;
         table[static_cast<std::size_t>(xy % 10 * 10 + xy / 10)] = 1;
-        any = true;
     });
-    if (!any)
-        return false;
     // The table holds both orderings, so positions do not matter.
     detail::MarkByKind(marks, [&](const detail::CandidateInfo& c) {
         const auto& d = c.digits;
@@ -73,12 +120,11 @@ bool ApplyRequirePairs(const ThreeStarInput& input, ThreeStarMarks& marks) {
 }
 
 bool ApplyPositionKillPairs(const ThreeStarInput& input, ThreeStarMarks& marks) {
-    std::array<PairTable, 3> tables{};
-    bool anyActive = false;
-    for (std::size_t box = 0; box < 3; ++box)
-        anyActive = ReadOrderedPairs(input.position_kill_pairs[box], tables[box]) || anyActive;
-    if (!anyActive)
+    if (!PositionKillPairsInUse(input))
         return false;
+    std::array<PairTable, 3> tables{};
+    for (std::size_t box = 0; box < 3; ++box)
+        ReadOrderedPairs(input.position_kill_pairs[box], tables[box]);
     // An inactive box's table is empty, so it never adds a hit.
     const std::uint32_t allowed =
         detail::AllowedMask(input.position_kill_pairs_tolerance.Allowed());
@@ -95,16 +141,15 @@ bool ApplyPositionKillPairs(const ThreeStarInput& input, ThreeStarMarks& marks) 
 }
 
 bool ApplyPositionRequirePairs(const ThreeStarInput& input, ThreeStarMarks& marks) {
+    if (!PositionRequirePairsInUse(input))
+        return false;
     std::array<PairTable, 3> tables{};
-    bool anyActive = false;
     for (std::size_t box = 0; box < 3; ++box) {
-        if (ReadOrderedPairs(input.position_require_pairs[box], tables[box]))
-            anyActive = true;
+        if (PairBoxInUse(input.position_require_pairs[box]))
+            ReadOrderedPairs(input.position_require_pairs[box], tables[box]);
         else
             tables[box].fill(1); // an inactive box imposes nothing
     }
-    if (!anyActive)
-        return false;
     const auto& codes = detail::PairCodes();
     const auto& ht = codes[detail::kHundredsTens];
     const auto& hu = codes[detail::kHundredsUnits];
@@ -116,22 +161,20 @@ bool ApplyPositionRequirePairs(const ThreeStarInput& input, ThreeStarMarks& mark
 }
 
 bool ApplyPairSums(const ThreeStarInput& input, ThreeStarMarks& marks) {
-    // The values a box lists: its pieces of 1 or 2 characters (0 to 99).
+    if (!PairSumsInUse(input))
+        return false;
     using Listed = std::array<std::uint8_t, 100>;
     auto read = [](std::string_view box, Listed& listed) {
         bool any = false;
-        star::ForEachDigitRun(detail::BoxText(box), [&](std::string_view piece) {
-            if (piece.size() <= 2) {
-                listed[static_cast<std::size_t>(detail::RunValue(piece))] = 1;
-                any = true;
-            }
+        ForEachListedValue(box, [&](int value) {
+            listed[static_cast<std::size_t>(value)] = 1;
+            any = true;
         });
         return any;
     };
     // Per pair of positions, whether its two digits (a, b) fail some active
     // box of that pair: S = a + b, D = |a - b|, T = the last digit of S.
     std::array<std::array<std::uint8_t, 100>, 3> failing{};
-    bool anyActive = false;
     const PairSums& boxes = input.pair_sums;
     for (std::size_t p = 0; p < 3; ++p) {
         Listed keepSum{}, excludeSum{}, keepDiff{}, excludeDiff{}, excludeTail{};
@@ -140,8 +183,6 @@ bool ApplyPairSums(const ThreeStarInput& input, ThreeStarMarks& marks) {
         const bool keepDiffOn = read(boxes.keep_diff[p], keepDiff);
         const bool excludeDiffOn = read(boxes.exclude_diff[p], excludeDiff);
         const bool excludeTailOn = read(boxes.exclude_sum_tail[p], excludeTail);
-        anyActive =
-            anyActive || keepSumOn || excludeSumOn || keepDiffOn || excludeDiffOn || excludeTailOn;
         if (!(keepSumOn || excludeSumOn || keepDiffOn || excludeDiffOn || excludeTailOn))
             continue;
         for (int a = 0; a < 10; ++a)
@@ -155,8 +196,6 @@ bool ApplyPairSums(const ThreeStarInput& input, ThreeStarMarks& marks) {
                 failing[p][static_cast<std::size_t>(detail::PairIndex(a, b))] = fails ? 1 : 0;
             }
     }
-    if (!anyActive)
-        return false;
     const auto& codes = detail::PairCodes();
     const auto& ht = codes[detail::kHundredsTens];
     const auto& hu = codes[detail::kHundredsUnits];
@@ -167,10 +206,10 @@ bool ApplyPairSums(const ThreeStarInput& input, ThreeStarMarks& marks) {
 }
 
 bool ApplyAnyTwoTailsAndDiffs(const ThreeStarInput& input, ThreeStarMarks& marks) {
+    if (!AnyTwoTailsAndDiffsInUse(input))
+        return false;
     const std::uint16_t tails = star::Mask(input.any_two_sum_tails);
     const std::uint16_t diffs = star::Mask(input.any_two_diffs);
-    if (tails == 0 && diffs == 0)
-        return false;
     // Every two of the three digits: positions do not matter.
     detail::MarkByKind(marks, [&](const detail::CandidateInfo& c) {
         std::uint16_t ownTails = 0;

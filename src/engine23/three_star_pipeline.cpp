@@ -2,21 +2,19 @@
 
 #include <array>
 #include <cstring>
-#include <utility>
 
 namespace sorvanta::three {
 
-int ThreeStarState::ColumnOf(ThreeStarGroupId id) const {
-    for (std::size_t k = 0; k < columns.size(); ++k)
-        if (columns[k] == id)
-            return ThreeStarTable::kFirstMark + static_cast<int>(k);
-    return 0;
+void RunThreeStarShrink(const ThreeStarInput& input, ThreeStarState& state) {
+    RunThreeStarGroups(input, state);
+    ApplyThreeStarBaseSet(input, state.table);
+    ApplyMustKeep(input, state.table);
+    ApplyThreeStarTally(state.table, input.total_tolerance);
+    ShowThreeStarSurvivors(state);
 }
 
-void RunThreeStarShrink(const ThreeStarInput& input, ThreeStarState& state) {
-    state.result_text.clear();
+void RunThreeStarGroups(const ThreeStarInput& input, ThreeStarState& state) {
     state.survivors.clear();
-    state.count = 0;
     state.columns.clear();
     ThreeStarTable& table = state.table;
     table.Reset();
@@ -32,11 +30,6 @@ void RunThreeStarShrink(const ThreeStarInput& input, ThreeStarState& state) {
         for (std::size_t n = 0; n < marks.size(); ++n)
             cells[n] = marks[n];
     }
-    ApplyThreeStarBaseSet(input, table);
-    ApplyMustKeep(input, table);
-
-    ApplyThreeStarTally(table, input.total_tolerance);
-    ShowThreeStarSurvivors(state);
 }
 
 void ApplyThreeStarTally(ThreeStarTable& table, const RangeText& totalTolerance) {
@@ -111,13 +104,7 @@ std::string ThreeDigitTexts(const std::vector<int>& rows) {
 }
 
 void ShowThreeStarSurvivors(ThreeStarState& state) {
-    state.survivors.clear();
-    const std::int32_t* excluded = std::as_const(state.table).Column(ThreeStarTable::kExcluded);
-    for (int n = 0; n < kThreeStarCandidates; ++n)
-        if (excluded[n] == 0)
-            state.survivors.push_back(n);
-    state.result_text = ThreeDigitTexts(state.survivors);
-    state.count = static_cast<int>(state.survivors.size());
+    state.survivors = CollectThreeStarRows(state.table, 0);
 }
 
 } // namespace sorvanta::three

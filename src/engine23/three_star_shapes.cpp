@@ -10,13 +10,25 @@
 
 namespace sorvanta::three {
 
+namespace {
+
+std::array<std::uint32_t, 3> ShapeFamilies(const KillShapes& shapes) {
+    return {detail::ChosenButtons(shapes.big_small, kBigSmallShapeCaptions),
+            detail::ChosenButtons(shapes.odd_even, kOddEvenShapeCaptions),
+            detail::ChosenButtons(shapes.prime_composite, kPrimeCompositeShapeCaptions)};
+}
+
+} // namespace
+
+bool KillShapesInUse(const ThreeStarInput& input) {
+    const std::array<std::uint32_t, 3> families = ShapeFamilies(input.kill_shapes);
+    return (families[0] | families[1] | families[2]) != 0;
+}
+
 bool ApplyKillShapes(const ThreeStarInput& input, ThreeStarMarks& marks) {
-    const std::array<std::uint32_t, 3> families = {
-        detail::ChosenButtons(input.kill_shapes.big_small, kBigSmallShapeCaptions),
-        detail::ChosenButtons(input.kill_shapes.odd_even, kOddEvenShapeCaptions),
-        detail::ChosenButtons(input.kill_shapes.prime_composite, kPrimeCompositeShapeCaptions)};
-    if ((families[0] | families[1] | families[2]) == 0)
+    if (!KillShapesInUse(input))
         return false;
+    const std::array<std::uint32_t, 3> families = ShapeFamilies(input.kill_shapes);
     // An inactive family chooses nothing, so it never adds a hit.
     const std::uint32_t allowed = detail::AllowedMask(input.kill_shapes_tolerance.Allowed());
     const auto& candidates = detail::Candidates();
@@ -43,11 +55,15 @@ std::uint16_t AllowedDigits(std::string_view box) {
 
 } // namespace
 
+bool LargestSmallestInUse(const ThreeStarInput& input) {
+    return AllowedDigits(input.largest_digits) != 0 || AllowedDigits(input.smallest_digits) != 0;
+}
+
 bool ApplyLargestSmallest(const ThreeStarInput& input, ThreeStarMarks& marks) {
+    if (!LargestSmallestInUse(input))
+        return false;
     const std::uint16_t largest = AllowedDigits(input.largest_digits);
     const std::uint16_t smallest = AllowedDigits(input.smallest_digits);
-    if (largest == 0 && smallest == 0)
-        return false;
     const auto& candidates = detail::Candidates();
     for (int n = 0; n < kThreeStarCandidates; ++n) {
         const detail::CandidateInfo& c = candidates[static_cast<std::size_t>(n)];
@@ -59,12 +75,18 @@ bool ApplyLargestSmallest(const ThreeStarInput& input, ThreeStarMarks& marks) {
     return true;
 }
 
+bool KeepCountsInUse(const ThreeStarInput& input) {
+    const KeepCounts& counts = input.keep_counts;
+    return (detail::CountMask(counts.big) | detail::CountMask(counts.odd) |
+            detail::CountMask(counts.prime)) != 0;
+}
+
 bool ApplyKeepCounts(const ThreeStarInput& input, ThreeStarMarks& marks) {
+    if (!KeepCountsInUse(input))
+        return false;
     const std::uint16_t big = detail::CountMask(input.keep_counts.big);
     const std::uint16_t odd = detail::CountMask(input.keep_counts.odd);
     const std::uint16_t prime = detail::CountMask(input.keep_counts.prime);
-    if ((big | odd | prime) == 0)
-        return false;
     const auto& candidates = detail::Candidates();
     for (int n = 0; n < kThreeStarCandidates; ++n) {
         const detail::CandidateInfo& c = candidates[static_cast<std::size_t>(n)];
@@ -77,10 +99,14 @@ bool ApplyKeepCounts(const ThreeStarInput& input, ThreeStarMarks& marks) {
     return true;
 }
 
+bool ExcludeRoutesInUse(const ThreeStarInput& input) {
+    return detail::ChosenButtons(input.exclude_routes, kRouteCaptions) != 0;
+}
+
 bool ApplyExcludeRoutes(const ThreeStarInput& input, ThreeStarMarks& marks) {
-    const std::uint32_t routes = detail::ChosenButtons(input.exclude_routes, kRouteCaptions);
-    if (routes == 0)
+    if (!ExcludeRoutesInUse(input))
         return false;
+    const std::uint32_t routes = detail::ChosenButtons(input.exclude_routes, kRouteCaptions);
     const auto& candidates = detail::Candidates();
     for (int n = 0; n < kThreeStarCandidates; ++n)
         marks[static_cast<std::size_t>(n)] =
@@ -106,11 +132,15 @@ bool IsTwoRun(int h, int t, int u) {
     return neighbours(h, t) || neighbours(h, u) || neighbours(t, u);
 }
 
+bool SpecialExclusionsInUse(const ThreeStarInput& input) {
+    return detail::ChosenButtons(input.special_exclusions, kSpecialExclusionCaptions) != 0;
+}
+
 bool ApplySpecialExclusions(const ThreeStarInput& input, ThreeStarMarks& marks) {
+    if (!SpecialExclusionsInUse(input))
+        return false;
     const std::uint32_t chosen =
         detail::ChosenButtons(input.special_exclusions, kSpecialExclusionCaptions);
-    if (chosen == 0)
-        return false;
     // Each test is made only when one of its captions is chosen, and fails
     // the candidate when its own kind is chosen: so a candidate fails exactly
     // when one of its kinds (CandidateInfo::specialKinds) is chosen. A

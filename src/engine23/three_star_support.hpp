@@ -102,6 +102,33 @@ inline int RunValue(std::string_view digits) {
     return v;
 }
 
+// Whether the digit filter leaves a piece of exactly `width` digits in the
+// box: the test ForEachNumber's callers are switched on by. Reads only as
+// far as it must.
+inline bool AnyNumberIn(std::string_view box, std::size_t width) {
+    std::size_t run = 0;
+    for (char c : box) {
+        if (c >= '0' && c <= '9') {
+            ++run;
+            continue;
+        }
+        if (run == width)
+            return true;
+        run = 0;
+    }
+    return run == width;
+}
+
+// Writes 1 at every number that is an ordering of a three-digit piece of
+// the box: its group (GroupOf) is a listed piece's group.
+template <typename Cell> void MarkGroupsIn(std::string_view box, Cell* cells) {
+    std::array<std::uint8_t, kThreeStarCandidates> listed{};
+    ForEachNumber(box, 3, [&](int n) { listed[static_cast<std::size_t>(GroupOf(n, 3))] = 1; });
+    for (int n = 0; n < kThreeStarCandidates; ++n)
+        if (listed[static_cast<std::size_t>(GroupOf(n, 3))] != 0)
+            cells[n] = 1;
+}
+
 inline int PairIndex(int a, int b) {
     return a * 10 + b;
 }

@@ -4,6 +4,7 @@
 #include "common/number_list.hpp"
 #include "common/text.hpp"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -17,15 +18,21 @@ bool Has(std::uint32_t mask, int bit) {
     return ((mask >> bit) & 1u) != 0;
 }
 
-// Takes the group's column and writes the verdicts; only an active group
+// Takes the group's column and writes the verdicts; only a group in use
 // may call this, since taking a column is what makes a group count.
 template <typename Fails>
-void MarkFailures(const TwoStarDigits& digits, TwoStarTable& table, Fails fails) {
+bool MarkFailures(const TwoStarDigits& digits, TwoStarTable& table, Fails fails) {
     const int column = table.TakeColumn();
     for (int n = 0; n < kCandidates; ++n)
         if (fails(digits.Digit(n, 0), digits.Digit(n, 1)))
             table.at(n, column) = 1;
+    return true;
 }
+
+struct ShapeFamily {
+    std::uint32_t chosen;
+    int (*index)(int, int);
+};
 
 // Bit i set when the i-th caption of `captions` is chosen. A caption the
 // block does not offer selects nothing: the panel cannot produce one and
@@ -54,6 +61,15 @@ int PrimeCompositeIndex(int t, int u) {
 }
 int Route012Index(int t, int u) {
     return 3 * Route012(t) + Route012(u);
+}
+
+std::array<ShapeFamily, 4> ShapeFamilies(const TwoStarShapes& shapes) {
+    return {{
+        {ChosenCaptions(shapes.big_small, kBigSmallCaptions), BigSmallIndex},
+        {ChosenCaptions(shapes.odd_even, kOddEvenCaptions), OddEvenIndex},
+        {ChosenCaptions(shapes.prime_composite, kPrimeCompositeCaptions), PrimeCompositeIndex},
+        {ChosenCaptions(shapes.route012, kRoute012Captions), Route012Index},
+    }};
 }
 
 bool Meets(SpecialShape shape, int t, int u) {
@@ -90,8 +106,42 @@ bool ForEachListedNumber(const std::string& text, std::string_view hint, Fn&& fn
 
 } // namespace
 
-void ApplyBankerGroups(const TwoStarInput& input, const TwoStarDigits& digits,
+bool BankerGroupsInUse(const TwoStarInput& input) {
+    // Counts of a row without bankers are not a condition.
+    return std::any_of(input.banker_rows.begin(), input.banker_rows.end(),
+                       [](const BankerRow& row) { return row.digits.any(); });
+}
+
+bool KillSpanInUse(const TwoStarInput& input) {
+    return input.kill_spans.any();
+}
+
+bool KillSumInUse(const TwoStarInput& input) {
+    return input.kill_sums.any();
+}
+
+bool PositionKillInUse(const TwoStarInput& input) {
+    return input.position_kill[0].any() || input.position_kill[1].any();
+}
+
+bool CompoundExclusionInUse(const TwoStarInput& input) {
+    return input.compound_exclusion[0].any() && input.compound_exclusion[1].any();
+}
+
+bool ShapesInUse(const TwoStarInput& input) {
+    const std::array<ShapeFamily, 4> families = ShapeFamilies(input.shapes);
+    return std::any_of(families.begin(), families.end(),
+                       [](const ShapeFamily& family) { return family.chosen != 0; });
+}
+
+bool SpecialShapesInUse(const TwoStarInput& input) {
+    return ChosenCaptions(input.special_shapes, kSpecialShapeCaptions) != 0;
+}
+
+bool ApplyBankerGroups(const TwoStarInput& input, const TwoStarDigits& digits,
                        TwoStarTable& table) {
+    if (!BankerGroupsInUse(input))
+        return false;
     constexpr std::uint32_t kCountButtons = 0b111;
     constexpr std::uint32_t kOneOrTwo = 0b110;
     struct Row {
@@ -102,17 +152,15 @@ void ApplyBankerGroups(const TwoStarInput& input, const TwoStarDigits& digits,
     std::size_t used = 0;
     for (const BankerRow& row : input.banker_rows) {
         if (row.digits.none())
-            continue; // counts of a row without bankers are not a condition
+            continue;
         const std::uint32_t counts =
             static_cast<std::uint32_t>(row.counts.to_ulong()) & kCountButtons;
         rows[used++] = {static_cast<std::uint32_t>(row.digits.to_ulong()),
                         counts != 0 ? counts : kOneOrTwo};
     }
-    if (used == 0)
-        return;
     const AllowedCounts allowed = input.banker_tolerance.Allowed();
     const bool repeats = input.banker_count_repeats;
-    MarkFailures(digits, table, [&](int t, int u) {
+    return MarkFailures(digits, table, [&](int t, int u) {
         int wrong = 0;
         for (std::size_t r = 0; r < used; ++r) {
             const int inT = Has(rows[r].bankers, t) ? 1 : 0;
@@ -125,80 +173,67 @@ void ApplyBankerGroups(const TwoStarInput& input, const TwoStarDigits& digits,
     });
 }
 
-void ApplyKillSpan(const TwoStarInput& input, const TwoStarDigits& digits, TwoStarTable& table) {
-    if (input.kill_spans.none())
-        return;
-    MarkFailures(digits, table, [&](int t, int u) {
+bool ApplyKillSpan(const TwoStarInput& input, const TwoStarDigits& digits, TwoStarTable& table) {
+    if (!KillSpanInUse(input))
+        return false;
+    return MarkFailures(digits, table, [&](int t, int u) {
         return input.kill_spans.test(static_cast<std::size_t>(std::abs(t - u)));
     });
 }
 
-void ApplyKillSum(const TwoStarInput& input, const TwoStarDigits& digits, TwoStarTable& table) {
-    if (input.kill_sums.none())
-        return;
-    MarkFailures(digits, table, [&](int t, int u) {
+bool ApplyKillSum(const TwoStarInput& input, const TwoStarDigits& digits, TwoStarTable& table) {
+    if (!KillSumInUse(input))
+        return false;
+    return MarkFailures(digits, table, [&](int t, int u) {
         return input.kill_sums.test(static_cast<std::size_t>(t + u));
     });
 }
 
-void ApplyPositionKill(const TwoStarInput& input, const TwoStarDigits& digits,
+bool ApplyPositionKill(const TwoStarInput& input, const TwoStarDigits& digits,
                        TwoStarTable& table) {
+    if (!PositionKillInUse(input))
+        return false;
     const DigitSet& tens = input.position_kill[0];
     const DigitSet& units = input.position_kill[1];
-    if (tens.none() && units.none())
-        return;
     const AllowedCounts allowed = input.position_kill_tolerance.Allowed();
-    MarkFailures(digits, table, [&](int t, int u) {
+    return MarkFailures(digits, table, [&](int t, int u) {
         const int hits = (tens.test(static_cast<std::size_t>(t)) ? 1 : 0) +
                          (units.test(static_cast<std::size_t>(u)) ? 1 : 0);
         return !allowed.Allows(hits);
     });
 }
 
-void ApplyCompoundExclusion(const TwoStarInput& input, const TwoStarDigits& digits,
+bool ApplyCompoundExclusion(const TwoStarInput& input, const TwoStarDigits& digits,
                             TwoStarTable& table) {
+    if (!CompoundExclusionInUse(input))
+        return false;
     const DigitSet& tens = input.compound_exclusion[0];
     const DigitSet& units = input.compound_exclusion[1];
-    if (tens.none() || units.none())
-        return;
-    MarkFailures(digits, table, [&](int t, int u) {
+    return MarkFailures(digits, table, [&](int t, int u) {
         return tens.test(static_cast<std::size_t>(t)) && units.test(static_cast<std::size_t>(u));
     });
 }
 
-void ApplyShapes(const TwoStarInput& input, const TwoStarDigits& digits, TwoStarTable& table) {
-    struct Family {
-        std::uint32_t chosen;
-        int (*index)(int, int);
-    };
-    const std::array<Family, 4> families = {{
-        {ChosenCaptions(input.shapes.big_small, kBigSmallCaptions), BigSmallIndex},
-        {ChosenCaptions(input.shapes.odd_even, kOddEvenCaptions), OddEvenIndex},
-        {ChosenCaptions(input.shapes.prime_composite, kPrimeCompositeCaptions),
-         PrimeCompositeIndex},
-        {ChosenCaptions(input.shapes.route012, kRoute012Captions), Route012Index},
-    }};
-    bool active = false;
-    for (const Family& family : families)
-        active = active || family.chosen != 0;
-    if (!active)
-        return;
+bool ApplyShapes(const TwoStarInput& input, const TwoStarDigits& digits, TwoStarTable& table) {
+    if (!ShapesInUse(input))
+        return false;
+    const std::array<ShapeFamily, 4> families = ShapeFamilies(input.shapes);
     const AllowedCounts allowed = input.shapes_tolerance.Allowed();
-    MarkFailures(digits, table, [&](int t, int u) {
+    return MarkFailures(digits, table, [&](int t, int u) {
         int hits = 0;
-        for (const Family& family : families)
+        for (const ShapeFamily& family : families)
             hits += Has(family.chosen, family.index(t, u)) ? 1 : 0;
         return !allowed.Allows(hits);
     });
 }
 
-void ApplySpecialShapes(const TwoStarInput& input, const TwoStarDigits& digits,
+bool ApplySpecialShapes(const TwoStarInput& input, const TwoStarDigits& digits,
                         TwoStarTable& table) {
+    if (!SpecialShapesInUse(input))
+        return false;
     const std::uint32_t chosen = ChosenCaptions(input.special_shapes, kSpecialShapeCaptions);
-    if (chosen == 0)
-        return;
     const AllowedCounts allowed = input.special_shapes_tolerance.Allowed();
-    MarkFailures(digits, table, [&](int t, int u) {
+    return MarkFailures(digits, table, [&](int t, int u) {
         int hits = 0;
         for (std::size_t i = 0; i < kSpecialShapeCaptions.size(); ++i)
             if (Has(chosen, static_cast<int>(i)) && Meets(static_cast<SpecialShape>(i), t, u))

@@ -17,21 +17,28 @@ TwoStarResult Listed(std::vector<int> numbers) {
 }
 
 void RunGroups(const TwoStarInput& input, TwoStarState& state) {
-    state.table = TwoStarTable{};
-    state.columns.clear();
-    const TwoStarDigits& digits = TwoStarDigitTable();
-    for (const TwoStarStep& step : kTwoStarSteps) {
-        const int before = state.table.ConditionCount();
-        step.apply(input, digits, state.table);
-        if (state.table.ConditionCount() != before)
-            state.columns.push_back(step.group);
-    }
+    RunTwoStarGroups(input, state);
     ApplyKillList(input, state.table);
     ApplyBaseSet(input, state.table);
     ApplyTwoStarTally(input.total_tolerance, state.table);
 }
 
 } // namespace
+
+void RunTwoStarGroups(const TwoStarInput& input, TwoStarState& state) {
+    state.table = TwoStarTable{};
+    state.columns.clear();
+    const TwoStarDigits& digits = TwoStarDigitTable();
+    for (const TwoStarGroup& group : kTwoStarGroups)
+        if (group.apply(input, digits, state.table))
+            state.columns.push_back(group.id);
+}
+
+TwoStarInput ClearedTwoStarInput(const TwoStarInput& current) {
+    TwoStarInput cleared;
+    cleared.banker_count_repeats = current.banker_count_repeats;
+    return cleared;
+}
 
 const TwoStarDigits& TwoStarDigitTable() {
     static const TwoStarDigits digits;
@@ -77,16 +84,7 @@ TwoStarResult InvertTwoStar(const TwoStarInput& input, TwoStarState& state) {
 
 TwoStarResult ConvertTwoStarToGroup(const TwoStarInput& input, TwoStarState& state) {
     RunGroups(input, state);
-    // One slot per group value, so both orderings of a pair land together
-    // and the slots read out in ascending order.
-    std::array<bool, kCandidates> slots{};
-    for (int n : TwoStarRows(state.table, 0))
-        slots[static_cast<std::size_t>(GroupOf(n, 2))] = true;
-    std::vector<int> groups;
-    for (int g = 0; g < kCandidates; ++g)
-        if (slots[static_cast<std::size_t>(g)])
-            groups.push_back(g);
-    return Listed(std::move(groups));
+    return Listed(GroupsOf(TwoStarRows(state.table, 0), 2));
 }
 
 } // namespace sorvanta::two

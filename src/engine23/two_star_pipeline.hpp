@@ -13,7 +13,7 @@ namespace sorvanta::two {
 // run and, for each mark column it used, the group that took it.
 struct TwoStarState {
     TwoStarTable table;
-    std::vector<TwoStarGroup> columns; // columns[k - 1] took mark column k
+    std::vector<TwoStarGroupId> columns; // columns[k - 1] took mark column k
 };
 
 // What the window shows after a command: the result box's text and the
@@ -25,29 +25,16 @@ struct TwoStarResult {
     int count = 0;
 };
 
-using TwoStarGroupFunction = void (*)(const TwoStarInput&, const TwoStarDigits&, TwoStarTable&);
-struct TwoStarStep {
-    TwoStarGroup group;
-    TwoStarGroupFunction apply;
-};
-
-// The groups in their running order; the kill list and the base set follow.
-inline constexpr std::array<TwoStarStep, kTwoStarGroupCount> kTwoStarSteps = {{
-    {TwoStarGroup::BankerGroups, ApplyBankerGroups},
-    {TwoStarGroup::KillSpan, ApplyKillSpan},
-    {TwoStarGroup::KillSum, ApplyKillSum},
-    {TwoStarGroup::PositionKill, ApplyPositionKill},
-    {TwoStarGroup::CompoundExclusion, ApplyCompoundExclusion},
-    {TwoStarGroup::Shapes, ApplyShapes},
-    {TwoStarGroup::SpecialShapes, ApplySpecialShapes},
-}};
-
 // The digits of 00 to 99, built on first use and never changed.
 const TwoStarDigits& TwoStarDigitTable();
 
-// One whole shrink ("开始缩水"): fresh table, every group, kill list, base
-// set, tally; returns the survivors.
+// One whole shrink ("开始缩水"): fresh table, every group of kTwoStarGroups,
+// kill list, base set, tally; returns the survivors.
 TwoStarResult RunTwoStarShrink(const TwoStarInput& input, TwoStarState& state);
+
+// Its first part: a fresh table and every group in order, each group in use
+// taking the next column. The lists and the tally are the caller's.
+void RunTwoStarGroups(const TwoStarInput& input, TwoStarState& state);
 
 // Column 0 from the marks and the total tolerance. The base set and the
 // kill list stand outside the tolerance: a candidate outside the base set
@@ -69,5 +56,9 @@ TwoStarResult InvertTwoStar(const TwoStarInput& input, TwoStarState& state);
 // "转为组选": a fresh run, then every group of the survivors once (50 and 05
 // are the group 05), ascending.
 TwoStarResult ConvertTwoStarToGroup(const TwoStarInput& input, TwoStarState& state);
+
+// "清空条件": the input the panel holds after the clear. 胆码计重 keeps its
+// tick; every box shows its hint again, which reads as empty here.
+TwoStarInput ClearedTwoStarInput(const TwoStarInput& current);
 
 } // namespace sorvanta::two

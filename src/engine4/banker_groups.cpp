@@ -2,6 +2,7 @@
 
 #include "engine4/group_support.hpp"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <vector>
@@ -22,8 +23,15 @@ struct Row {
 
 } // namespace
 
-void ApplyBankerGroups(const FourStarInput& input, const CandidateDigits& digits,
+bool BankerGroupsInUse(const FourStarInput& input) {
+    return std::any_of(input.banker_rows.begin(), input.banker_rows.end(),
+                       [](const BankerRow& row) { return row.digits.any(); });
+}
+
+bool ApplyBankerGroups(const FourStarInput& input, const CandidateDigits& digits,
                        CandidateSet& set) {
+    if (!BankerGroupsInUse(input))
+        return false;
     std::array<Row, 4> rows{};
     std::size_t used = 0;
     for (const BankerRow& row : input.banker_rows) {
@@ -33,8 +41,6 @@ void ApplyBankerGroups(const FourStarInput& input, const CandidateDigits& digits
         const std::uint16_t counts = detail::Mask(row.counts) & kCountButtons;
         rows[used++] = {bankers, counts != 0 ? counts : kAtLeastOne};
     }
-    if (used == 0)
-        return;
     const AllowedCounts allowed = input.banker_tolerance.Allowed();
     const bool repeats = input.banker_count_repeats;
     // Wrong rows per candidate, one row at a time over all candidates.
@@ -59,6 +65,7 @@ void ApplyBankerGroups(const FourStarInput& input, const CandidateDigits& digits
         marks[static_cast<std::size_t>(n)] =
             allowed[wrong[static_cast<std::size_t>(n)]] != 0 ? 0 : 1;
     detail::WriteMarks(marks, set, kColumn);
+    return true;
 }
 
 } // namespace sorvanta::four

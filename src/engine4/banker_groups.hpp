@@ -10,7 +10,8 @@ namespace sorvanta::four {
 // the rows in use: fail-mark column 4. A row's hits with repeats counted are
 // the positions holding one of its digits (digit 3 in 3313 gives 3);
 // without, the distinct banker digits present (3313 gives 1).
-void ApplyBankerGroups(const FourStarInput& input, const CandidateDigits& digits,
+bool BankerGroupsInUse(const FourStarInput& input); // a row with a digit
+bool ApplyBankerGroups(const FourStarInput& input, const CandidateDigits& digits,
                        CandidateSet& set);
 
 } // namespace sorvanta::four

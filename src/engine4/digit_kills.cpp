@@ -63,14 +63,42 @@ const std::vector<Figures>& FiguresByNumber() {
 
 } // namespace
 
-void ApplyDigitKills(const FourStarInput& input, const CandidateDigits& digits, CandidateSet& set) {
-    const std::uint16_t sumTails = detail::Mask(input.kill_sum_tails);
-    const std::bitset<37> sums = KilledSums(input.kill_sums);
-    const std::uint16_t spans = detail::Mask(input.kill_spans);
-    const std::uint16_t everywhere = detail::Mask(input.kill_all_digits);
-    const std::uint16_t acValues = detail::Mask(input.kill_ac);
-    if (sumTails == 0 && sums.none() && spans == 0 && everywhere == 0 && acValues == 0)
-        return;
+namespace {
+
+// What the five kills kill, each read once.
+struct DigitKillChoices {
+    std::uint16_t sumTails;
+    std::bitset<37> sums;
+    std::uint16_t spans;
+    std::uint16_t everywhere;
+    std::uint16_t acValues;
+
+    bool Any() const {
+        return sumTails != 0 || sums.any() || spans != 0 || everywhere != 0 || acValues != 0;
+    }
+};
+
+DigitKillChoices ChosenDigitKills(const FourStarInput& input) {
+    return {detail::Mask(input.kill_sum_tails), KilledSums(input.kill_sums),
+            detail::Mask(input.kill_spans), detail::Mask(input.kill_all_digits),
+            detail::Mask(input.kill_ac)};
+}
+
+} // namespace
+
+bool DigitKillsInUse(const FourStarInput& input) {
+    return ChosenDigitKills(input).Any();
+}
+
+bool ApplyDigitKills(const FourStarInput& input, const CandidateDigits& digits, CandidateSet& set) {
+    const DigitKillChoices chosen = ChosenDigitKills(input);
+    if (!chosen.Any())
+        return false;
+    const std::uint16_t sumTails = chosen.sumTails;
+    const std::bitset<37>& sums = chosen.sums;
+    const std::uint16_t spans = chosen.spans;
+    const std::uint16_t everywhere = chosen.everywhere;
+    const std::uint16_t acValues = chosen.acValues;
 
     // The sum-tail and digit-sum kills both look at the sum: one table.
     std::array<std::uint8_t, 37> sumKilled{};
@@ -93,6 +121,7 @@ void ApplyDigitKills(const FourStarInput& input, const CandidateDigits& digits, 
                                       ((digits.Present(n) & everywhere) != 0 ? 1 : 0));
     }
     detail::WriteMarks(marks, set, kColumn);
+    return true;
 }
 
 } // namespace sorvanta::four

@@ -20,7 +20,9 @@ int AcValue(const CandidateDigits::Digits& digits);
 std::bitset<37> KilledSums(std::string_view text);
 
 // Sum tail, digit sum, span, kill-all digits and AC value kills, sharing
-// fail-mark column 3 without a tolerance of their own.
-void ApplyDigitKills(const FourStarInput& input, const CandidateDigits& digits, CandidateSet& set);
+// fail-mark column 3 without a tolerance of their own; in use when any of
+// them kills something.
+bool DigitKillsInUse(const FourStarInput& input);
+bool ApplyDigitKills(const FourStarInput& input, const CandidateDigits& digits, CandidateSet& set);
 
 } // namespace sorvanta::four

@@ -19,11 +19,6 @@ struct GroupList {
     int count = 0;
 };
 
-// The number a candidate's group is written as: its digits sorted ascending.
-inline int GroupOf(int candidate) {
-    return sorvanta::GroupOf(candidate, 4);
-}
-
 // From the survivor text (four-digit numbers joined by blanks); pieces that
 // are not four ASCII digits are skipped.
 GroupList ConvertToGroup(std::string_view survivorText);

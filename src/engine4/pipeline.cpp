@@ -2,17 +2,9 @@
 
 #include "common/number_list.hpp"
 #include "common/text.hpp"
-#include "engine4/banker_groups.hpp"
 #include "engine4/base_set.hpp"
 #include "engine4/candidate_digits.hpp"
-#include "engine4/digit_kills.hpp"
-#include "engine4/position_kill.hpp"
-#include "engine4/runs_and_extremes.hpp"
-#include "engine4/shape_patterns.hpp"
-#include "engine4/shape_ratios.hpp"
-#include "engine4/special_shapes.hpp"
-#include "engine4/splices.hpp"
-#include "engine4/top_conditions.hpp"
+#include "engine4/four_star_groups.hpp"
 
 namespace sorvanta::four {
 
@@ -23,36 +15,24 @@ void RunShrinkPipeline(const FourStarInput& input, FourStarState& state,
             progress(share);
     };
     report(0.001);
+    RunFourStarGroups(input, state, progress);
+    ApplyBaseSet(input, state);
+    ApplyTally(state, input.total_tolerance);
+    report(0.8);
+}
+
+void RunFourStarGroups(const FourStarInput& input, FourStarState& state,
+                       const ProgressFn& progress) {
     InitCandidateSet(state);
     CandidateSet& set = state.candidates;
     const CandidateDigits digits(set);
-
-    // The condition groups run in their fixed order, each writing only its
-    // own fail-mark column.
-    ApplyTopConditions(input, digits, set);
-    ApplyPositionKill(input, digits, set);
-    ApplyDigitKills(input, digits, set);
-    ApplyBankerGroups(input, digits, set);
-    ApplyShapeRatios(input, digits, set);
-    ApplySpecialShapes(input, digits, set);
-    report(0.5);
-    ApplyBigSmallPatterns(input, digits, set);
-    ApplyOddEvenPatterns(input, digits, set);
-    ApplyPrimeCompositePatterns(input, digits, set);
-    ApplyRoute012Patterns(input, digits, set);
-    MergeShapePatterns(input, set);
-    ApplyRunAndRepeatClasses(input.run_repeat, set);
-    ApplyMinMaxDigits(input.smallest_digits, input.largest_digits, set);
-    ApplyTwoStarSplice(input.two_star_splice,
-                       input.two_star_splice_delete ? SpliceMode::Delete : SpliceMode::Keep,
-                       input.two_star_splice_tolerance, set);
-    ApplyThreeStarSplice(input.three_star_splice,
-                         input.three_star_splice_delete ? SpliceMode::Delete : SpliceMode::Keep,
-                         input.three_star_splice_tolerance, set);
-    ApplyBaseSet(input, state);
-
-    ApplyTally(state, input.total_tolerance);
-    report(0.8);
+    // Each group writes only its own fail-mark column; the bar stands at
+    // half before the shape patterns.
+    for (const FourStarGroup& group : kFourStarGroups) {
+        if (group.id == FourStarGroupId::ShapePatterns && progress)
+            progress(0.5);
+        group.apply(input, digits, set);
+    }
 }
 
 void ApplyTally(FourStarState& state, const RangeText& totalTolerance) {

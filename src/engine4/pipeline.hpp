@@ -18,6 +18,12 @@ using ProgressFn = std::function<void(double)>;
 void RunShrinkPipeline(const FourStarInput& input, FourStarState& state,
                        const ProgressFn& progress = {});
 
+// Its first part: a fresh table and every group of kFourStarGroups in order
+// (reporting 0.5 before the shape patterns). The base set and the tally are
+// the caller's.
+void RunFourStarGroups(const FourStarInput& input, FourStarState& state,
+                       const ProgressFn& progress = {});
+
 // Column 0 from the fail marks, the base set and the total tolerance bounds.
 void ApplyTally(FourStarState& state, const RangeText& totalTolerance);
 

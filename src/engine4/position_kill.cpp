@@ -2,6 +2,7 @@
 
 #include "engine4/group_support.hpp"
 
+#include <algorithm>
 #include <array>
 
 namespace sorvanta::four {
@@ -10,16 +11,18 @@ namespace {
 constexpr int kColumn = 2;
 }
 
-void ApplyPositionKill(const FourStarInput& input, const CandidateDigits& digits,
+bool PositionKillInUse(const FourStarInput& input) {
+    return std::any_of(input.position_kill.begin(), input.position_kill.end(),
+                       [](const DigitSet& row) { return row.any(); });
+}
+
+bool ApplyPositionKill(const FourStarInput& input, const CandidateDigits& digits,
                        CandidateSet& set) {
+    if (!PositionKillInUse(input))
+        return false;
     std::array<std::uint16_t, 4> killed{};
-    bool any = false;
-    for (std::size_t p = 0; p < 4; ++p) {
+    for (std::size_t p = 0; p < 4; ++p)
         killed[p] = detail::Mask(input.position_kill[p]);
-        any = any || killed[p] != 0;
-    }
-    if (!any)
-        return;
     // One byte table per position: 1 where the digit is killed there.
     std::array<std::array<std::uint8_t, 10>, 4> killedAt{};
     for (std::size_t p = 0; p < 4; ++p)
@@ -34,6 +37,7 @@ void ApplyPositionKill(const FourStarInput& input, const CandidateDigits& digits
         marks[static_cast<std::size_t>(n)] = allowed[hits] != 0 ? 0 : 1;
     }
     detail::WriteMarks(marks, set, kColumn);
+    return true;
 }
 
 } // namespace sorvanta::four

@@ -8,7 +8,8 @@ namespace sorvanta::four {
 
 // Digits killed per position (千 百 十 个) with one tolerance over the
 // positions: fail-mark column 2.
-void ApplyPositionKill(const FourStarInput& input, const CandidateDigits& digits,
+bool PositionKillInUse(const FourStarInput& input); // a digit killed somewhere
+bool ApplyPositionKill(const FourStarInput& input, const CandidateDigits& digits,
                        CandidateSet& set);
 
 } // namespace sorvanta::four

@@ -1,5 +1,6 @@
 #include "engine4/runs_and_extremes.hpp"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -106,14 +107,6 @@ const std::array<Classes, CandidateSet::kCandidates>& ClassTable() {
 
 } // namespace
 
-std::string_view RunClassOf(int candidate) {
-    return kRunCaptions[ClassTable()[static_cast<std::size_t>(candidate)].run];
-}
-
-std::string_view RepeatClassOf(int candidate) {
-    return kRepeatCaptions[ClassTable()[static_cast<std::size_t>(candidate)].repeat];
-}
-
 void ApplyRunAndRepeatClasses(const CaptionSet& excluded, CandidateSet& set) {
     std::array<bool, kRunCaptions.size()> runExcluded{};
     std::array<bool, kRepeatCaptions.size()> repeatExcluded{};
@@ -136,6 +129,30 @@ void ApplyRunAndRepeatClasses(const CaptionSet& excluded, CandidateSet& set) {
         if (runExcluded[k.run] || repeatExcluded[k.repeat])
             set.at(n, kRunColumn) = 1;
     }
+}
+
+bool RunRepeatInUse(const FourStarInput& input) {
+    return std::any_of(
+        kRunRepeatCaptions.begin(), kRunRepeatCaptions.end(),
+        [&](std::string_view caption) { return input.run_repeat.contains(std::string(caption)); });
+}
+
+bool ApplyRunRepeat(const FourStarInput& input, const CandidateDigits&, CandidateSet& set) {
+    if (!RunRepeatInUse(input))
+        return false;
+    ApplyRunAndRepeatClasses(input.run_repeat, set);
+    return true;
+}
+
+bool ExtremesInUse(const FourStarInput& input) {
+    return input.smallest_digits.any() || input.largest_digits.any();
+}
+
+bool ApplyExtremes(const FourStarInput& input, const CandidateDigits&, CandidateSet& set) {
+    if (!ExtremesInUse(input))
+        return false;
+    ApplyMinMaxDigits(input.smallest_digits, input.largest_digits, set);
+    return true;
 }
 
 void ApplyMinMaxDigits(const DigitSet& smallest, const DigitSet& largest, CandidateSet& set) {

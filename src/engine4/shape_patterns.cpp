@@ -145,14 +145,6 @@ const std::vector<std::string>& PatternButtonCaptions(PatternKind kind) {
     return kind == PatternKind::Route012 ? routes : PatternCaptions(kind);
 }
 
-std::string PatternOf(PatternKind kind, const CandidateDigits::Digits& digits) {
-    const KindTable& table = TableOf(kind);
-    std::string text;
-    for (std::uint8_t digit : digits)
-        text += table.glyph[table.classOf[digit]];
-    return text;
-}
-
 void ApplyBigSmallPatterns(const FourStarInput& input, const CandidateDigits& digits,
                            CandidateSet& set) {
     ApplyPatterns(PatternKind::BigSmall, input, digits, set);
@@ -171,6 +163,23 @@ void ApplyPrimeCompositePatterns(const FourStarInput& input, const CandidateDigi
 void ApplyRoute012Patterns(const FourStarInput& input, const CandidateDigits& digits,
                            CandidateSet& set) {
     ApplyPatterns(PatternKind::Route012, input, digits, set);
+}
+
+bool ShapePatternsInUse(const FourStarInput& input) {
+    return !input.pattern_big_small.empty() || !input.pattern_odd_even.empty() ||
+           !input.pattern_prime_composite.empty() || !input.pattern_route012.empty();
+}
+
+bool ApplyShapePatterns(const FourStarInput& input, const CandidateDigits& digits,
+                        CandidateSet& set) {
+    if (!ShapePatternsInUse(input))
+        return false;
+    ApplyBigSmallPatterns(input, digits, set);
+    ApplyOddEvenPatterns(input, digits, set);
+    ApplyPrimeCompositePatterns(input, digits, set);
+    ApplyRoute012Patterns(input, digits, set);
+    MergeShapePatterns(input, set);
+    return true;
 }
 
 void MergeShapePatterns(const FourStarInput& input, CandidateSet& set) {

@@ -19,10 +19,6 @@ const std::vector<std::string>& PatternCaptions(PatternKind kind);
 // lists chosen captions in it.
 const std::vector<std::string>& PatternButtonCaptions(PatternKind kind);
 
-// The caption a candidate shows under a kind: 5892 is "大大大小", "奇偶奇偶",
-// "质合合质" and "2202".
-std::string PatternOf(PatternKind kind, const CandidateDigits::Digits& digits);
-
 // The four pattern groups mark their own working columns 7 to 10 and note
 // in row 10000 that they are in use; MergeShapePatterns then folds them
 // into column 7 by the pattern tolerance, so they count as one group.
@@ -35,5 +31,11 @@ void ApplyPrimeCompositePatterns(const FourStarInput& input, const CandidateDigi
 void ApplyRoute012Patterns(const FourStarInput& input, const CandidateDigits& digits,
                            CandidateSet& set);
 void MergeShapePatterns(const FourStarInput& input, CandidateSet& set);
+
+// The four kinds and their merge as the one group of column 7, in use when
+// any kind has a caption chosen.
+bool ShapePatternsInUse(const FourStarInput& input);
+bool ApplyShapePatterns(const FourStarInput& input, const CandidateDigits& digits,
+                        CandidateSet& set);
 
 } // namespace sorvanta::four

@@ -39,24 +39,27 @@ const std::vector<std::array<std::uint8_t, 3>>& FirstClassCounts() {
 
 } // namespace
 
-void ApplyShapeRatios(const FourStarInput& input, const CandidateDigits& digits,
+bool ShapeRatiosInUse(const FourStarInput& input) {
+    return !input.ratio_big_small.empty() || !input.ratio_odd_even.empty() ||
+           !input.ratio_prime_composite.empty();
+}
+
+bool ApplyShapeRatios(const FourStarInput& input, const CandidateDigits& digits,
                       CandidateSet& set) {
+    if (!ShapeRatiosInUse(input))
+        return false;
     const std::array<const CaptionSet*, 3> chosen = {&input.ratio_big_small, &input.ratio_odd_even,
                                                      &input.ratio_prime_composite};
     // Per kind, 1 where a count of first-class digits misses the chosen
     // captions; a kind with nothing chosen misses nothing.
     std::array<std::array<std::uint8_t, 5>, 3> misses{};
-    bool any = false;
     for (std::size_t k = 0; k < chosen.size(); ++k) {
         if (chosen[k]->empty())
             continue;
-        any = true;
         const std::uint8_t counts = ChosenCounts(*chosen[k]);
         for (int first = 0; first <= 4; ++first)
             misses[k][static_cast<std::size_t>(first)] = detail::Has(counts, first) ? 0 : 1;
     }
-    if (!any)
-        return;
 
     const AllowedCounts allowed = input.ratio_tolerance.Allowed();
     const auto& classCounts = FirstClassCounts();
@@ -67,6 +70,7 @@ void ApplyShapeRatios(const FourStarInput& input, const CandidateDigits& digits,
         marks[static_cast<std::size_t>(n)] = allowed[missed] != 0 ? 0 : 1;
     }
     detail::WriteMarks(marks, set, kColumn);
+    return true;
 }
 
 } // namespace sorvanta::four

@@ -16,6 +16,8 @@ inline constexpr std::array<std::string_view, 5> kRatioCaptions = {"0:4", "1:3",
 
 // Big:small, odd:even and prime:composite ratios with one tolerance over the
 // kinds in use: fail-mark column 5.
-void ApplyShapeRatios(const FourStarInput& input, const CandidateDigits& digits, CandidateSet& set);
+// A kind with any caption chosen is in use, even one matching no candidate.
+bool ShapeRatiosInUse(const FourStarInput& input);
+bool ApplyShapeRatios(const FourStarInput& input, const CandidateDigits& digits, CandidateSet& set);
 
 } // namespace sorvanta::four

@@ -47,19 +47,34 @@ const std::vector<std::uint8_t>& ShapesByNumber() {
 
 } // namespace
 
-void ApplySpecialShapes(const FourStarInput& input, const CandidateDigits& digits,
-                        CandidateSet& set) {
+namespace {
+
+// Bit k set when shape k is excluded; captions of no shape count for nothing.
+unsigned ExcludedShapes(const CaptionSet& chosen) {
     unsigned excluded = 0;
     for (std::size_t k = 0; k < kSpecialShapeCaptions.size(); ++k)
-        if (input.special_shapes.count(std::string(kSpecialShapeCaptions[k])) != 0)
+        if (chosen.count(std::string(kSpecialShapeCaptions[k])) != 0)
             excluded |= 1u << k;
-    if (excluded == 0)
-        return;
+    return excluded;
+}
+
+} // namespace
+
+bool SpecialShapesInUse(const FourStarInput& input) {
+    return ExcludedShapes(input.special_shapes) != 0;
+}
+
+bool ApplySpecialShapes(const FourStarInput& input, const CandidateDigits& digits,
+                        CandidateSet& set) {
+    if (!SpecialShapesInUse(input))
+        return false;
+    const unsigned excluded = ExcludedShapes(input.special_shapes);
     const std::vector<std::uint8_t>& shapes = ShapesByNumber();
     detail::MarkTable marks = detail::NewMarkTable();
     for (int n = 0; n < CandidateSet::kCandidates; ++n)
         marks[static_cast<std::size_t>(n)] = (shapes[digits.Code(n)] & excluded) != 0 ? 1 : 0;
     detail::WriteMarks(marks, set, kColumn);
+    return true;
 }
 
 } // namespace sorvanta::four

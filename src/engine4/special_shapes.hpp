@@ -18,7 +18,8 @@ inline constexpr std::array<std::string_view, 6> kSpecialShapeCaptions = {"ä¸Šå±
 bool HasShape(SpecialShape shape, const CandidateDigits::Digits& digits);
 
 // Excluded special shapes, no tolerance: fail-mark column 6.
-void ApplySpecialShapes(const FourStarInput& input, const CandidateDigits& digits,
+bool SpecialShapesInUse(const FourStarInput& input);
+bool ApplySpecialShapes(const FourStarInput& input, const CandidateDigits& digits,
                         CandidateSet& set);
 
 } // namespace sorvanta::four

@@ -2,6 +2,7 @@
 
 #include "common/base_number_table.hpp"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -31,8 +32,21 @@ std::array<int, 4> KeyWeights(const std::array<std::size_t, Width>& positions) {
     return weights;
 }
 
+// Whether the box holds a number of its width: a box that does not takes
+// no part.
+bool BoxInUse(const std::string& text, std::size_t width) {
+    return ReadBaseNumberTable(text, static_cast<int>(width)).InUse();
+}
+
+template <std::size_t Boxes>
+bool AnyBoxInUse(const std::array<std::string, Boxes>& texts, std::size_t width) {
+    return std::any_of(texts.begin(), texts.end(),
+                       [&](const std::string& text) { return BoxInUse(text, width); });
+}
+
+// Returns whether a box was in use.
 template <std::size_t Width, std::size_t Boxes>
-void ApplySplice(const std::array<std::string, Boxes>& texts,
+bool ApplySplice(const std::array<std::string, Boxes>& texts,
                  const std::array<std::array<std::size_t, Width>, Boxes>& positions,
                  SpliceMode mode, const RangeText& tolerance, int column, CandidateSet& set) {
     constexpr int kKeys = Width == 2 ? 100 : 1000;
@@ -42,7 +56,7 @@ void ApplySplice(const std::array<std::string, Boxes>& texts,
     bool anyInUse = false;
     for (std::size_t j = 0; j < Boxes; ++j) {
         const BaseNumberTable table = ReadBaseNumberTable(texts[j], static_cast<int>(Width));
-        if (!table.InUse())
+        if (!table.InUse()) // the rule of BoxInUse, on the table already read
             continue;
         anyInUse = true;
         std::array<std::uint8_t, kKeys> misses{};
@@ -64,7 +78,7 @@ void ApplySplice(const std::array<std::string, Boxes>& texts,
                 }
     }
     if (!anyInUse)
-        return;
+        return false;
 
     // Keep marks what the range refuses, delete what it allows.
     const AllowedCounts allowed = tolerance.Allowed();
@@ -74,18 +88,41 @@ void ApplySplice(const std::array<std::string, Boxes>& texts,
     for (int n = 0; n < CandidateSet::kCandidates; ++n)
         if (mark[fails[static_cast<std::size_t>(n)]])
             set.at(n, column) = 1;
+    return true;
+}
+
+SpliceMode ModeOf(bool deleting) {
+    return deleting ? SpliceMode::Delete : SpliceMode::Keep;
 }
 
 } // namespace
 
-void ApplyTwoStarSplice(const std::array<std::string, 6>& boxes, SpliceMode mode,
-                        const RangeText& tolerance, CandidateSet& set) {
-    ApplySplice<2>(boxes, kPairs, mode, tolerance, kTwoStarColumn, set);
+bool TwoStarSpliceInUse(const FourStarInput& input) {
+    return AnyBoxInUse(input.two_star_splice, 2);
 }
 
-void ApplyThreeStarSplice(const std::array<std::string, 4>& boxes, SpliceMode mode,
+bool ApplyTwoStarSplice(const FourStarInput& input, const CandidateDigits&, CandidateSet& set) {
+    return ApplyTwoStarSplice(input.two_star_splice, ModeOf(input.two_star_splice_delete),
+                              input.two_star_splice_tolerance, set);
+}
+
+bool ThreeStarSpliceInUse(const FourStarInput& input) {
+    return AnyBoxInUse(input.three_star_splice, 3);
+}
+
+bool ApplyThreeStarSplice(const FourStarInput& input, const CandidateDigits&, CandidateSet& set) {
+    return ApplyThreeStarSplice(input.three_star_splice, ModeOf(input.three_star_splice_delete),
+                                input.three_star_splice_tolerance, set);
+}
+
+bool ApplyTwoStarSplice(const std::array<std::string, 6>& boxes, SpliceMode mode,
+                        const RangeText& tolerance, CandidateSet& set) {
+    return ApplySplice<2>(boxes, kPairs, mode, tolerance, kTwoStarColumn, set);
+}
+
+bool ApplyThreeStarSplice(const std::array<std::string, 4>& boxes, SpliceMode mode,
                           const RangeText& tolerance, CandidateSet& set) {
-    ApplySplice<3>(boxes, kTriples, mode, tolerance, kThreeStarColumn, set);
+    return ApplySplice<3>(boxes, kTriples, mode, tolerance, kThreeStarColumn, set);
 }
 
 } // namespace sorvanta::four

@@ -43,8 +43,16 @@ template <typename Fn> void ForEachCovered(const std::array<std::uint16_t, 4>& s
     });
 }
 
-void KillDirectNumbers(std::string_view box, MarkTable& marks) {
-    ForEachNumber(box, 4, [&](int n) { marks[static_cast<std::size_t>(n)] = 1; });
+// Each of the seven returns whether it took part: the rule
+// TopConditionsInUse applies, on what the condition has read anyway.
+
+bool KillDirectNumbers(std::string_view box, MarkTable& marks) {
+    bool any = false;
+    ForEachNumber(box, 4, [&](int n) {
+        marks[static_cast<std::size_t>(n)] = 1;
+        any = true;
+    });
+    return any;
 }
 
 using CompoundSets = std::array<std::uint16_t, 4>;
@@ -82,10 +90,10 @@ int ClampedCount(std::uint32_t count) {
     return static_cast<int>(std::min<std::uint32_t>(count, AllowedCounts::kSize));
 }
 
-void KillJunkCompounds(std::string_view box, const RangeText& tolerance, MarkTable& marks) {
+bool KillJunkCompounds(std::string_view box, const RangeText& tolerance, MarkTable& marks) {
     const std::vector<CompoundSets> compounds = ReadCompounds(box);
     if (compounds.empty())
-        return;
+        return false;
     const AllowedCounts allowed = tolerance.Allowed();
     // A pasted list repeats its lines over and over: each distinct line is
     // walked once and counts as often as it was given.
@@ -111,6 +119,7 @@ void KillJunkCompounds(std::string_view box, const RangeText& tolerance, MarkTab
     for (int n = 0; n < CandidateSet::kCandidates; ++n)
         if (!allowed.Allows(ClampedCount(covers[static_cast<std::size_t>(n)])))
             marks[static_cast<std::size_t>(n)] = 1;
+    return true;
 }
 
 // Combinations typed into a box, keyed by their digits in ascending order
@@ -244,11 +253,11 @@ void MarkByKind(const std::array<DigitKinds::Contained, DigitKinds::kKinds>& con
         marks[static_cast<std::size_t>(n)] |= failing[kinds.kindOf[digits.Code(n)]];
 }
 
-void KillCombinations(std::string_view box, std::size_t width, const RangeText& tolerance,
+bool KillCombinations(std::string_view box, std::size_t width, const RangeText& tolerance,
                       const CandidateDigits& digits, MarkTable& marks) {
     const Combinations combinations = ReadCombinations(box, width);
     if (!combinations.any)
-        return;
+        return false;
     const AllowedCounts allowed = tolerance.Allowed();
     const DigitKinds& kinds = Kinds();
     MarkByKind(width == 2 ? kinds.pairs : kinds.triples, digits, marks,
@@ -258,13 +267,14 @@ void KillCombinations(std::string_view box, std::size_t width, const RangeText& 
                        hits += combinations.weight[contained.keys[k]];
                    return !allowed.Allows(ClampedCount(hits));
                });
+    return true;
 }
 
-void RequireCombinations(std::string_view box, std::size_t width, const CandidateDigits& digits,
+bool RequireCombinations(std::string_view box, std::size_t width, const CandidateDigits& digits,
                          MarkTable& marks) {
     const Combinations combinations = ReadCombinations(box, width);
     if (combinations.boxEmpty)
-        return;
+        return false;
     // A box with digits but no piece of the right length requires nothing
     // any candidate can contain, so every candidate fails it.
     const DigitKinds& kinds = Kinds();
@@ -275,17 +285,20 @@ void RequireCombinations(std::string_view box, std::size_t width, const Candidat
                            return false;
                    return true;
                });
+    return true;
 }
 
-void KillPositionalPatterns(std::string_view box, MarkTable& marks) {
+bool KillPositionalPatterns(std::string_view box, MarkTable& marks) {
     const std::string text = NormalisePatternText(box);
     if (text.empty())
-        return;
+        return false;
+    bool any = false;
     // Each position is a digit or "*": eleven choices, so 11^4 pattern codes.
     std::vector<std::uint8_t> seen(11 * 11 * 11 * 11, 0);
     ForEachPiece(text, [&](std::string_view piece) {
         if (piece.size() != 4)
             return;
+        any = true;
         int code = 0;
         std::array<std::uint16_t, 4> sets{};
         for (std::size_t p = 0; p < 4; ++p) {
@@ -299,6 +312,7 @@ void KillPositionalPatterns(std::string_view box, MarkTable& marks) {
         seen[static_cast<std::size_t>(code)] = 1;
         ForEachCovered(sets, [&](int n) { marks[static_cast<std::size_t>(n)] = 1; });
     });
+    return any;
 }
 
 } // namespace
@@ -324,17 +338,25 @@ std::array<bool, 7> TopConditionsInUse(const FourStarInput& input) {
             patterns};
 }
 
-void ApplyTopConditions(const FourStarInput& input, const CandidateDigits& digits,
+bool TopConditionsGroupInUse(const FourStarInput& input) {
+    const std::array<bool, 7> inUse = TopConditionsInUse(input);
+    return std::find(inUse.begin(), inUse.end(), true) != inUse.end();
+}
+
+bool ApplyTopConditions(const FourStarInput& input, const CandidateDigits& digits,
                         CandidateSet& set) {
     MarkTable marks = detail::NewMarkTable();
-    KillDirectNumbers(input.kill_direct, marks);
-    KillJunkCompounds(input.junk_compounds, input.junk_compounds_tolerance, marks);
-    KillCombinations(input.kill_pairs, 2, input.kill_pairs_tolerance, digits, marks);
-    RequireCombinations(input.require_pairs, 2, digits, marks);
-    KillCombinations(input.kill_triples, 3, input.kill_triples_tolerance, digits, marks);
-    RequireCombinations(input.require_triples, 3, digits, marks);
-    KillPositionalPatterns(input.kill_patterns, marks);
-    detail::WriteMarks(marks, set, kColumn);
+    bool any = KillDirectNumbers(input.kill_direct, marks);
+    any = KillJunkCompounds(input.junk_compounds, input.junk_compounds_tolerance, marks) || any;
+    any = KillCombinations(input.kill_pairs, 2, input.kill_pairs_tolerance, digits, marks) || any;
+    any = RequireCombinations(input.require_pairs, 2, digits, marks) || any;
+    any =
+        KillCombinations(input.kill_triples, 3, input.kill_triples_tolerance, digits, marks) || any;
+    any = RequireCombinations(input.require_triples, 3, digits, marks) || any;
+    any = KillPositionalPatterns(input.kill_patterns, marks) || any;
+    if (any)
+        detail::WriteMarks(marks, set, kColumn);
+    return any;
 }
 
 } // namespace sorvanta::four

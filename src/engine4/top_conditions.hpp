@@ -25,11 +25,15 @@ inline constexpr std::array<std::string_view, 7> kTopConditionNames = {
 // boxes are on as soon as a digit is left).
 std::array<bool, 7> TopConditionsInUse(const FourStarInput& input);
 
+// Whether any of them is: the group of fail-mark column 1 is in use.
+bool TopConditionsGroupInUse(const FourStarInput& input);
+
 // The seven text conditions of the top panel, in their order: kill direct
 // numbers, kill junk compounds, kill and require two-digit combinations,
 // kill and require three-digit combinations, kill positional patterns.
-// They share fail-mark column 1.
-void ApplyTopConditions(const FourStarInput& input, const CandidateDigits& digits,
+// They share fail-mark column 1; each reads its box once and tells by the
+// very rule TopConditionsInUse applies whether it took part.
+bool ApplyTopConditions(const FourStarInput& input, const CandidateDigits& digits,
                         CandidateSet& set);
 
 } // namespace sorvanta::four

@@ -3,6 +3,9 @@
 
 #include "engine23/star_text.hpp"
 #include "engine23/three_star_captions.hpp"
+#include "reset/three_star_blocks.hpp"
+
+#include <string_view>
 
 namespace sorvanta::ui {
 
@@ -14,40 +17,49 @@ constexpr const char* kDoubleClick = star::kDoubleClickHint.data();
 constexpr const char* kBaseSet = star::kBaseSetHint.data();
 constexpr const char* kPairSum = three::kPairSumHint.data();
 
+// The run of buttons of a field's block, or of the blocks from `field` to
+// `lastField` where they sit side by side, as the block table places them.
+constexpr ClearRow Blocks(int code, std::string_view field, Becomes becomes,
+                          std::string_view lastField = {}) {
+    const ButtonBlock& block = BlockOf(field);
+    return {code, block.array.data(), block.first,
+            LastOf(BlockOf(lastField.empty() ? field : lastField)), becomes};
+}
+
 // One row per run of elements a C_3x_cls code touches, in the order they
 // change.
 constexpr ClearRow kClearRows[] = {
-    {0, "C_3x_sha", 0, 9, B::Grey},
-    {1, "C_3x_sha", 10, 19, B::Grey},
-    {2, "C_3x_chu", 0, 9, B::Grey},
+    Blocks(0, "kill_sum_tails", B::Grey),
+    Blocks(1, "kill_spans", B::Grey),
+    Blocks(2, "bankers", B::Grey),
     {2, "Op_3x_danma_chu", 0, 0, B::Checked},
-    {3, "C_3x_sha", 20, 47, B::Grey},
-    {4, "C_3x_sha", 48, 57, B::Grey},
-    {5, "C_3x_sha", 58, 67, B::Grey},
-    {6, "C_3x_sha", 68, 77, B::Grey},
-    {7, "C_3x_sha", 78, 87, B::Grey},
-    {8, "C_3x_sha", 88, 97, B::Grey},
-    {9, "C_3x_sha", 98, 107, B::Grey},
-    {10, "C_3x_chu", 10, 19, B::Grey},
-    {10, "C_3x_chu", 50, 53, B::Grey},
-    {11, "C_3x_chu", 20, 29, B::Grey},
-    {11, "C_3x_chu", 54, 57, B::Grey},
-    {12, "C_3x_chu", 30, 39, B::Grey},
-    {12, "C_3x_chu", 58, 61, B::Grey},
-    {13, "C_3x_chu", 40, 49, B::Grey},
-    {13, "C_3x_chu", 62, 65, B::Grey},
-    {14, "C_3x_sha", 108, 131, B::Grey},
-    {15, "C_3x_chu", 66, 77, B::Grey},
-    {16, "C_3x_sha", 132, 141, B::Grey},
-    {17, "C_3x_sha", 142, 168, B::Grey},
+    Blocks(3, "kill_sums", B::Grey),
+    Blocks(4, "exclude_compound[0]", B::Grey),
+    Blocks(5, "exclude_compound[1]", B::Grey),
+    Blocks(6, "exclude_compound[2]", B::Grey),
+    Blocks(7, "position_kill[0]", B::Grey),
+    Blocks(8, "position_kill[1]", B::Grey),
+    Blocks(9, "position_kill[2]", B::Grey),
+    Blocks(10, "banker_rows[0].digits", B::Grey),
+    Blocks(10, "banker_rows[0].counts", B::Grey),
+    Blocks(11, "banker_rows[1].digits", B::Grey),
+    Blocks(11, "banker_rows[1].counts", B::Grey),
+    Blocks(12, "banker_rows[2].digits", B::Grey),
+    Blocks(12, "banker_rows[2].counts", B::Grey),
+    Blocks(13, "banker_rows[3].digits", B::Grey),
+    Blocks(13, "banker_rows[3].counts", B::Grey),
+    Blocks(14, "kill_shapes.big_small", B::Grey, "kill_shapes.prime_composite"),
+    Blocks(15, "keep_counts.big", B::Grey, "keep_counts.prime"),
+    Blocks(16, "special_exclusions", B::Grey),
+    Blocks(17, "exclude_routes", B::Grey),
     {18, "T_3x_ip", 1, 2, B::Empty},
     {19, "T_3x_ip", 10, 10, B::Empty},
     {19, "T_3x_ip", 12, 12, B::Empty},
     {19, "Lzhushu", 2, 2, B::Text, "0"},
     {20, "T_3x_ip", 11, 12, B::Empty},
     {20, "Lzhushu", 2, 2, B::Text, "0"},
-    {21, "C_3x_chu", 78, 111, B::Grey},
-    {22, "C_3x_chu", 112, 131, B::Grey},
+    Blocks(21, "positional_bankers.hundreds", B::Grey, "positional_bankers.counts"),
+    Blocks(22, "any_two_sum_tails", B::Grey, "any_two_diffs"),
     // The 清 of the 杀垃圾复式 and 杀2码组合 pages: the page's box and its
     // range, as the whole-panel reset leaves them.
     {37, "T_3x_ip", 7, 7, B::Text, kDoubleClick},
@@ -57,13 +69,19 @@ constexpr ClearRow kClearRows[] = {
 };
 
 constexpr ClearRow kSelectAllRows[] = {
-    {0, "C_3x_sha", 48, 57, B::Yellow},  {1, "C_3x_sha", 58, 67, B::Yellow},
-    {2, "C_3x_sha", 68, 77, B::Yellow},  {3, "C_3x_chu", 10, 19, B::Green},
-    {3, "C_3x_chu", 50, 53, B::Green},   {4, "C_3x_chu", 20, 29, B::Green},
-    {4, "C_3x_chu", 54, 57, B::Green},   {5, "C_3x_chu", 30, 39, B::Green},
-    {5, "C_3x_chu", 58, 61, B::Green},   {6, "C_3x_chu", 40, 49, B::Green},
-    {6, "C_3x_chu", 62, 65, B::Green},   {7, "C_3x_chu", 78, 111, B::Green},
-    {8, "C_3x_chu", 112, 131, B::Green},
+    Blocks(0, "exclude_compound[0]", B::Yellow),
+    Blocks(1, "exclude_compound[1]", B::Yellow),
+    Blocks(2, "exclude_compound[2]", B::Yellow),
+    Blocks(3, "banker_rows[0].digits", B::Green),
+    Blocks(3, "banker_rows[0].counts", B::Green),
+    Blocks(4, "banker_rows[1].digits", B::Green),
+    Blocks(4, "banker_rows[1].counts", B::Green),
+    Blocks(5, "banker_rows[2].digits", B::Green),
+    Blocks(5, "banker_rows[2].counts", B::Green),
+    Blocks(6, "banker_rows[3].digits", B::Green),
+    Blocks(6, "banker_rows[3].counts", B::Green),
+    Blocks(7, "positional_bankers.hundreds", B::Green, "positional_bankers.counts"),
+    Blocks(8, "any_two_sum_tails", B::Green, "any_two_diffs"),
 };
 
 // After the group codes: every box back to its hint (T_3x_ip 20, the

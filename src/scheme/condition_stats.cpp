@@ -92,36 +92,16 @@ std::vector<ButtonRow> FourStarRows() {
     return rows;
 }
 
+// The engine's toggle table names the statistics' buttons, in their order.
 std::vector<ButtonRow> ThreeStarRows() {
-    const std::vector<std::string> digits = Texts(three::kDigitCaptions);
-    std::vector<ButtonRow> rows = {
-        {"kill_sum_tails", Kind::Digits, "杀和尾", digits},
-        {"kill_spans", Kind::Digits, "杀跨度", digits},
-        {"bankers", Kind::Digits, "胆码", digits},
-        {"kill_sums", Kind::Integers, "杀指定和值", Texts(three::kSumCaptions)},
-    };
-    const char* places[] = {"百位", "十位", "个位"};
-    for (int r = 0; r < 3; ++r)
-        rows.push_back({"position_kill[" + std::to_string(r) + "]", Kind::Digits,
-                        std::string("定位杀 ") + places[r], digits});
-    for (int r = 0; r < 3; ++r)
-        rows.push_back({"exclude_compound[" + std::to_string(r) + "]", Kind::Digits,
-                        std::string("排除复式 ") + places[r], digits});
-    const std::vector<ButtonRow> rest = {
-        {"kill_shapes.big_small", Kind::Captions, "杀形态", Texts(three::kBigSmallShapeCaptions)},
-        {"kill_shapes.odd_even", Kind::Captions, "杀形态", Texts(three::kOddEvenShapeCaptions)},
-        {"kill_shapes.prime_composite", Kind::Captions, "杀形态",
-         Texts(three::kPrimeCompositeShapeCaptions)},
-        {"keep_counts.big", Kind::Digits, "保留大号个数", Texts(three::kCountCaptions)},
-        {"keep_counts.odd", Kind::Digits, "保留奇号个数", Texts(three::kCountCaptions)},
-        {"keep_counts.prime", Kind::Digits, "保留质号个数", Texts(three::kCountCaptions)},
-        {"exclude_routes", Kind::Captions, "排除012路", Texts(three::kRouteCaptions)},
-        {"special_exclusions", Kind::Captions, "特别排除", Texts(three::kSpecialExclusionCaptions)},
-        {"any_two_sum_tails", Kind::Digits, "任意两码合保留",
-         Texts(three::kDescendingDigitCaptions)},
-        {"any_two_diffs", Kind::Digits, "任意两码差保留", Texts(three::kDescendingDigitCaptions)},
-    };
-    rows.insert(rows.end(), rest.begin(), rest.end());
+    std::vector<ButtonRow> rows;
+    for (const three::ToggleBlock& toggle : three::kThreeStarToggles)
+        if (!toggle.stats.empty())
+            rows.push_back({std::string(toggle.field),
+                            toggle.sums     ? Kind::Integers
+                            : toggle.digits ? Kind::Digits
+                                            : Kind::Captions,
+                            std::string(toggle.stats), Texts(toggle.captions)});
     return rows;
 }
 
@@ -234,32 +214,37 @@ bool AddValue(Mode mode, json& conditions, const ButtonRow& row, const std::stri
     return false;
 }
 
+// The numbers a toggle's scheme does not keep. It switches one button on,
+// so no list step is in force: the mode's group table, walked as the shrink
+// walks it, and the tally over the total tolerance decide alone.
 KillSet KillsOf(const Scheme& scheme, four::FourStarState& four, three::ThreeStarState& three,
                 two::TwoStarState& two) {
     KillSet kills;
+    const auto killed = [&](int candidates, auto excluded) {
+        for (int n = 0; n < candidates; ++n)
+            if (excluded(n))
+                kills.set(static_cast<std::size_t>(n));
+    };
     std::visit(
         [&](const auto& input) {
             using T = std::decay_t<decltype(input)>;
             if constexpr (std::is_same_v<T, four::FourStarInput>) {
-                four::RunShrinkPipeline(input, four);
-                for (int n = 0; n < four::CandidateSet::kCandidates; ++n)
-                    if (four.candidates.at(n, four::CandidateSet::kExcluded) != 0)
-                        kills.set(static_cast<std::size_t>(n));
+                four::RunFourStarGroups(input, four);
+                four::ApplyTally(four, input.total_tolerance);
+                killed(four::CandidateSet::kCandidates, [&](int n) {
+                    return four.candidates.at(n, four::CandidateSet::kExcluded) != 0;
+                });
+            } else if constexpr (std::is_same_v<T, three::ThreeStarInput>) {
+                three::RunThreeStarGroups(input, three);
+                three::ApplyThreeStarTally(three.table, input.total_tolerance);
+                killed(three::kThreeStarCandidates, [&](int n) {
+                    return three.table.at(n, three::ThreeStarTable::kExcluded) != 0;
+                });
             } else {
-                std::vector<int> survivors;
-                int candidates = 0;
-                if constexpr (std::is_same_v<T, three::ThreeStarInput>) {
-                    three::RunThreeStarShrink(input, three);
-                    survivors = three.survivors;
-                    candidates = three::kThreeStarCandidates;
-                } else {
-                    survivors = two::RunTwoStarShrink(input, two).numbers;
-                    candidates = two::TwoStarTable::kCandidates;
-                }
-                for (int n = 0; n < candidates; ++n)
-                    kills.set(static_cast<std::size_t>(n));
-                for (int n : survivors)
-                    kills.reset(static_cast<std::size_t>(n));
+                two::RunTwoStarGroups(input, two);
+                two::ApplyTwoStarTally(input.total_tolerance, two.table);
+                killed(two::TwoStarTable::kCandidates,
+                       [&](int n) { return two.table.at(n, two::TwoStarTable::kExcluded) != 0; });
             }
         },
         scheme.input);

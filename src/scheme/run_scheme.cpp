@@ -3,7 +3,7 @@
 #include "common/number_list.hpp"
 #include "engine23/three_star_commands.hpp"
 #include "engine23/two_star_pipeline.hpp"
-#include "engine4/group_conversion.hpp"
+#include "engine4/four_star_commands.hpp"
 #include "engine4/pipeline.hpp"
 
 #include <memory>
@@ -18,9 +18,10 @@ RunResult RunFourStar(const four::FourStarInput& input, const RunOptions& option
     // The table is 1.2 MB: on the heap, not the stack.
     auto state = std::make_unique<four::FourStarState>();
     four::RunShrinkPipeline(input, *state);
-    result.numbers = four::CollectRows(state->candidates, options.invert ? 1 : 0);
+    result.numbers =
+        options.invert ? four::InvertFourStar(*state) : four::CollectRows(state->candidates, 0);
     if (options.group)
-        result.numbers = four::ConvertToGroup(result.numbers).groups;
+        result.numbers = GroupsOf(result.numbers, 4);
     return result;
 }
 
@@ -28,24 +29,21 @@ RunResult RunThreeStar(const three::ThreeStarInput& input, const RunOptions& opt
     RunResult result;
     result.width = 3;
     auto state = std::make_unique<three::ThreeStarState>();
-    std::string text;
     if (options.invert) {
         const three::ThreeStarOutcome outcome = three::InvertThreeStar(input, *state);
-        if (!outcome.clipboard) {
+        if (!outcome.copied) {
             // The window refuses to invert a run that kept nothing or all.
             result.status = RunResult::Status::Refused;
             result.message = outcome.message ? outcome.message->text : std::string();
             return result;
         }
-        text = outcome.result_text;
+        result.numbers = outcome.numbers;
     } else if (options.group) {
-        text = three::ConvertThreeStarToGroup(input, *state).result_text;
+        result.numbers = three::ConvertThreeStarToGroup(input, *state).numbers;
     } else {
         three::RunThreeStarShrink(input, *state);
         result.numbers = state->survivors;
-        return result;
     }
-    ForEachNumber(text, 3, [&](int n) { result.numbers.push_back(n); });
     return result;
 }
 

@@ -48,7 +48,7 @@ RunMarks FourStarMarks(const four::FourStarInput& input) {
     RunMarks run(CandidateSet::kCandidates);
     std::vector<int> columns;
     for (const four::FourStarGroup& group : four::kFourStarGroups) {
-        if (!four::GroupInUse(group.id, input))
+        if (!group.in_use(input))
             continue;
         columns.push_back(group.column);
         run.names.push_back(four::GroupName(group.id, input));
@@ -123,8 +123,8 @@ RunMarks TwoStarMarks(const two::TwoStarInput& input) {
     two::TwoStarState state;
     two::RunTwoStarShrink(input, state);
     RunMarks run(two::TwoStarTable::kCandidates);
-    for (two::TwoStarGroup group : state.columns)
-        run.names.emplace_back(two::kTwoStarGroupNames[static_cast<std::size_t>(group)]);
+    for (two::TwoStarGroupId id : state.columns)
+        run.names.emplace_back(two::GroupName(id));
     const two::TwoStarTable& table = state.table;
     const bool baseSet = table.at(two::TwoStarTable::kNotesRow, two::TwoStarTable::kBaseSet) == 1;
     const bool killList = table.at(two::TwoStarTable::kNotesRow, two::TwoStarTable::kList) == 1;

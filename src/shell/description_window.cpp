@@ -1,6 +1,6 @@
 #include "shell/description_window.hpp"
 
-#include "common/help_index.hpp"
+#include "shell/help_index.hpp"
 #include "shell/help_topics.hpp"
 #include "shell/message_box.hpp"
 #include "shell/screen_fit.hpp"

@@ -1,6 +1,6 @@
 #include "common/help_blocks.hpp"
-#include "common/help_index.hpp"
 #include "help_test_support.hpp"
+#include "shell/help_index.hpp"
 
 #include <gtest/gtest.h>
 

@@ -85,10 +85,10 @@ TEST(ConvertToGroupRows, SameAsText) {
 }
 
 TEST(GroupOf, DigitsSortedAscending) {
-    EXPECT_EQ(GroupOf(0), 0);
-    EXPECT_EQ(GroupOf(9012), 129);
-    EXPECT_EQ(GroupOf(1000), 1);
-    EXPECT_EQ(GroupOf(9876), 6789);
+    EXPECT_EQ(GroupOf(0, 4), 0);
+    EXPECT_EQ(GroupOf(9012, 4), 129);
+    EXPECT_EQ(GroupOf(1000, 4), 1);
+    EXPECT_EQ(GroupOf(9876, 4), 6789);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,31 @@ std::string Multiplicities(int n) {
     if (counts[0] == 2)
         return counts[1] == 2 ? "AABB" : "AABC";
     return "ABCD";
+}
+
+// A candidate's run or repeat class as the group reads it: the caption whose
+// exclusion alone marks it. Each caption is one run of the group.
+std::vector<std::string> ClassesMarkedBy(std::size_t first, std::size_t count) {
+    std::vector<std::string> classOf(CandidateSet::kCandidates);
+    auto set = std::make_unique<CandidateSet>();
+    for (std::size_t k = first; k < first + count; ++k) {
+        set->Reset();
+        ApplyRunAndRepeatClasses({std::string(kRunRepeatCaptions[k])}, *set);
+        for (int n = 0; n < CandidateSet::kCandidates; ++n)
+            if (set->at(n, kRunColumn) != 0)
+                classOf[static_cast<std::size_t>(n)] = kRunRepeatCaptions[k];
+    }
+    return classOf;
+}
+
+std::string RunClassOf(int n) {
+    static const std::vector<std::string> classes = ClassesMarkedBy(0, 4);
+    return classes[static_cast<std::size_t>(n)];
+}
+
+std::string RepeatClassOf(int n) {
+    static const std::vector<std::string> classes = ClassesMarkedBy(4, 5);
+    return classes[static_cast<std::size_t>(n)];
 }
 
 TEST(RunClass, NamedNumbers) {

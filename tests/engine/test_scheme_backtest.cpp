@@ -558,7 +558,7 @@ TEST(FourStarGroupTable, InUseFollowsEachGroupsOwnRule) {
         four::RunShrinkPipeline(input, *state);
         for (std::size_t k = 0; k < four::kFourStarGroups.size(); ++k) {
             const four::FourStarGroup& group = four::kFourStarGroups[k];
-            const bool inUse = four::GroupInUse(group.id, input);
+            const bool inUse = group.in_use(input);
             EXPECT_EQ(inUse, static_cast<int>(k) == c.group) << group.column;
             bool marks = false;
             for (int n = 0; n < four::CandidateSet::kCandidates && !marks; ++n)

@@ -71,13 +71,4 @@ TEST(CombineSetsInputs, WholeRangeFitsTheResult) {
     EXPECT_EQ(out.result.substr(out.result.size() - 4), "9999");
 }
 
-TEST(SetOperationCodes, TheFourButtons) {
-    EXPECT_EQ(SetOperationFromCode("jiao"), SetOperation::Intersection);
-    EXPECT_EQ(SetOperationFromCode("bing"), SetOperation::Union);
-    EXPECT_EQ(SetOperationFromCode("a_b"), SetOperation::AWithoutB);
-    EXPECT_EQ(SetOperationFromCode("b_a"), SetOperation::BWithoutA);
-    EXPECT_EQ(SetOperationFromCode("JIAO"), std::nullopt);
-    EXPECT_EQ(SetOperationFromCode(""), std::nullopt);
-}
-
 } // namespace

@@ -41,6 +41,26 @@ TEST(PatternCaptions, EveryPatternOnceInPanelOrder) {
     EXPECT_EQ(PatternCaptions(PatternKind::BigSmall)[8], "大大大小");
 }
 
+// The caption of a kind a candidate shows, as the group reads it: the one
+// whose exclusion alone marks it (the merge leaves each run's marks alone
+// in column 7).
+std::string PatternOf(PatternKind kind, const CandidateDigits::Digits& d) {
+    const int n = ((d[0] * 10 + d[1]) * 10 + d[2]) * 10 + d[3];
+    CaptionSet FourStarInput::*const chosen[4] = {
+        &FourStarInput::pattern_big_small, &FourStarInput::pattern_odd_even,
+        &FourStarInput::pattern_prime_composite, &FourStarInput::pattern_route012};
+    auto state = FreshState();
+    const CandidateDigits digits(state->candidates);
+    for (const std::string& caption : PatternCaptions(kind)) {
+        FourStarInput input;
+        input.*chosen[static_cast<std::size_t>(kind)] = {caption};
+        ApplyShapePatterns(input, digits, state->candidates);
+        if (state->candidates.at(n, kMerged) != 0)
+            return caption;
+    }
+    return "";
+}
+
 TEST(PatternOf, ClassesPerPositionThousandsFirst) {
     struct Case {
         int number;

@@ -55,9 +55,9 @@ TEST(ThreeStarBaseSet, Cases) {
 TEST(ThreeStarBaseSet, EmptyBaseSetKeepsNothing) {
     ThreeStarInput input;
     input.base_set = "12 34";
-    EXPECT_EQ(RunShrink(input)->count, 0);
+    EXPECT_EQ(static_cast<int>(RunShrink(input)->survivors.size()), 0);
     input.base_set_group = true;
-    EXPECT_EQ(RunShrink(input)->count, 0);
+    EXPECT_EQ(static_cast<int>(RunShrink(input)->survivors.size()), 0);
 }
 
 TEST(ThreeStarMustKeep, Cases) {

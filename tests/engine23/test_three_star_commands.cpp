@@ -14,15 +14,21 @@ using namespace sorvanta::three::testing_support;
 
 namespace {
 
+// What the result box shows of an outcome, and its count.
+std::string Text(const ThreeStarOutcome& outcome) {
+    return ThreeDigitTexts(outcome.numbers);
+}
+int Count(const ThreeStarOutcome& outcome) {
+    return static_cast<int>(outcome.numbers.size());
+}
+
 TEST(ThreeStarShrinkCommand, ShowsTheSurvivors) {
     ThreeStarInput input;
     input.base_set = "321 007";
     ThreeStarState state;
-    const ThreeStarOutcome outcome = ShrinkThreeStar(input, state);
-    EXPECT_EQ(outcome.result_text, "007 321");
-    EXPECT_EQ(outcome.count, 2);
-    EXPECT_FALSE(outcome.clipboard);
-    EXPECT_FALSE(outcome.message);
+    RunThreeStarShrink(input, state);
+    EXPECT_EQ(ThreeDigitTexts(state.survivors), "007 321");
+    EXPECT_EQ(state.survivors.size(), 2u);
 }
 
 TEST(ThreeStarInvert, RefusedWithNothingExcluded) {
@@ -31,9 +37,9 @@ TEST(ThreeStarInvert, RefusedWithNothingExcluded) {
     ASSERT_TRUE(outcome.message);
     EXPECT_EQ(outcome.message->title, "温馨提示");
     EXPECT_EQ(outcome.message->text, "请先缩水后再反选");
-    EXPECT_FALSE(outcome.clipboard);
-    EXPECT_EQ(outcome.count, 1000); // the box shows the run's result
-    EXPECT_EQ(outcome.result_text, state.result_text);
+    EXPECT_FALSE(outcome.copied);
+    EXPECT_EQ(Count(outcome), 1000); // the box shows the run's result
+    EXPECT_EQ(outcome.numbers, state.survivors);
 }
 
 TEST(ThreeStarInvert, RefusedWithNothingKept) {
@@ -43,9 +49,9 @@ TEST(ThreeStarInvert, RefusedWithNothingKept) {
     const ThreeStarOutcome outcome = InvertThreeStar(input, state);
     ASSERT_TRUE(outcome.message);
     EXPECT_EQ(outcome.message->text, "请先缩水后再反选");
-    EXPECT_FALSE(outcome.clipboard);
-    EXPECT_EQ(outcome.count, 0);
-    EXPECT_EQ(outcome.result_text, "");
+    EXPECT_FALSE(outcome.copied);
+    EXPECT_EQ(Count(outcome), 0);
+    EXPECT_EQ(Text(outcome), "");
 }
 
 TEST(ThreeStarInvert, ListsAndCopiesTheExcluded) {
@@ -53,15 +59,13 @@ TEST(ThreeStarInvert, ListsAndCopiesTheExcluded) {
     input.kill_direct = "123 007";
     ThreeStarState state;
     const ThreeStarOutcome outcome = InvertThreeStar(input, state);
-    EXPECT_EQ(outcome.result_text, "007 123");
-    EXPECT_EQ(outcome.count, 2);
-    EXPECT_EQ(outcome.clipboard, std::optional<std::string>("007 123"));
+    EXPECT_EQ(Text(outcome), "007 123");
+    EXPECT_EQ(Count(outcome), 2);
+    EXPECT_TRUE(outcome.copied); // the listed text goes to the clipboard
     ASSERT_TRUE(outcome.message);
     EXPECT_EQ(outcome.message->title, "温馨提示");
     EXPECT_EQ(outcome.message->text,
               "复制反选号码成功！！\n注意，组选号码不能反选，只能反选直选号码");
-    EXPECT_EQ(state.result_text, "007 123");
-    EXPECT_EQ(state.count, 2);
 }
 
 TEST(ThreeStarConvertToGroup, EachGroupOnce) {
@@ -69,23 +73,22 @@ TEST(ThreeStarConvertToGroup, EachGroupOnce) {
     input.base_set = "123 321 122";
     ThreeStarState state;
     const ThreeStarOutcome outcome = ConvertThreeStarToGroup(input, state);
-    EXPECT_EQ(outcome.result_text, "122 123");
-    EXPECT_EQ(outcome.count, 2);
+    EXPECT_EQ(Text(outcome), "122 123");
+    EXPECT_EQ(Count(outcome), 2);
     EXPECT_FALSE(outcome.message);
-    EXPECT_FALSE(outcome.clipboard);
-    EXPECT_EQ(state.result_text, "122 123");
+    EXPECT_FALSE(outcome.copied);
 }
 
 TEST(ThreeStarConvertToGroup, EverythingGivesAllTwoHundredTwenty) {
     ThreeStarState state;
     const ThreeStarOutcome outcome = ConvertThreeStarToGroup(ThreeStarInput{}, state);
-    EXPECT_EQ(outcome.count, 220);
-    EXPECT_EQ(outcome.result_text.substr(0, 11), "000 001 002");
-    EXPECT_EQ(outcome.result_text.substr(outcome.result_text.size() - 3), "999");
+    EXPECT_EQ(Count(outcome), 220);
+    EXPECT_EQ(Text(outcome).substr(0, 11), "000 001 002");
+    EXPECT_EQ(Text(outcome).substr(Text(outcome).size() - 3), "999");
     ThreeStarInput none;
     none.total_tolerance = Range("1", "0");
-    EXPECT_EQ(ConvertThreeStarToGroup(none, state).count, 0);
-    EXPECT_EQ(ConvertThreeStarToGroup(none, state).result_text, "");
+    EXPECT_EQ(Count(ConvertThreeStarToGroup(none, state)), 0);
+    EXPECT_EQ(Text(ConvertThreeStarToGroup(none, state)), "");
 }
 
 TEST(ThreeStarClear, KeepsWhatTheClearDoesNotTouch) {
@@ -147,16 +150,6 @@ TEST(ThreeStarIntersection, StopsWhenNeitherBoxHasAMember) {
     EXPECT_EQ(onlyA.result_text, "007");
     EXPECT_EQ(onlyA.count, 1);
     EXPECT_EQ(RunIntersectionTool("007", "", SetOperation::Intersection).count, 0);
-}
-
-TEST(ThreeStarIntersection, CommandIndexes) {
-    EXPECT_EQ(IntersectionOperationOf(ThreeStarCommand::Intersection), SetOperation::Intersection);
-    EXPECT_EQ(IntersectionOperationOf(ThreeStarCommand::Union), SetOperation::Union);
-    EXPECT_EQ(IntersectionOperationOf(ThreeStarCommand::AWithoutB), SetOperation::AWithoutB);
-    EXPECT_EQ(IntersectionOperationOf(ThreeStarCommand::BWithoutA), SetOperation::BWithoutA);
-    EXPECT_EQ(IntersectionOperationOf(ThreeStarCommand::Invert), std::nullopt);
-    EXPECT_EQ(static_cast<int>(ThreeStarCommand::Intersection), 7);
-    EXPECT_EQ(static_cast<int>(ThreeStarCommand::DeleteMatchRules), 13);
 }
 
 TEST(ThreeStarPositionMatchList, AddAndDelete) {

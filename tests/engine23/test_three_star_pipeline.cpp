@@ -17,12 +17,14 @@ using Rows = std::vector<int>;
 
 TEST(ThreeStarPipeline, NoConditionKeepsAll) {
     const auto state = RunShrink(ThreeStarInput{});
-    EXPECT_EQ(state->count, 1000);
+    EXPECT_EQ(static_cast<int>(state->survivors.size()), 1000);
     EXPECT_EQ(state->table.ConditionCount(), 0);
     EXPECT_TRUE(state->columns.empty());
-    EXPECT_EQ(state->result_text.size(), 1000u * 4 - 1);
-    EXPECT_EQ(state->result_text.substr(0, 11), "000 001 002");
-    EXPECT_EQ(state->result_text.substr(state->result_text.size() - 7), "998 999");
+    EXPECT_EQ(ThreeDigitTexts(state->survivors).size(), 1000u * 4 - 1);
+    EXPECT_EQ(ThreeDigitTexts(state->survivors).substr(0, 11), "000 001 002");
+    EXPECT_EQ(
+        ThreeDigitTexts(state->survivors).substr(ThreeDigitTexts(state->survivors).size() - 7),
+        "998 999");
 }
 
 TEST(ThreeStarPipeline, GroupTableIsInPipelineOrder) {
@@ -43,8 +45,8 @@ TEST(ThreeStarPipeline, ActiveGroupsTakeColumnsInOrder) {
                                                              ThreeStarGroupId::KillSumTails,
                                                              ThreeStarGroupId::SpecialExclusions}));
     EXPECT_EQ(state->table.ConditionCount(), 3);
-    EXPECT_EQ(state->ColumnOf(ThreeStarGroupId::KillSumTails), 2);
-    EXPECT_EQ(state->ColumnOf(ThreeStarGroupId::KillDirect), 0);
+    EXPECT_EQ(ColumnOf(*state, ThreeStarGroupId::KillSumTails), 2);
+    EXPECT_EQ(ColumnOf(*state, ThreeStarGroupId::KillDirect), 0);
     EXPECT_EQ(state->table.at(123, 1), 1);
     EXPECT_EQ(state->table.at(550, 2), 1);
     EXPECT_EQ(state->table.at(555, 3), 1);
@@ -55,7 +57,7 @@ TEST(ThreeStarPipeline, ActiveGroupsTakeColumnsInOrder) {
                   column == ThreeStarTable::kBaseSet || column == ThreeStarTable::kList ? 1 : 0)
             << column;
     EXPECT_EQ(state->survivors, (Rows{456, 999}));
-    EXPECT_EQ(state->result_text, "456 999");
+    EXPECT_EQ(ThreeDigitTexts(state->survivors), "456 999");
 }
 
 TEST(ThreeStarPipeline, ToleranceOneToOneKeepsTheFailures) {
@@ -79,7 +81,7 @@ TEST(ThreeStarPipeline, TotalToleranceCountsFailedGroups) {
 TEST(ThreeStarPipeline, LowerAboveUpperKeepsOnlyMustKeep) {
     ThreeStarInput input;
     input.total_tolerance = Range("2", "1");
-    EXPECT_EQ(RunShrink(input)->count, 0);
+    EXPECT_EQ(static_cast<int>(RunShrink(input)->survivors.size()), 0);
     input.must_keep = "042 317";
     EXPECT_EQ(RunShrink(input)->survivors, (Rows{42, 317}));
 }
@@ -109,7 +111,7 @@ TEST(ThreeStarPipeline, EveryRunStartsAfresh) {
     RunThreeStarShrink(input, state);
     EXPECT_EQ(state.survivors, (Rows{124, 500}));
     RunThreeStarShrink(ThreeStarInput{}, state);
-    EXPECT_EQ(state.count, 1000);
+    EXPECT_EQ(static_cast<int>(state.survivors.size()), 1000);
     EXPECT_TRUE(state.columns.empty());
     EXPECT_FALSE(state.BaseSetInForce());
     EXPECT_FALSE(state.MustKeepGiven());
@@ -159,10 +161,10 @@ TEST(ThreeStarPipeline, EveryGroupOnAtOnce) {
     input.special_exclusions = {"豹子"};
     const auto state = RunShrink(input);
     EXPECT_EQ(state->table.ConditionCount(), 23); // 定位2码 has no piece
-    EXPECT_EQ(state->ColumnOf(ThreeStarGroupId::PositionRequirePairs), 0);
-    EXPECT_EQ(state->ColumnOf(ThreeStarGroupId::SpecialExclusions), 23);
-    EXPECT_GT(state->count, 0);
-    EXPECT_LT(state->count, 1000);
+    EXPECT_EQ(ColumnOf(*state, ThreeStarGroupId::PositionRequirePairs), 0);
+    EXPECT_EQ(ColumnOf(*state, ThreeStarGroupId::SpecialExclusions), 23);
+    EXPECT_GT(static_cast<int>(state->survivors.size()), 0);
+    EXPECT_LT(static_cast<int>(state->survivors.size()), 1000);
 }
 
 } // namespace

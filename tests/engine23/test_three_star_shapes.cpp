@@ -39,21 +39,6 @@ TEST(ThreeStarCaptions, ShapeFamiliesOfferEveryShapeOnce) {
     EXPECT_TRUE(std::is_sorted(kRouteCaptions.begin(), kRouteCaptions.end()));
 }
 
-TEST(ThreeStarCaptions, ButtonBlocksTileTheirArrays) {
-    // Every element of C_3x_sha 0..168 and C_3x_chu 0..131 belongs to
-    // exactly one block.
-    std::set<int> exclude, keep;
-    for (const ButtonBlock& block : kThreeStarButtonBlocks) {
-        std::set<int>& used = block.array == kExcludeButtons ? exclude : keep;
-        for (int i = 0; i < static_cast<int>(block.captions.size()); ++i)
-            EXPECT_TRUE(used.insert(block.first + i).second) << block.field << " " << i;
-    }
-    EXPECT_EQ(exclude.size(), 169u);
-    EXPECT_EQ(*exclude.rbegin(), 168);
-    EXPECT_EQ(keep.size(), 132u);
-    EXPECT_EQ(*keep.rbegin(), 131);
-}
-
 TEST(ThreeStarKillShapes, OneFamily) {
     ThreeStarInput input;
     input.kill_shapes.big_small = {"大小大"};

@@ -124,8 +124,7 @@ TEST(TwoStarModel, EngineAgreesWithModelOnRandomPanels) {
             const auto row = static_cast<std::size_t>(n);
             for (std::size_t k = 0; k < expected.marks.size(); ++k)
                 ASSERT_EQ(table.at(n, static_cast<int>(k) + 1) == 1, expected.marks[k][row])
-                    << kTwoStarGroupNames[static_cast<std::size_t>(expected.groups[k])] << " at "
-                    << n;
+                    << GroupName(expected.groups[k]) << " at " << n;
             ASSERT_EQ(table.at(n, TwoStarTable::kList) == 1, expected.killed[row]) << n;
             ASSERT_EQ(table.at(n, TwoStarTable::kBaseSet) == 1, expected.inBase[row]) << n;
             ASSERT_EQ(table.at(n, TwoStarTable::kExcluded) == 1, expected.excluded[row]) << n;

@@ -101,7 +101,8 @@ TEST(TwoStarShrink, ActiveGroupsTakeColumnsInRunningOrder) {
     input.compound_exclusion[1] = DigitSet{}.set(); // one row: inactive
     TwoStarState state;
     RunTwoStarShrink(input, state);
-    const std::vector<TwoStarGroup> expected = {TwoStarGroup::KillSum, TwoStarGroup::SpecialShapes};
+    const std::vector<TwoStarGroupId> expected = {TwoStarGroupId::KillSum,
+                                                  TwoStarGroupId::SpecialShapes};
     EXPECT_EQ(state.columns, expected);
     EXPECT_EQ(state.table.at(0, 1), 1);  // 00 has the sum 0
     EXPECT_EQ(state.table.at(11, 1), 0); // and 11 has not
@@ -160,6 +161,25 @@ TEST(TwoStarCommands, ConvertToGroup) {
         EXPECT_EQ(result.text, c.text);
         EXPECT_EQ(result.count, c.count);
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(TwoStarCommands, ClearKeepsOnlyTheBankerRepeats) {
+    TwoStarInput input;
+    input.banker_rows[1].digits.set(3);
+    input.banker_count_repeats = true;
+    input.kill_sums.set(18);
+    input.shapes.route012 = {"12"};
+    input.special_shapes_tolerance = {"1", "2"};
+    input.kill_list = "12 34";
+    TwoStarInput expected;
+    expected.banker_count_repeats = true;
+    EXPECT_EQ(ClearedTwoStarInput(input), expected);
+    input.banker_count_repeats = false;
+    EXPECT_EQ(ClearedTwoStarInput(input), TwoStarInput{});
 }
 
 } // namespace

@@ -33,6 +33,14 @@ inline std::optional<std::vector<int>> Marked(ThreeStarGroupFn group, const Thre
     return rows;
 }
 
+// The column a group took in the state's last run, or 0 when it took none.
+inline int ColumnOf(const ThreeStarState& state, ThreeStarGroupId id) {
+    for (std::size_t k = 0; k < state.columns.size(); ++k)
+        if (state.columns[k] == id)
+            return ThreeStarTable::kFirstMark + static_cast<int>(k);
+    return 0;
+}
+
 inline bool Contains(const std::vector<int>& rows, int n) {
     for (int row : rows)
         if (row == n)

@@ -21,8 +21,8 @@ namespace sorvanta::two::model {
 using Verdicts = std::array<bool, 100>;
 
 struct ModelRun {
-    std::vector<TwoStarGroup> groups; // the active groups in running order
-    std::vector<Verdicts> marks;      // marks[k]: who fails groups[k]
+    std::vector<TwoStarGroupId> groups; // the active groups in running order
+    std::vector<Verdicts> marks;        // marks[k]: who fails groups[k]
     bool killListOn = false;
     Verdicts killed{};
     bool baseSetOn = false;
@@ -76,7 +76,7 @@ inline bool Chosen(const CaptionSet& set, const char* caption) {
 
 inline ModelRun Run(const TwoStarInput& in) {
     ModelRun run;
-    auto group = [&](TwoStarGroup id, auto fails) {
+    auto group = [&](TwoStarGroupId id, auto fails) {
         Verdicts marks{};
         for (int n = 0; n < 100; ++n)
             marks[static_cast<std::size_t>(n)] = fails(n / 10, n % 10);
@@ -89,7 +89,7 @@ inline ModelRun Run(const TwoStarInput& in) {
     for (const BankerRow& row : in.banker_rows)
         anyRow = anyRow || row.digits.any();
     if (anyRow) {
-        group(TwoStarGroup::BankerGroups, [&](int t, int u) {
+        group(TwoStarGroupId::BankerGroups, [&](int t, int u) {
             int wrongRows = 0;
             for (const BankerRow& row : in.banker_rows) {
                 if (!row.digits.any())
@@ -117,18 +117,18 @@ inline ModelRun Run(const TwoStarInput& in) {
 
     // 2. Kill span.
     if (in.kill_spans.any())
-        group(TwoStarGroup::KillSpan, [&](int t, int u) {
+        group(TwoStarGroupId::KillSpan, [&](int t, int u) {
             return bool(in.kill_spans[static_cast<std::size_t>(std::abs(t - u))]);
         });
 
     // 3. Kill sum.
     if (in.kill_sums.any())
-        group(TwoStarGroup::KillSum,
+        group(TwoStarGroupId::KillSum,
               [&](int t, int u) { return bool(in.kill_sums[static_cast<std::size_t>(t + u)]); });
 
     // 4. Positional kill.
     if (in.position_kill[0].any() || in.position_kill[1].any())
-        group(TwoStarGroup::PositionKill, [&](int t, int u) {
+        group(TwoStarGroupId::PositionKill, [&](int t, int u) {
             int hits = 0;
             if (in.position_kill[0].any() && in.position_kill[0][static_cast<std::size_t>(t)])
                 ++hits;
@@ -139,7 +139,7 @@ inline ModelRun Run(const TwoStarInput& in) {
 
     // 5. Compound exclusion.
     if (in.compound_exclusion[0].any() && in.compound_exclusion[1].any())
-        group(TwoStarGroup::CompoundExclusion, [&](int t, int u) {
+        group(TwoStarGroupId::CompoundExclusion, [&](int t, int u) {
             return in.compound_exclusion[0][static_cast<std::size_t>(t)] &&
                    in.compound_exclusion[1][static_cast<std::size_t>(u)];
         });
@@ -161,7 +161,7 @@ inline ModelRun Run(const TwoStarInput& in) {
     for (const Family& family : families)
         anyFamily = anyFamily || !family.chosen->empty();
     if (anyFamily)
-        group(TwoStarGroup::Shapes, [&](int t, int u) {
+        group(TwoStarGroupId::Shapes, [&](int t, int u) {
             int hits = 0;
             for (const Family& family : families) {
                 if (family.chosen->empty())
@@ -178,7 +178,7 @@ inline ModelRun Run(const TwoStarInput& in) {
     const CaptionSet& special = in.special_shapes;
     if (Chosen(special, "杀对子") || Chosen(special, "杀连号") || Chosen(special, "杀杂号") ||
         Chosen(special, "杀十>个") || Chosen(special, "杀十<个"))
-        group(TwoStarGroup::SpecialShapes, [&](int t, int u) {
+        group(TwoStarGroupId::SpecialShapes, [&](int t, int u) {
             const int d = std::abs(t - u);
             int hits = 0;
             if (Chosen(special, "杀对子") && d == 0)

@@ -7,11 +7,11 @@
 #include "app/fmain.hpp"
 #include "app/scheme_actions.hpp"
 #include "app/window_host.hpp"
-#include "common/help_index.hpp"
 #include "panels/four_star/four_star_panel.hpp"
 #include "panels/three_star/three_star_panel.hpp"
 #include "panels/two_star/two_star_panel.hpp"
 #include "scheme/scheme.hpp"
+#include "shell/help_index.hpp"
 
 #include "shell/accessible_names.hpp"
 #include "shell/colour_button.hpp"

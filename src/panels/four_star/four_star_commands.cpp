@@ -1,7 +1,7 @@
 #include "panels/four_star/four_star_commands.hpp"
 
 #include "common/number_sets.hpp"
-#include "engine4/group_conversion.hpp"
+#include "engine4/four_star_commands.hpp"
 #include "engine4/pipeline.hpp"
 #include "engine4/set_operations.hpp"
 #include "history/win_check.hpp"
@@ -118,10 +118,10 @@ void FourStarCommands::listRows(int excluded) {
 }
 
 void FourStarCommands::convertToGroup() {
-    const four::GroupList groups = four::ConvertToGroup(state_.SurvivorText);
-    panel_.showRows(groups.groups);
+    const std::vector<int> groups = four::ConvertFourStarToGroup(state_);
+    panel_.showRows(groups);
     QCoreApplication::processEvents();
-    state_.SurvivorText = groups.text;
+    state_.SurvivorText = four::JoinNumbers(groups);
 }
 
 void FourStarCommands::clearResult() {
@@ -147,9 +147,13 @@ void FourStarCommands::combineSets(int index) {
 }
 
 void FourStarCommands::invertResult() {
-    MessageBox::information(&panel_, QStringLiteral("温馨提示"),
-                            QStringLiteral("反选成功。\n注意，组选号码不能反选，只能反选直选号码"));
-    listRows(1);
+    const auto text = [](std::string_view view) {
+        return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
+    };
+    MessageBox::information(&panel_, text(four::kReminderTitle), text(four::kInvertDoneText));
+    const std::vector<int> rows = four::InvertFourStar(state_);
+    panel_.showRows(rows);
+    state_.SurvivorText = four::JoinNumbers(rows);
     panel_.invertButton->setBackColor(Colour::Red);
 }
 

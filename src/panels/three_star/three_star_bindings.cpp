@@ -1,11 +1,12 @@
 // Which control holds which three-star field: the typed boxes and ranges one
-// row each, the toggle blocks from the engine's block table, and the few
+// row each, the toggle blocks from the block table, and the few
 // controls of their own kind (option buttons, the rule list, the switch).
 #include "panels/three_star/three_star_bindings.hpp"
 
 #include "engine23/star_text.hpp"
 #include "engine23/three_star_captions.hpp"
 #include "panels/three_star/three_star_panel.hpp"
+#include "reset/three_star_blocks.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
 #include "shell/either_or_switch.hpp"
@@ -15,9 +16,7 @@
 #include <QComboBox>
 #include <QListWidget>
 
-#include <functional>
-#include <map>
-#include <stdexcept>
+#include <bitset>
 #include <string>
 
 namespace sorvanta::ui {
@@ -33,22 +32,23 @@ QString fromView(std::string_view text) {
 
 // A block's buttons are chosen when they are any colour but grey; they are
 // written in the colour their array shows when chosen.
-int ChosenColour(const three::ButtonBlock& block) {
-    return block.array == three::kExcludeButtons ? Colour::Yellow : Colour::On;
+int ChosenColour(const ButtonBlock& block) {
+    return block.array == kExcludeButtons ? Colour::Yellow : Colour::On;
 }
 
 // The value a chosen button stands for is its caption read as a number, so
 // rows captioned "9" down to "0" need no reversal here.
 template <std::size_t N>
-Binding<In> NumberBlock(const three::ButtonBlock& block, std::function<std::bitset<N>&(In&)> get) {
+Binding<In> NumberBlock(const ButtonBlock& block, three::Captions captions,
+                        std::bitset<N>& (*get)(In&)) {
     const QString array = fromView(block.array);
     return {std::string(block.field),
             [=](const ControlRegistry& c, In& in) {
                 std::bitset<N>& bits = get(in);
                 bits.reset();
-                for (std::size_t i = 0; i < block.captions.size(); ++i) {
+                for (std::size_t i = 0; i < captions.size(); ++i) {
                     const auto* b = c.at<ColourButton>(array, block.first + static_cast<int>(i));
-                    const int value = fromView(block.captions[i]).toInt();
+                    const int value = fromView(captions[i]).toInt();
                     if (b && b->backColor() != Colour::Off && value >= 0 &&
                         static_cast<std::size_t>(value) < N)
                         bits.set(static_cast<std::size_t>(value));
@@ -56,9 +56,9 @@ Binding<In> NumberBlock(const three::ButtonBlock& block, std::function<std::bits
             },
             [=](const ControlRegistry& c, const In& in) {
                 const std::bitset<N>& bits = get(const_cast<In&>(in));
-                for (std::size_t i = 0; i < block.captions.size(); ++i) {
+                for (std::size_t i = 0; i < captions.size(); ++i) {
                     auto* b = c.at<ColourButton>(array, block.first + static_cast<int>(i));
-                    const int value = fromView(block.captions[i]).toInt();
+                    const int value = fromView(captions[i]).toInt();
                     if (b)
                         b->setBackColor(value >= 0 && static_cast<std::size_t>(value) < N &&
                                                 bits.test(static_cast<std::size_t>(value))
@@ -68,8 +68,8 @@ Binding<In> NumberBlock(const three::ButtonBlock& block, std::function<std::bits
             }};
 }
 
-Binding<In> CaptionBlock(const three::ButtonBlock& block, std::function<CaptionSet&(In&)> get) {
-    const int last = block.first + static_cast<int>(block.captions.size()) - 1;
+Binding<In> CaptionBlock(const ButtonBlock& block, CaptionSet& (*get)(In&)) {
+    const int last = LastOf(block);
     const QString array = fromView(block.array);
     return {std::string(block.field),
             [=](const ControlRegistry& c, In& in) {
@@ -81,98 +81,18 @@ Binding<In> CaptionBlock(const three::ButtonBlock& block, std::function<CaptionS
             }};
 }
 
-using DigitGet = std::function<DigitSet&(In&)>;
-using CaptionGet = std::function<CaptionSet&(In&)>;
-
-// The input member of every digit block, by the block's field.
-std::map<std::string, DigitGet> DigitFields() {
-    std::map<std::string, DigitGet> fields = {
-        {"kill_sum_tails", F<&In::kill_sum_tails>()},
-        {"kill_spans", F<&In::kill_spans>()},
-        {"bankers", F<&In::bankers>()},
-        {"keep_counts.big",
-         [](In& in) -> DigitSet& {
-             return in.keep_counts.big;
-         }},
-        {"keep_counts.odd",
-         [](In& in) -> DigitSet& {
-             return in.keep_counts.odd;
-         }},
-        {"keep_counts.prime",
-         [](In& in) -> DigitSet& {
-             return in.keep_counts.prime;
-         }},
-        {"positional_bankers.hundreds",
-         [](In& in) -> DigitSet& {
-             return in.positional_bankers.hundreds;
-         }},
-        {"positional_bankers.tens",
-         [](In& in) -> DigitSet& {
-             return in.positional_bankers.tens;
-         }},
-        {"positional_bankers.units",
-         [](In& in) -> DigitSet& {
-             return in.positional_bankers.units;
-         }},
-        {"positional_bankers.counts",
-         [](In& in) -> DigitSet& {
-             return in.positional_bankers.counts;
-         }},
-        {"any_two_sum_tails", F<&In::any_two_sum_tails>()},
-        {"any_two_diffs", F<&In::any_two_diffs>()},
-    };
-    for (std::size_t r = 0; r < 3; ++r) {
-        fields[Indexed("exclude_compound", r)] = [r](In& in) -> DigitSet& {
-            return in.exclude_compound[r];
-        };
-        fields[Indexed("position_kill", r)] = [r](In& in) -> DigitSet& {
-            return in.position_kill[r];
-        };
-    }
-    for (std::size_t r = 0; r < 4; ++r) {
-        fields[Indexed("banker_rows", r) + ".digits"] = [r](In& in) -> DigitSet& {
-            return in.banker_rows[r].digits;
-        };
-        fields[Indexed("banker_rows", r) + ".counts"] = [r](In& in) -> DigitSet& {
-            return in.banker_rows[r].counts;
-        };
-    }
-    return fields;
-}
-
-std::map<std::string, CaptionGet> CaptionFields() {
-    return {
-        {"kill_shapes.big_small",
-         [](In& in) -> CaptionSet& {
-             return in.kill_shapes.big_small;
-         }},
-        {"kill_shapes.odd_even",
-         [](In& in) -> CaptionSet& {
-             return in.kill_shapes.odd_even;
-         }},
-        {"kill_shapes.prime_composite",
-         [](In& in) -> CaptionSet& {
-             return in.kill_shapes.prime_composite;
-         }},
-        {"exclude_routes", F<&In::exclude_routes>()},
-        {"special_exclusions", F<&In::special_exclusions>()},
-    };
-}
-
+// Every block by its place on the panel and the input member the engine's
+// toggle table names for its field.
 Bindings<In> ButtonBlocks() {
-    const std::map<std::string, DigitGet> digits = DigitFields();
-    const std::map<std::string, CaptionGet> captions = CaptionFields();
     Bindings<In> rows;
-    for (const three::ButtonBlock& block : three::kThreeStarButtonBlocks) {
-        const std::string field(block.field);
-        if (field == "kill_sums")
-            rows.push_back(NumberBlock<28>(block, F<&In::kill_sums>()));
-        else if (auto d = digits.find(field); d != digits.end())
-            rows.push_back(NumberBlock<10>(block, d->second));
-        else if (auto t = captions.find(field); t != captions.end())
-            rows.push_back(CaptionBlock(block, t->second));
+    for (const ButtonBlock& block : kThreeStarBlocks) {
+        const three::ToggleBlock& toggle = three::ToggleOf(block.field);
+        if (toggle.sums)
+            rows.push_back(NumberBlock<28>(block, toggle.captions, toggle.sums));
+        else if (toggle.digits)
+            rows.push_back(NumberBlock<10>(block, toggle.captions, toggle.digits));
         else
-            throw std::logic_error("no input member for the button block " + field);
+            rows.push_back(CaptionBlock(block, toggle.chosen));
     }
     return rows;
 }

@@ -3,6 +3,7 @@
 #include "engine23/three_star_captions.hpp"
 #include "engine23/three_star_commands.hpp"
 #include "history/win_check.hpp"
+#include "panels/three_star/three_star_command_ids.hpp"
 #include "panels/three_star/three_star_panel.hpp"
 #include "reset/three_star_reset.hpp"
 #include "shell/message_box.hpp"
@@ -39,7 +40,7 @@ ThreeStarCommands::ThreeStarCommands(ThreeStarPanel& panel, ControlRegistry& con
 }
 
 void ThreeStarCommands::run(int index) {
-    using C = three::ThreeStarCommand;
+    using C = ThreeStarCommand;
     switch (static_cast<C>(index)) {
     case C::Shrink:
         shrink();
@@ -76,7 +77,7 @@ void ThreeStarCommands::run(int index) {
 }
 
 QString ThreeStarCommands::copiedNumbers(int index) const {
-    using C = three::ThreeStarCommand;
+    using C = ThreeStarCommand;
     if (index == static_cast<int>(C::Copy))
         return panel_.resultBox->toPlainText();
     if (index == static_cast<int>(C::CopyIntersection))
@@ -103,15 +104,17 @@ void ThreeStarCommands::shrink() {
     showResult({}, 0);
     panel_.winCheckBox->clear();
     three::RunThreeStarShrink(panel_.readInput(), *state_);
-    showResult(state_->result_text, state_->count);
+    showResult(three::ThreeDigitTexts(state_->survivors),
+               static_cast<int>(state_->survivors.size()));
 }
 
 void ThreeStarCommands::invert() {
     panel_.winCheckBox->clear();
     const three::ThreeStarOutcome outcome = three::InvertThreeStar(panel_.readInput(), *state_);
-    showResult(outcome.result_text, outcome.count);
-    if (outcome.clipboard)
-        data_cp(QString::fromStdString(*outcome.clipboard), &panel_);
+    const std::string text = three::ThreeDigitTexts(outcome.numbers);
+    showResult(text, static_cast<int>(outcome.numbers.size()));
+    if (outcome.copied)
+        data_cp(QString::fromStdString(text), &panel_);
     Show(&panel_, outcome.message);
 }
 
@@ -119,7 +122,7 @@ void ThreeStarCommands::convertToGroup() {
     panel_.winCheckBox->clear();
     const three::ThreeStarOutcome outcome =
         three::ConvertThreeStarToGroup(panel_.readInput(), *state_);
-    showResult(outcome.result_text, outcome.count);
+    showResult(three::ThreeDigitTexts(outcome.numbers), static_cast<int>(outcome.numbers.size()));
 }
 
 void ThreeStarCommands::clearAll() {
@@ -139,8 +142,7 @@ void ThreeStarCommands::suggestBankers() {
 }
 
 void ThreeStarCommands::combine(int index) {
-    const auto operation =
-        three::IntersectionOperationOf(static_cast<three::ThreeStarCommand>(index));
+    const auto operation = IntersectionOperationOf(static_cast<ThreeStarCommand>(index));
     if (!operation)
         return;
     panel_.setBoxText(12, QString());

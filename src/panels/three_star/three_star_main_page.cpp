@@ -1,9 +1,11 @@
 // The three-star main page: the groups of digit, count and caption buttons.
-// Every toggle is made in one loop over the engine's button blocks, so a
-// button and the condition it stands for can never disagree.
+// Every toggle is made in one loop over the block table, captioned from the
+// engine's toggle table, so a button and the condition it stands for can
+// never disagree; the sections take their buttons by field.
 #include "panels/three_star/three_star_panel.hpp"
 
 #include "engine23/three_star_captions.hpp"
+#include "reset/three_star_blocks.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
 #include "shell/mycode.hpp"
@@ -20,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <string>
 
 namespace sorvanta::ui {
 
@@ -55,13 +58,14 @@ void ThreeStarPanel::createToggles() {
     C_3x_chu = new QButtonGroup(this);
     for (QButtonGroup* array : {C_3x_sha, C_3x_chu})
         array->setExclusive(false);
-    C_3x_sha->setObjectName(fromView(three::kExcludeButtons));
-    C_3x_chu->setObjectName(fromView(three::kKeepButtons));
-    for (const three::ButtonBlock& block : three::kThreeStarButtonBlocks) {
-        QButtonGroup* array = block.array == three::kExcludeButtons ? C_3x_sha : C_3x_chu;
-        for (std::size_t i = 0; i < block.captions.size(); ++i) {
+    C_3x_sha->setObjectName(fromView(kExcludeButtons));
+    C_3x_chu->setObjectName(fromView(kKeepButtons));
+    for (const ButtonBlock& block : kThreeStarBlocks) {
+        QButtonGroup* array = block.array == kExcludeButtons ? C_3x_sha : C_3x_chu;
+        const three::Captions captions = three::ToggleOf(block.field).captions;
+        for (std::size_t i = 0; i < captions.size(); ++i) {
             const int index = block.first + static_cast<int>(i);
-            auto* button = new ColourButton(fromView(block.captions[i]), this, Colour::Off);
+            auto* button = new ColourButton(fromView(captions[i]), this, Colour::Off);
             button->setFont(compact_);
             controls_.add(array->objectName(), index, button);
             array->addButton(button, index);
@@ -80,9 +84,11 @@ void ThreeStarPanel::createToggles() {
         });
 }
 
-QList<ColourButton*> ThreeStarPanel::toggles(QButtonGroup* array, int first, int count) const {
+QList<ColourButton*> ThreeStarPanel::toggles(std::string_view field) const {
+    const ButtonBlock& block = BlockOf(field);
+    const QButtonGroup* array = block.array == kExcludeButtons ? C_3x_sha : C_3x_chu;
     QList<ColourButton*> out;
-    for (int i = first; i < first + count; ++i)
+    for (int i = block.first; i <= LastOf(block); ++i)
         out << static_cast<ColourButton*>(array->button(i));
     return out;
 }
@@ -119,13 +125,12 @@ QWidget* ThreeStarPanel::buildDigitKills(QWidget* page) {
     auto* grid = new QGridLayout;
     const struct {
         const char* caption;
-        QButtonGroup* array;
-        int first;
-    } rows[3] = {{"杀和尾", C_3x_sha, 0}, {"杀跨度", C_3x_sha, 10}, {"胆  码", C_3x_chu, 0}};
+        const char* field;
+    } rows[3] = {{"杀和尾", "kill_sum_tails"}, {"杀跨度", "kill_spans"}, {"胆  码", "bankers"}};
     QList<ColourButton*> all;
     for (int r = 0; r < 3; ++r) {
         grid->addWidget(label(rows[r].caption, page), r, 0);
-        const QList<ColourButton*> row = toggles(rows[r].array, rows[r].first, 10);
+        const QList<ColourButton*> row = toggles(rows[r].field);
         for (int d = 0; d < 10; ++d)
             grid->addWidget(row[d], r, d + 1);
         all << row;
@@ -153,20 +158,22 @@ QWidget* ThreeStarPanel::buildDigitKills(QWidget* page) {
 
 QWidget* ThreeStarPanel::buildSums(QWidget* page) {
     auto* grid = new QGridLayout;
-    const QList<ColourButton*> sums = toggles(C_3x_sha, 20, 28);
-    for (int i = 0; i < 28; ++i)
+    const QList<ColourButton*> sums = toggles("kill_sums");
+    for (int i = 0; i < sums.size(); ++i)
         grid->addWidget(sums[i], i / 10, i % 10);
     fit(sums, 6);
     grid->addWidget(addClear(3, page), 2, 9);
     return titled(QStringLiteral("杀指定和值"), -1, page, grid);
 }
 
-QGridLayout* ThreeStarPanel::digitRows(QWidget* page, int first, int firstClear, int firstAll) {
+QGridLayout* ThreeStarPanel::digitRows(QWidget* page, const char* field, int firstClear,
+                                       int firstAll) {
     auto* grid = new QGridLayout;
     QList<ColourButton*> all;
     for (int r = 0; r < 3; ++r) {
         grid->addWidget(label(kPositionLabels[r], page), r, 0);
-        const QList<ColourButton*> row = toggles(C_3x_sha, first + 10 * r, 10);
+        const QList<ColourButton*> row =
+            toggles(std::string(field) + "[" + std::to_string(r) + "]");
         for (int d = 0; d < 10; ++d)
             grid->addWidget(row[d], r, d + 1);
         all << row;
@@ -180,11 +187,11 @@ QGridLayout* ThreeStarPanel::digitRows(QWidget* page, int first, int firstClear,
 
 QWidget* ThreeStarPanel::buildExcludeCompound(QWidget* page) {
     return titled(QStringLiteral("排除复式（三行都选才生效）"), 23, page,
-                  digitRows(page, 48, 4, 0));
+                  digitRows(page, "exclude_compound", 4, 0));
 }
 
 QWidget* ThreeStarPanel::buildPositionKill(QWidget* page) {
-    QGridLayout* grid = digitRows(page, 78, 7, -1);
+    QGridLayout* grid = digitRows(page, "position_kill", 7, -1);
     auto* tolerance = new QHBoxLayout;
     tolerance->setSpacing(2);
     tolerance->addWidget(label("容错", page));
@@ -222,12 +229,13 @@ QWidget* ThreeStarPanel::buildBankerGroups(QWidget* page) {
     QList<ColourButton*> all;
     for (int r = 0; r < 4; ++r) {
         grid->addWidget(new QLabel(QStringLiteral("胆%1").arg(r + 1), page), r + 1, 0);
-        const QList<ColourButton*> digits = toggles(C_3x_chu, 10 + 10 * r, 10);
+        const std::string bankerRow = "banker_rows[" + std::to_string(r) + "]";
+        const QList<ColourButton*> digits = toggles(bankerRow + ".digits");
         for (int d = 0; d < 10; ++d)
             grid->addWidget(digits[d], r + 1, d + 1);
         grid->addWidget(addClear(10 + r, page), r + 1, 11);
         grid->addWidget(addSelectAll(3 + r, page), r + 1, 12);
-        const QList<ColourButton*> counts = toggles(C_3x_chu, 50 + 4 * r, 4);
+        const QList<ColourButton*> counts = toggles(bankerRow + ".counts");
         for (int k = 0; k < 4; ++k)
             grid->addWidget(counts[k], r + 1, 14 + k);
         all << digits << counts;
@@ -248,10 +256,12 @@ QWidget* ThreeStarPanel::buildBankerGroups(QWidget* page) {
 
 QWidget* ThreeStarPanel::buildKillShapes(QWidget* page) {
     auto* grid = new QGridLayout;
+    const char* const families[3] = {"kill_shapes.big_small", "kill_shapes.odd_even",
+                                     "kill_shapes.prime_composite"};
     QList<ColourButton*> all;
     for (int family = 0; family < 3; ++family) {
-        const QList<ColourButton*> row = toggles(C_3x_sha, 108 + 8 * family, 8);
-        for (int i = 0; i < 8; ++i)
+        const QList<ColourButton*> row = toggles(families[family]);
+        for (int i = 0; i < row.size(); ++i)
             grid->addWidget(row[i], family, i);
         all << row;
     }
@@ -270,11 +280,12 @@ QWidget* ThreeStarPanel::buildKillShapes(QWidget* page) {
 QWidget* ThreeStarPanel::buildKeepCounts(QWidget* page) {
     auto* grid = new QGridLayout;
     const char* const captions[3] = {"保留大号个数", "保留奇号个数", "保留质号个数"};
+    const char* const families[3] = {"keep_counts.big", "keep_counts.odd", "keep_counts.prime"};
     QList<ColourButton*> all;
     for (int family = 0; family < 3; ++family) {
         grid->addWidget(label(captions[family], page), family, 0);
-        const QList<ColourButton*> row = toggles(C_3x_chu, 66 + 4 * family, 4);
-        for (int k = 0; k < 4; ++k)
+        const QList<ColourButton*> row = toggles(families[family]);
+        for (int k = 0; k < row.size(); ++k)
             grid->addWidget(row[k], family, k + 1);
         all << row;
     }
@@ -285,8 +296,8 @@ QWidget* ThreeStarPanel::buildKeepCounts(QWidget* page) {
 
 QWidget* ThreeStarPanel::buildSpecialExclusions(QWidget* page) {
     auto* grid = new QGridLayout;
-    const QList<ColourButton*> buttons = toggles(C_3x_sha, 132, 10);
-    for (int i = 0; i < 10; ++i)
+    const QList<ColourButton*> buttons = toggles("special_exclusions");
+    for (int i = 0; i < buttons.size(); ++i)
         grid->addWidget(buttons[i], i / 5, i % 5);
     fit(buttons, 6);
     grid->addWidget(addClear(16, page), 2, 4, Qt::AlignRight);
@@ -295,8 +306,8 @@ QWidget* ThreeStarPanel::buildSpecialExclusions(QWidget* page) {
 
 QWidget* ThreeStarPanel::buildRoutes(QWidget* page) {
     auto* grid = new QGridLayout;
-    const QList<ColourButton*> buttons = toggles(C_3x_sha, 142, 27);
-    for (int i = 0; i < 27; ++i)
+    const QList<ColourButton*> buttons = toggles("exclude_routes");
+    for (int i = 0; i < buttons.size(); ++i)
         grid->addWidget(buttons[i], i / 9, i % 9);
     fit(buttons, 6);
     grid->addWidget(addClear(17, page), 2, 9);

@@ -173,7 +173,7 @@ void ThreeStarPanel::buildOtherPage() {
     QList<ColourButton*> all;
     for (int r = 0; r < 2; ++r) {
         anyTwo->addWidget(label(anyRows[r], frame), r, 0);
-        const QList<ColourButton*> row = toggles(C_3x_chu, 112 + 10 * r, 10);
+        const QList<ColourButton*> row = toggles(r == 0 ? "any_two_sum_tails" : "any_two_diffs");
         for (int d = 0; d < 10; ++d)
             anyTwo->addWidget(row[d], r, d + 1);
         all << row;
@@ -242,16 +242,18 @@ void ThreeStarPanel::buildPositionalBankersPage() {
     QVBoxLayout* v = pageLayout(frame);
     auto* grid = new QGridLayout;
     const char* const positions[3] = {"百位", "十位", "个位"};
+    const char* const rows[3] = {"positional_bankers.hundreds", "positional_bankers.tens",
+                                 "positional_bankers.units"};
     QList<ColourButton*> all;
     for (int r = 0; r < 3; ++r) {
         grid->addWidget(label(positions[r], frame), r, 0);
-        const QList<ColourButton*> row = toggles(C_3x_chu, 78 + 10 * r, 10);
+        const QList<ColourButton*> row = toggles(rows[r]);
         for (int d = 0; d < 10; ++d)
             grid->addWidget(row[d], r, d + 1);
         all << row;
     }
     grid->addWidget(label("出几个", frame), 3, 0);
-    const QList<ColourButton*> counts = toggles(C_3x_chu, 108, 4);
+    const QList<ColourButton*> counts = toggles("positional_bankers.counts");
     for (int k = 0; k < 4; ++k)
         grid->addWidget(counts[k], 3, k + 1);
     all << counts;

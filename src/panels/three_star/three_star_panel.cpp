@@ -10,6 +10,7 @@
 #include "engine23/three_star_commands.hpp"
 #include "engine23/three_star_pipeline.hpp"
 #include "panels/export_button.hpp"
+#include "panels/three_star/three_star_command_ids.hpp"
 #include "shell/clear_button.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
@@ -422,7 +423,7 @@ QPushButton* ThreeStarPanel::addHelp(int index, QWidget* parent) {
 
 QPushButton* ThreeStarPanel::addCommand(int index, QWidget* parent) {
     QString caption;
-    for (const three::CommandCaption& c : three::kThreeStarCommandCaptions)
+    for (const CommandCaption& c : kThreeStarCommandCaptions)
         if (static_cast<int>(c.command) == index)
             caption = fromView(c.caption);
     auto* button = new QPushButton(caption, parent);

@@ -7,6 +7,7 @@
 #include <QMap>
 
 #include <array>
+#include <string_view>
 
 class QButtonGroup;
 class QCheckBox;
@@ -95,7 +96,7 @@ private:
     void buildMainPage();
     QWidget* buildDigitKills(QWidget* page);
     QWidget* buildSums(QWidget* page);
-    QGridLayout* digitRows(QWidget* page, int first, int firstClear, int firstAll);
+    QGridLayout* digitRows(QWidget* page, const char* field, int firstClear, int firstAll);
     QWidget* buildExcludeCompound(QWidget* page);
     QWidget* buildPositionKill(QWidget* page);
     QWidget* buildBankerGroups(QWidget* page);
@@ -115,7 +116,7 @@ private:
     void buildBrokenGroupsPage();
 
     // Small builders shared by the files.
-    QList<ColourButton*> toggles(QButtonGroup* array, int first, int count) const;
+    QList<ColourButton*> toggles(std::string_view field) const; // a block, by its field
     QWidget* addBox(int index, QWidget* parent, bool multiLine);
     RangeControl* addRange(int index, int longest, QWidget* parent);
     QPushButton* addClear(int code, QWidget* parent);
