@@ -44,7 +44,7 @@ bool ApplyKillDirect(const ThreeStarInput& input, ThreeStarMarks& marks) {
     if (!KillDirectInUse(input))
         return false;
     ForEachNumber(detail::BoxText(input.kill_direct), 3,
-                            [&](int n) { marks[static_cast<std::size_t>(n)] = 1; });
+                  [&](int n) { marks[static_cast<std::size_t>(n)] = 1; });
     return true;
 }
 

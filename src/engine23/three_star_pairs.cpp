@@ -22,7 +22,7 @@ using PairTable = std::array<std::uint8_t, 100>;
 // Every 2-character piece xy of the box enters (x, y).
 void ReadOrderedPairs(std::string_view box, PairTable& table) {
     ForEachNumber(detail::BoxText(box), 2,
-                            [&](int xy) { table[static_cast<std::size_t>(xy)] = 1; });
+                  [&](int xy) { table[static_cast<std::size_t>(xy)] = 1; });
 }
 
 // A box of the pairs pages is in use when it holds a two-digit piece.
