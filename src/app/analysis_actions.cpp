@@ -39,7 +39,7 @@ void AnalysisActions::showStats() {
         connect(stats_, &StatsDialog::helpRequested, this,
                 [this] { showHelp(stats_, QStringLiteral("条件统计")); });
     }
-    stats_->setMode(ModeFromIndex(window_.currentMode()).value_or(Mode::Four));
+    stats_->setMode(window_.mode());
     stats_->setDraws(&window_.historyState(), schemes_.drawSourceName());
     stats_->rerun();
     stats_->show();
@@ -54,7 +54,7 @@ void AnalysisActions::showTrend() {
                 [this] { showHelp(trend_, QStringLiteral("走势图")); });
     }
     trend_->setDraws(window_.historyState(),
-                     ModeFromIndex(window_.currentMode()).value_or(Mode::Four),
+                     window_.mode(),
                      schemes_.drawSourceName());
     trend_->show();
     trend_->raise();
@@ -92,7 +92,7 @@ void AnalysisActions::refresh() {
     }
     if (trend_ && trend_->isVisible())
         trend_->setDraws(window_.historyState(),
-                         ModeFromIndex(window_.currentMode()).value_or(Mode::Four),
+                         window_.mode(),
                          schemes_.drawSourceName());
 }
 

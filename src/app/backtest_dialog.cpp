@@ -3,6 +3,7 @@
 #include "history/backtest.hpp"
 #include "history/purse.hpp"
 #include "shell/colour_button.hpp"
+#include "shell/from_utf8.hpp"
 #include "shell/help_topics.hpp"
 #include "shell/message_box.hpp"
 #include "shell/twips.hpp"
@@ -46,9 +47,6 @@ constexpr int kGroupGap = 3; // after every ten squares, so they are easy to cou
 const QColor kHitColour(0xd8, 0x1e, 0x06);
 const QColor kMissColour(0xd0, 0xd0, 0xd0);
 
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString Percent(int part, int whole) {
     return whole > 0 ? QString::number(100.0 * part / whole, 'f', 2) + QLatin1Char('%')

@@ -3,6 +3,7 @@
 #include "app/backtest_dialog.hpp"
 #include "history/backtest.hpp"
 #include "shell/colour_button.hpp"
+#include "shell/from_utf8.hpp"
 #include "shell/twips.hpp"
 
 #include <QComboBox>
@@ -30,9 +31,6 @@ constexpr int kSortRole = Qt::UserRole + 1;
 constexpr int kIndexRole = Qt::UserRole + 2;
 enum Column { Group, Button, Killed, Expected, Current, LongestSafe, LongestKilled, Last, Columns };
 
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QStandardItem* Item(const QString& text, const QVariant& sortKey, bool number) {
     auto* item = new QStandardItem(text);

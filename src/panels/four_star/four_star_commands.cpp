@@ -8,25 +8,19 @@
 #include "panels/four_star/four_star_panel.hpp"
 #include "panels/progress_sink.hpp"
 #include "reset/condition_reset.hpp"
-#include "shell/clear_button.hpp"
-#include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
 #include "shell/message_box.hpp"
 #include "shell/mycode.hpp"
-#include "shell/text_boxes.hpp"
 
 #include <QCoreApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 
 namespace sorvanta::ui {
 
 FourStarCommands::FourStarCommands(FourStarPanel& panel, ControlRegistry& controls,
                                    ProgressSink& progress, QObject* parent)
     : QObject(parent), panel_(panel), controls_(controls), progress_(progress) {
-    connect(panel_.winCheckBox, &QLineEdit::textChanged, this, [this](const QString& text) {
-        panel_.L_duijiang_news->setText(
+    connect(&panel_, &FourStarPanel::winCheckTyped, this, [this](const QString& text) {
+        panel_.setWinCheckAnswer(
             QString::fromStdString(history::CheckWin(text.toStdString(), state_.SurvivorText, 4)));
     });
 }
@@ -70,7 +64,7 @@ QString FourStarCommands::copiedNumbers(int index) const {
     if (index == 1)
         return QString::fromStdString(state_.SurvivorText);
     if (index == 5)
-        return panel_.T_jj[2]->text();
+        return panel_.intersectionList(2);
     return {};
 }
 
@@ -81,21 +75,18 @@ void FourStarCommands::runClear(int code) {
 }
 
 void FourStarCommands::resetPanel() {
-    panel_.winCheckBox->clear();
-    panel_.L_duijiang_news->setText(QStringLiteral("【中奖查询】"));
+    panel_.clearWinCheck();
     ResetConditionPanel(controls_);
-    panel_.Ljiaoji_zhushu->setText(QStringLiteral("0"));
+    panel_.setIntersectionCount(0);
     clearResult();
     // The banker calculator goes with it; the three-star win check is the
     // three-star panel's, and what was typed there stays.
-    EmptyBox(controls_.widget(QStringLiteral("T_cs_ip"), 1));
-    EmptyBox(controls_.widget(QStringLiteral("T_cs_ip"), 2));
+    panel_.clearBankerCalculator();
 }
 
 void FourStarCommands::runShrink() {
-    panel_.invertButton->setBackColor(Colour::LightGreen);
-    panel_.winCheckBox->clear();
-    panel_.L_duijiang_news->setText(QStringLiteral("【中奖查询】"));
+    panel_.setInverted(false);
+    panel_.clearWinCheck();
 
     const four::FourStarInput input = panel_.readInput();
     four::RunShrinkPipeline(input, state_, [this](double share) {
@@ -125,8 +116,7 @@ void FourStarCommands::convertToGroup() {
 }
 
 void FourStarCommands::clearResult() {
-    panel_.Li_out->clear();
-    panel_.dadi_zhushu->setText(QStringLiteral("0"));
+    panel_.clearResult();
     state_.SurvivorText.clear();
 }
 
@@ -135,22 +125,19 @@ void FourStarCommands::combineSets(int index) {
                                                     SetOperation::AWithoutB,
                                                     SetOperation::BWithoutA};
     const SetOperation operation = kOperations[index - 6];
-    const auto& boxes = panel_.T_jj;
-    boxes[2]->clear();
-    panel_.Ljiaoji_zhushu->setText(QStringLiteral("0"));
-    const CombinedSets combined = four::CombineSets(boxes[0]->text().toStdString(),
-                                                    boxes[1]->text().toStdString(), operation);
-    Send_to_text(QString::fromStdString(combined.a), boxes[0]);
-    Send_to_text(QString::fromStdString(combined.b), boxes[1]);
-    Send_to_text(QString::fromStdString(combined.result), boxes[2]);
-    panel_.Ljiaoji_zhushu->setText(QString::number(combined.count));
+    panel_.clearIntersectionResult();
+    const CombinedSets combined =
+        four::CombineSets(panel_.intersectionList(0).toStdString(),
+                          panel_.intersectionList(1).toStdString(), operation);
+    panel_.showIntersection(QString::fromStdString(combined.a), QString::fromStdString(combined.b),
+                            QString::fromStdString(combined.result), combined.count);
 }
 
 void FourStarCommands::invertResult() {
     MessageBox::information(&panel_, QStringLiteral("温馨提示"),
                             QStringLiteral("反选成功。\n注意，组选号码不能反选，只能反选直选号码"));
     listRows(1);
-    panel_.invertButton->setBackColor(Colour::Red);
+    panel_.setInverted(true);
 }
 
 } // namespace sorvanta::ui

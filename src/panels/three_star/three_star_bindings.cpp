@@ -54,8 +54,8 @@ Binding<In> NumberBlock(const three::ButtonBlock& block, std::function<std::bits
                         bits.set(static_cast<std::size_t>(value));
                 }
             },
-            [=](const ControlRegistry& c, const In& in) {
-                const std::bitset<N>& bits = get(const_cast<In&>(in));
+            [=](const ControlRegistry& c, In& in) {
+                const std::bitset<N>& bits = get(in);
                 for (std::size_t i = 0; i < block.captions.size(); ++i) {
                     auto* b = c.at<ColourButton>(array, block.first + static_cast<int>(i));
                     const int value = fromView(block.captions[i]).toInt();
@@ -75,8 +75,8 @@ Binding<In> CaptionBlock(const three::ButtonBlock& block, std::function<CaptionS
             [=](const ControlRegistry& c, In& in) {
                 get(in) = ReadCaptions(c, array, block.first, last, 0);
             },
-            [=](const ControlRegistry& c, const In& in) {
-                WriteCaptions(c, array, block.first, last, get(const_cast<In&>(in)),
+            [=](const ControlRegistry& c, In& in) {
+                WriteCaptions(c, array, block.first, last, get(in),
                               ChosenColour(block));
             }};
 }
@@ -192,7 +192,7 @@ Binding<In> PositionKillTolerance() {
                 in.position_kill_tolerance = {list(c, 0)->currentText().toStdString(),
                                               list(c, 1)->currentText().toStdString()};
             },
-            [=](const ControlRegistry& c, const In& in) {
+            [=](const ControlRegistry& c, In& in) {
                 list(c, 0)->setEditText(QString::fromStdString(in.position_kill_tolerance.lower));
                 list(c, 1)->setEditText(QString::fromStdString(in.position_kill_tolerance.upper));
             }};
@@ -237,7 +237,7 @@ Binding<In> PositionMatch() {
                 for (int i = 0; i < rules->count(); ++i)
                     in.position_match.push_back(rules->item(i)->text().toStdString());
             },
-            [=](const ControlRegistry& c, const In& in) {
+            [=](const ControlRegistry& c, In& in) {
                 QListWidget* rules = list(c);
                 rules->clear();
                 for (const std::string& rule : in.position_match)
@@ -252,7 +252,7 @@ Binding<In> BaseSetGroup() {
     return {
         "base_set_group",
         [=](const ControlRegistry& c, In& in) { in.base_set_group = control(c)->kaiguan() == 1; },
-        [=](const ControlRegistry& c, const In& in) {
+        [=](const ControlRegistry& c, In& in) {
             control(c)->setKaiguan(in.base_set_group ? 1 : 0);
         }};
 }

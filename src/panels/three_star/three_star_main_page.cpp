@@ -7,6 +7,7 @@
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
 #include "shell/mycode.hpp"
+#include "shell/panel_kit.hpp"
 #include "shell/range_control.hpp"
 
 #include <QButtonGroup>
@@ -27,19 +28,6 @@ namespace {
 
 QString fromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Every button of a block gets the width of its widest caption, so the
-// rows line up; digit buttons are narrow, not square, to leave room.
-void fit(const QList<ColourButton*>& buttons, int padding = 8) {
-    if (buttons.isEmpty())
-        return;
-    const QFontMetrics fm(buttons.first()->font());
-    int width = 0;
-    for (const ColourButton* b : buttons)
-        width = std::max(width, fm.horizontalAdvance(b->text()) + padding);
-    for (ColourButton* b : buttons)
-        b->setFixedSize(width, fm.height() + 4);
 }
 
 QLabel* label(const char* text, QWidget* parent) {
@@ -129,9 +117,9 @@ QWidget* ThreeStarPanel::buildDigitKills(QWidget* page) {
         for (int d = 0; d < 10; ++d)
             grid->addWidget(row[d], r, d + 1);
         all << row;
-        grid->addWidget(addClear(r, page), r, 11);
+        grid->addWidget(kit_.addClear(r, page), r, 11);
     }
-    fit(all);
+    FitButtons(all, 8, false);
     // 至少出胆个数: one option is always on.
     auto* options = new QHBoxLayout;
     options->setSpacing(2);
@@ -156,8 +144,8 @@ QWidget* ThreeStarPanel::buildSums(QWidget* page) {
     const QList<ColourButton*> sums = toggles(C_3x_sha, 20, 28);
     for (int i = 0; i < 28; ++i)
         grid->addWidget(sums[i], i / 10, i % 10);
-    fit(sums, 6);
-    grid->addWidget(addClear(3, page), 2, 9);
+    FitButtons(sums, 6, false);
+    grid->addWidget(kit_.addClear(3, page), 2, 9);
     return titled(QStringLiteral("杀指定和值"), -1, page, grid);
 }
 
@@ -170,11 +158,11 @@ QGridLayout* ThreeStarPanel::digitRows(QWidget* page, int first, int firstClear,
         for (int d = 0; d < 10; ++d)
             grid->addWidget(row[d], r, d + 1);
         all << row;
-        grid->addWidget(addClear(firstClear + r, page), r, 11);
+        grid->addWidget(kit_.addClear(firstClear + r, page), r, 11);
         if (firstAll >= 0)
-            grid->addWidget(addSelectAll(firstAll + r, page), r, 12);
+            grid->addWidget(kit_.addSelectAll(firstAll + r, page), r, 12);
     }
-    fit(all);
+    FitButtons(all, 8, false);
     return grid;
 }
 
@@ -211,7 +199,7 @@ QWidget* ThreeStarPanel::buildExtremes(QWidget* page) {
     grid->addWidget(addBox(2, page, false), 0, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
-    grid->addWidget(addClear(18, page), 0, 4);
+    grid->addWidget(kit_.addClear(18, page), 0, 4);
     return titled(QStringLiteral("最大最小号码（填允许的数字）"), 28, page, grid);
 }
 
@@ -225,15 +213,15 @@ QWidget* ThreeStarPanel::buildBankerGroups(QWidget* page) {
         const QList<ColourButton*> digits = toggles(C_3x_chu, 10 + 10 * r, 10);
         for (int d = 0; d < 10; ++d)
             grid->addWidget(digits[d], r + 1, d + 1);
-        grid->addWidget(addClear(10 + r, page), r + 1, 11);
-        grid->addWidget(addSelectAll(3 + r, page), r + 1, 12);
+        grid->addWidget(kit_.addClear(10 + r, page), r + 1, 11);
+        grid->addWidget(kit_.addSelectAll(3 + r, page), r + 1, 12);
         const QList<ColourButton*> counts = toggles(C_3x_chu, 50 + 4 * r, 4);
         for (int k = 0; k < 4; ++k)
             grid->addWidget(counts[k], r + 1, 14 + k);
         all << digits << counts;
     }
     grid->setColumnMinimumWidth(13, 4);
-    fit(all);
+    FitButtons(all, 8, false);
     auto* row = new QHBoxLayout;
     row->setSpacing(2);
     bankerRepeats = new QCheckBox(QStringLiteral("胆码计重"), page);
@@ -241,7 +229,7 @@ QWidget* ThreeStarPanel::buildBankerGroups(QWidget* page) {
     row->addWidget(bankerRepeats);
     row->addStretch(1);
     row->addWidget(label("胆组容错", page));
-    row->addWidget(addRange(17, 4, page));
+    row->addWidget(kit_.addRange(17, 4, page));
     grid->addLayout(row, 5, 0, 1, 18);
     return titled(QStringLiteral("胆组"), 25, page, grid);
 }
@@ -255,14 +243,14 @@ QWidget* ThreeStarPanel::buildKillShapes(QWidget* page) {
             grid->addWidget(row[i], family, i);
         all << row;
     }
-    fit(all, 4);
+    FitButtons(all, 4, false);
     auto* row = new QHBoxLayout;
     row->setSpacing(2);
     row->addWidget(label("质12357 合04689", page));
     row->addStretch(1);
     row->addWidget(label("容错", page));
-    row->addWidget(addRange(7, 3, page));
-    row->addWidget(addClear(14, page));
+    row->addWidget(kit_.addRange(7, 3, page));
+    row->addWidget(kit_.addClear(14, page));
     grid->addLayout(row, 3, 0, 1, 8);
     return titled(QStringLiteral("杀形态"), 27, page, grid);
 }
@@ -278,8 +266,8 @@ QWidget* ThreeStarPanel::buildKeepCounts(QWidget* page) {
             grid->addWidget(row[k], family, k + 1);
         all << row;
     }
-    fit(all);
-    grid->addWidget(addClear(15, page), 3, 4, Qt::AlignRight);
+    FitButtons(all, 8, false);
+    grid->addWidget(kit_.addClear(15, page), 3, 4, Qt::AlignRight);
     return titled(QStringLiteral("保留个数"), 29, page, grid);
 }
 
@@ -288,8 +276,8 @@ QWidget* ThreeStarPanel::buildSpecialExclusions(QWidget* page) {
     const QList<ColourButton*> buttons = toggles(C_3x_sha, 132, 10);
     for (int i = 0; i < 10; ++i)
         grid->addWidget(buttons[i], i / 5, i % 5);
-    fit(buttons, 6);
-    grid->addWidget(addClear(16, page), 2, 4, Qt::AlignRight);
+    FitButtons(buttons, 6, false);
+    grid->addWidget(kit_.addClear(16, page), 2, 4, Qt::AlignRight);
     return titled(QStringLiteral("特别排除"), 32, page, grid);
 }
 
@@ -298,8 +286,8 @@ QWidget* ThreeStarPanel::buildRoutes(QWidget* page) {
     const QList<ColourButton*> buttons = toggles(C_3x_sha, 142, 27);
     for (int i = 0; i < 27; ++i)
         grid->addWidget(buttons[i], i / 9, i % 9);
-    fit(buttons, 6);
-    grid->addWidget(addClear(17, page), 2, 9);
+    FitButtons(buttons, 6, false);
+    grid->addWidget(kit_.addClear(17, page), 2, 9);
     return titled(QStringLiteral("排除012路"), 30, page, grid);
 }
 

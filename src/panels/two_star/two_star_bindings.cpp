@@ -46,9 +46,9 @@ Binding<In> ValueRow(std::string field, Get get, const char* array, int first, i
                 values = ValuesOf<std::decay_t<decltype(values)>>(
                     ReadCaptions(c, QString::fromLatin1(array), first, last, 0));
             },
-            [=](const ControlRegistry& c, const In& in) {
+            [=](const ControlRegistry& c, In& in) {
                 WriteCaptions(c, QString::fromLatin1(array), first, last,
-                              CaptionsOf(get(const_cast<In&>(in))), colour);
+                              CaptionsOf(get(in)), colour);
             }};
 }
 
@@ -58,8 +58,8 @@ template <class Get> Binding<In> YellowCaptionRow(std::string field, Get get, in
             [=](const ControlRegistry& c, In& in) {
                 get(in) = ReadCaptions(c, QStringLiteral("C_3x_sha"), first, last, 0);
             },
-            [=](const ControlRegistry& c, const In& in) {
-                WriteCaptions(c, QStringLiteral("C_3x_sha"), first, last, get(const_cast<In&>(in)),
+            [=](const ControlRegistry& c, In& in) {
+                WriteCaptions(c, QStringLiteral("C_3x_sha"), first, last, get(in),
                               Colour::Yellow);
             }};
 }
