@@ -125,7 +125,7 @@ class AnalysisTest : public test::WindowTest {
         if (mode == 1)
             return window->controls()
                 .at<ThreeStarPanel>(QStringLiteral("Pic_di"), 1)
-                ->resultBox->toPlainText();
+                ->resultText();
         return window->controls().at<TwoStarPanel>(QStringLiteral("Pic_di"), 0)->resultText();
     }
 

@@ -127,7 +127,7 @@ private slots:
     void initTestCase() { MessageBox::setTestMode(true); }
     void init() {
         openWindow();
-        waitForRanges(window->fourStar()->ucf_rc);
+        waitForRanges(window->fourStar());
         for (int mode : {0, 1})
             for (RangeControl* range : panel(mode)->findChildren<RangeControl*>())
                 QTRY_VERIFY(!range->rebuildPending());
