@@ -39,17 +39,13 @@
 namespace sorvanta::ui {
 
 namespace {
-constexpr int kPanelX = 30;
-constexpr int kPanelY = 390;
-constexpr int kPanelHeight = 9255;
-constexpr int kStripY = 90;
-constexpr int kStripWidth = 3195;
-constexpr int kStripHeight = 10245;
+// Where the parts sit, in twips: the mode panels, the strip beside them, the
+// margin around both, and the progress frame with its track.
+constexpr int kPanelX = 30, kPanelY = 390, kPanelHeight = 9255;
+constexpr int kStripY = 90, kStripWidth = 3195, kStripHeight = 10245;
 constexpr int kMargin = 100;
 constexpr int kWindowHeight = kStripY + kStripHeight + kMargin;
-constexpr int kProgressWidth = 4890;
-constexpr int kProgressHeight = 540;
-constexpr int kTrackHeight = 270;
+constexpr int kProgressWidth = 4890, kProgressHeight = 540, kTrackHeight = 270;
 } // namespace
 
 int Fmain::panelWidth(Mode mode) {
@@ -300,16 +296,15 @@ void Fmain::buildSchemeActions() {
     SchemeActions* schemes = schemeActions_;
     AnalysisActions* analysis = analysisActions_;
     const struct {
-        QPushButton** button;
         const char* name;
         const char* caption;
         std::function<void()> run;
     } buttons[] = {
-        {&saveSchemeButton_, "saveScheme", "保存方案", [schemes] { schemes->saveScheme(); }},
-        {&loadSchemeButton_, "loadScheme", "载入方案", [schemes] { schemes->loadScheme(); }},
-        {&backtestButton_, "schemeBacktest", "方案回测", [schemes] { schemes->showBacktest(); }},
-        {&statsButton_, "conditionStats", "条件统计", [analysis] { analysis->showStats(); }},
-        {&trendButton_, "trendChart", "走势图", [analysis] { analysis->showTrend(); }},
+        {"saveScheme", "保存方案", [schemes] { schemes->saveScheme(); }},
+        {"loadScheme", "载入方案", [schemes] { schemes->loadScheme(); }},
+        {"schemeBacktest", "方案回测", [schemes] { schemes->showBacktest(); }},
+        {"conditionStats", "条件统计", [analysis] { analysis->showStats(); }},
+        {"trendChart", "走势图", [analysis] { analysis->showTrend(); }},
     };
     for (const auto& b : buttons) {
         // Flat like the mode buttons beside them, and as small: in two-star
@@ -319,8 +314,9 @@ void Fmain::buildSchemeActions() {
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this,
                 [this, button, run = b.run] { RunCommandGuarded(button, 0, [run](int) { run(); }); });
-        *b.button = button;
+        topBar_ << button;
     }
+    loadSchemeButton_ = topBar_[1];
     // A dropped file counts as a press of "载入方案", so it waits for no
     // command and no command waits for it.
     connect(schemeActions_, &SchemeActions::schemeDropped, this, [this](const QString& path) {
@@ -351,8 +347,7 @@ void Fmain::placeSchemeButtons(Mode mode) {
     const int gap = twips(30);
     int x = modes_[Index(Mode::Four)].button->geometry().right() + 1 + twips(60);
     const int share = (end - x - 4 * gap) / 5;
-    for (QPushButton* button :
-         {saveSchemeButton_, loadSchemeButton_, backtestButton_, statsButton_, trendButton_}) {
+    for (QPushButton* button : topBar_) {
         const int width = qMax(button->minimumSizeHint().width(), qMin(twips(1200), share));
         button->setGeometry(x, top, width, height);
         x += width + gap;

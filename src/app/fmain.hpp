@@ -11,6 +11,7 @@
 #include "shell/panel_kit.hpp"
 
 #include <QFrame>
+#include <QList>
 #include <QWidget>
 
 #include <array>
@@ -158,12 +159,11 @@ private:
     HistoryWindow* historyWindow_ = nullptr;
     VerificationCommands* verificationCommands_ = nullptr;
     SchemeActions* schemeActions_ = nullptr;
-    QPushButton* saveSchemeButton_ = nullptr;
-    QPushButton* loadSchemeButton_ = nullptr;
-    QPushButton* backtestButton_ = nullptr;
     AnalysisActions* analysisActions_ = nullptr;
-    QPushButton* statsButton_ = nullptr;
-    QPushButton* trendButton_ = nullptr;
+    // The top bar after the mode buttons, in its order; "载入方案" also
+    // takes the scheme files dropped on the window.
+    QList<QPushButton*> topBar_;
+    QPushButton* loadSchemeButton_ = nullptr;
     HelpTopics help_;
     SingleInstance* instance_ = nullptr;
     bool commandRunning_ = false;

@@ -8,6 +8,7 @@
 #include "common/allowed_counts.hpp"
 
 #include <QString>
+#include <QStringList>
 
 #include <bitset>
 #include <functional>
@@ -26,9 +27,26 @@ template <class Input> struct Binding {
     std::string field; // the scheme field it holds ("banker_rows[2].digits")
     std::function<void(const ControlRegistry&, Input&)> read;
     std::function<void(const ControlRegistry&, Input&)> write;
+    // A text row's box, and the hints it shows when it holds no input: the
+    // first is its starting text and what an empty field puts back, the
+    // last what a reset puts back. The panel gives its box these; no other
+    // place decides which box shows which hint.
+    QString array = {};
+    int index = -1;
+    QStringList hints = {};
 };
 
 template <class Input> using Bindings = std::vector<Binding<Input>>;
+
+// The hints of box `index` of `array`, as its text row names them; none for
+// a box no row binds.
+template <class Input>
+QStringList HintsOf(const Bindings<Input>& rows, const QString& array, int index) {
+    for (const Binding<Input>& row : rows)
+        if (row.index == index && row.array == array)
+            return row.hints;
+    return {};
+}
 
 template <class Input> Input ReadAll(const Bindings<Input>& rows, const ControlRegistry& controls) {
     Input in;
@@ -96,14 +114,16 @@ void WriteChecked(const ControlRegistry& c, const QString& array, int index, boo
 template <class Input, class T> using Member = std::function<T&(Input&)>;
 
 template <class Input, class Get>
-Binding<Input> TextRow(std::string field, Get get, const char* array, int index) {
+Binding<Input> TextRow(std::string field, Get get, const char* array, int index,
+                       QStringList hints = {}) {
     return {std::move(field),
             [=](const ControlRegistry& c, Input& in) {
                 get(in) = ReadText(c, QString::fromLatin1(array), index);
             },
             [=](const ControlRegistry& c, Input& in) {
                 WriteText(c, QString::fromLatin1(array), index, get(in));
-            }};
+            },
+            QString::fromLatin1(array), index, std::move(hints)};
 }
 
 template <class Input, class Get> Binding<Input> RangeRow(std::string field, Get get, int index) {

@@ -67,6 +67,20 @@ QStackedWidget* MakePageStack(QWidget* parent, bool overlay) {
     return stack;
 }
 
+TextBox* MakeTextBox(const QStringList& hints, QWidget* parent) {
+    auto* box = new TextBox(hints.value(0), parent);
+    if (!hints.isEmpty())
+        box->setHints(hints);
+    return box;
+}
+
+LineBox* MakeLineBox(const QStringList& hints, QWidget* parent) {
+    auto* box = new LineBox(hints.value(0), parent);
+    if (!hints.isEmpty())
+        box->setHints(hints);
+    return box;
+}
+
 QComboBox* MakeToleranceBox(QWidget* parent, const QString& start) {
     auto* box = new QComboBox(parent);
     UseLineBox(box);

@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -20,7 +21,9 @@ class QWidget;
 namespace sorvanta::ui {
 
 class ControlRegistry;
+class LineBox;
 class RangeControl;
+class TextBox;
 
 // The window's button groups a panel puts its elements in; the window runs
 // their presses through its guard. A group a panel has none of stays null.
@@ -45,6 +48,12 @@ struct PanelArrays {
     QString selectAll; // "C_3x_all"; empty where the panel has none
     QString exports;   // the "导出号码" array beside the panel's copy buttons
 };
+
+// The arrays of the two- and three-star panels, which share them.
+inline PanelArrays TwoThreeStarArrays() {
+    return {QStringLiteral("C_2x3x_gn"), QStringLiteral("C_3x_cls"), QStringLiteral("C_3x_all"),
+            kExportBesideTwoThreeStar};
+}
 
 // Registers and groups a panel's small buttons and ranges; each adder
 // returns the control for the caller to place.
@@ -81,6 +90,11 @@ private:
 // lie over another that stays shown beneath it; otherwise only the current
 // page shows.
 QStackedWidget* MakePageStack(QWidget* parent, bool overlay = false);
+
+// A condition box showing the first of `hints` (the hints its binding row
+// names) and knowing them all as no input.
+TextBox* MakeTextBox(const QStringList& hints, QWidget* parent);
+LineBox* MakeLineBox(const QStringList& hints, QWidget* parent);
 
 // An editable list of tolerance counts (0 to N), two characters wide,
 // showing `start` with nothing chosen.

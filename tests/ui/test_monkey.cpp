@@ -266,7 +266,7 @@ public:
             return;
         if (auto* help = qobject_cast<ui::Fsm*>(modal)) {
             ++helpWindowsClosed;
-            help->C_shuoming->click();
+            help->findChild<QPushButton*>(QStringLiteral("C_shuoming"))->click();
         } else if (auto* notice = qobject_cast<ui::Fts*>(modal)) {
             notice->accept();
         } else {

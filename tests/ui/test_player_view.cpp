@@ -324,7 +324,7 @@ private slots:
         help.show();
         QVERIFY(QTest::qWaitForWindowExposed(&help));
         QVERIFY(help.rect().contains(
-            QRect(help.C_shuoming->mapTo(&help, QPoint(0, 0)), help.C_shuoming->size())));
+            QRect(help.findChild<QPushButton*>(QStringLiteral("C_shuoming"))->mapTo(&help, QPoint(0, 0)), help.findChild<QPushButton*>(QStringLiteral("C_shuoming"))->size())));
     }
 
     // Every group's 说明 speaks of every control of its group: each caption

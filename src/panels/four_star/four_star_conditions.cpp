@@ -39,17 +39,21 @@ namespace sorvanta::ui {
 
 namespace {
 
-constexpr int kRatioFirst = 0;
-constexpr int kSpecialFirst = 15;
-constexpr int kBigSmallFirst = 21;
-constexpr int kOddEvenFirst = 37;
-constexpr int kPrimeFirst = 53;
-constexpr int kRouteFirst = 69;
-constexpr int kRouteLast = 149;
-constexpr int kRunRepeatFirst = 150;
-constexpr int kRunRepeatLast = 158;
-constexpr int kLargestFirst = 9; // C_max 9..17 are the largest digits 1..9
-constexpr int kExtremeLast = 17;
+// Where the blocks of C_bi start: ratios, special shapes, the four pattern
+// families, then the run and repeat buttons.
+enum ShapeBlock : int {
+    kRatioFirst = 0,
+    kSpecialFirst = 15,
+    kBigSmallFirst = 21,
+    kOddEvenFirst = 37,
+    kPrimeFirst = 53,
+    kRouteFirst = 69,
+    kRouteLast = 149,
+    kRunRepeatFirst = 150,
+    kRunRepeatLast = 158,
+};
+// C_max 0..8 are the smallest digits 0..8, 9..17 the largest 1..9.
+enum ExtremeBlock : int { kLargestFirst = 9, kExtremeLast = 17 };
 
 const char* const kRatioLabels[3] = {"大小比", "奇偶比", "质合比"};
 const char* const kPositionLabels[4] = {"千位", "百位", "十位", "个位"};
@@ -255,11 +259,9 @@ void FourStarPanel::buildSplicePage(int page, int firstBox, int boxCount, int fi
 
 void FourStarPanel::buildTopConditionPages() {
     for (int i = 0; i < 7; ++i) {
-        T_ding[i] = new TextBox(i == 0 ? QString() : QString::fromUtf8(four::kDingHint));
+        T_ding[i] =
+            MakeTextBox(HintsOf(FourStarBindings(), QStringLiteral("T_ding"), i), nullptr);
         controls_.add(QStringLiteral("T_ding"), i, T_ding[i]);
-        if (i > 0)
-            T_ding[i]->setHints(
-                {QString::fromUtf8(four::kDingHint), QString::fromUtf8(four::kDingResetHint)});
     }
     auto toleranceRow = [this](int rangeIndex, QWidget* page) {
         auto* row = new QHBoxLayout;
@@ -371,8 +373,7 @@ QGroupBox* FourStarPanel::buildDigitKills() {
         grid->addWidget(addClear(rows[r].clearCode, box), r, 11);
     }
     grid->addWidget(label("杀和值", box), 4, 0);
-    sumBox = new LineBox(QString::fromUtf8(four::kSumHint), box);
-    sumBox->setHints({QString::fromUtf8(four::kSumHint)});
+    sumBox = MakeLineBox(HintsOf(FourStarBindings(), QStringLiteral("T_cs_ip"), 0), box);
     controls_.add(QStringLiteral("T_cs_ip"), 0, sumBox);
     sumBox->setCursorPosition(0);
     grid->addWidget(sumBox, 4, 1, 1, 10);
@@ -522,8 +523,7 @@ QGroupBox* FourStarPanel::buildBaseSet() {
     box->setObjectName(QStringLiteral("baseSetGroup"));
     auto* v = new QVBoxLayout(box);
     v->setContentsMargins(4, 2, 4, 4);
-    baseSetBox = new TextBox(QString::fromUtf8(four::kBaseSetHint), box);
-    baseSetBox->setHints({QString::fromUtf8(four::kBaseSetHint)});
+    baseSetBox = MakeTextBox(HintsOf(FourStarBindings(), QStringLiteral("T_cs_ip"), 3), box);
     controls_.add(QStringLiteral("T_cs_ip"), 3, baseSetBox);
     v->addWidget(baseSetBox);
     return box;
@@ -592,12 +592,6 @@ void FourStarPanel::ChooseComeOutCount(int index) {
     button->setBackColor(Colour::On);
 }
 
-four::FourStarInput FourStarPanel::readInput() const {
-    return ReadAll(FourStarBindings(), controls_);
-}
 
-void FourStarPanel::writeInput(const four::FourStarInput& in) {
-    WriteAll(FourStarBindings(), controls_, in);
-}
 
 } // namespace sorvanta::ui

@@ -37,25 +37,17 @@ const char* const kPageCaptions[8] = {"杀直选号码", "杀垃圾复式", "杀
 FourStarPanel::FourStarPanel(ControlRegistry& controls, const PanelGroups& groups,
                              QButtonGroup* stripCommands, ProgressSink& progress,
                              QWidget* focusSink, QWidget* parent)
-    : QFrame(parent), controls_(controls),
+    : FourStarFrame(controls, parent), controls_(controls),
       kit_(controls, groups,
            {QStringLiteral("C_guolv_ks"), QStringLiteral("C_cls"), QString(),
             kExportBesideFourStar}),
-      stripCommands_(stripCommands), focusSink_(focusSink) {
-    setFrameShape(QFrame::StyledPanel);
-    // The three mode panels overlap; only the front one may be seen.
-    setAutoFillBackground(true);
+      stripCommands_(stripCommands), compact_(compactFont()), focusSink_(focusSink) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(6);
 
     auto* left = new QVBoxLayout;
     left->setSpacing(4);
-    // Some 450 condition controls share the left side: a point smaller
-    // keeps every caption whole. Set before the controls are built, since
-    // the small buttons take their fixed sizes from it.
-    compact_ = font();
-    compact_.setPointSizeF(std::max(7.5, compact_.pointSizeF() - 1));
     // The condition groups of the upper panel take this space.
     conditionArea_ = new QWidget(this);
     conditionArea_->setObjectName(QStringLiteral("conditionArea"));
@@ -80,10 +72,7 @@ FourStarPanel::FourStarPanel(ControlRegistry& controls, const PanelGroups& group
     pageStack_->setFixedHeight(pageHeight);
     watchPages();
     commands_ = new FourStarCommands(*this, controls_, progress, this);
-}
-
-ModeCommands& FourStarPanel::commands() {
-    return *commands_;
+    setCommands(commands_);
 }
 
 namespace {
@@ -234,9 +223,9 @@ QWidget* FourStarPanel::buildResultArea() {
     v->setContentsMargins(0, 0, 0, 0);
     v->setSpacing(4);
     v->addWidget(buildResultList(area), 1);
-    v->addLayout(buildCountRow(area));
-    v->addLayout(buildTotalToleranceRow(area));
-    v->addLayout(buildCommandGrid(area));
+    buildCountRow(area, v);
+    buildTotalToleranceRow(area, v);
+    buildCommandGrid(area, v);
     buildWinCheck(area, v);
     buildBankerCalculator(area, v);
     return area;
@@ -256,7 +245,7 @@ QListWidget* FourStarPanel::buildResultList(QWidget* area) {
     return Li_out;
 }
 
-QLayout* FourStarPanel::buildCountRow(QWidget* area) {
+void FourStarPanel::buildCountRow(QWidget* area, QVBoxLayout* column) {
     auto* countRow = new QHBoxLayout;
     countRow->addWidget(new QLabel(QStringLiteral("最后注数："), area));
     dadi_zhushu = new QLabel(QStringLiteral("0"), area);
@@ -269,10 +258,10 @@ QLayout* FourStarPanel::buildCountRow(QWidget* area) {
     // The total tolerance's help, on the line above it: its own row has no
     // room beside the two lists.
     countRow->addWidget(kit_.addHelp(54, area));
-    return countRow;
+    column->addLayout(countRow);
 }
 
-QLayout* FourStarPanel::buildTotalToleranceRow(QWidget* area) {
+void FourStarPanel::buildTotalToleranceRow(QWidget* area, QVBoxLayout* column) {
     auto* toleranceRow = new QHBoxLayout;
     toleranceRow->addWidget(new QLabel(QStringLiteral("总容错"), area));
     totalLower = MakeToleranceBox(area);
@@ -283,10 +272,10 @@ QLayout* FourStarPanel::buildTotalToleranceRow(QWidget* area) {
     toleranceRow->addWidget(new QLabel(QStringLiteral("至"), area));
     toleranceRow->addWidget(totalUpper);
     toleranceRow->addStretch(1);
-    return toleranceRow;
+    column->addLayout(toleranceRow);
 }
 
-QLayout* FourStarPanel::buildCommandGrid(QWidget* area) {
+void FourStarPanel::buildCommandGrid(QWidget* area, QVBoxLayout* column) {
     auto* grid = new QGridLayout;
     grid->setSpacing(3);
     auto addCommand = [&](int index, const QString& caption, int row, int column, int span) {
@@ -312,7 +301,7 @@ QLayout* FourStarPanel::buildCommandGrid(QWidget* area) {
     addCommand(2, QStringLiteral("转为组选"), 2, 0, 1);
     addCommand(4, QStringLiteral("反选"), 2, 1, 1);
     addCommand(3, QStringLiteral("清空条件"), 3, 0, 2);
-    return grid;
+    column->addLayout(grid);
 }
 
 void FourStarPanel::buildWinCheck(QWidget* area, QVBoxLayout* column) {
@@ -416,11 +405,6 @@ void FourStarPanel::showRows(const std::vector<int>& rows) {
     dadi_zhushu->setText(QString::number(rows.size()));
 }
 
-void FourStarPanel::writeModeInput(const scheme::SchemeInput& input) {
-    if (const auto* four = std::get_if<four::FourStarInput>(&input))
-        writeInput(*four);
-}
-
 void FourStarPanel::showResult(const QString& numbers, int count) {
     std::vector<int> rows;
     rows.reserve(static_cast<std::size_t>(count));
@@ -432,10 +416,6 @@ void FourStarPanel::showResult(const QString& numbers, int count) {
 void FourStarPanel::clearResult() {
     Li_out->clear();
     dadi_zhushu->setText(QStringLiteral("0"));
-}
-
-QString FourStarPanel::copiedNumbers(int index) const {
-    return commands_->copiedNumbers(index);
 }
 
 void FourStarPanel::setWinCheckAnswer(const QString& answer) {

@@ -2,6 +2,7 @@
 
 #include "engine4/four_star_input.hpp"
 #include "panels/mode_panel.hpp"
+#include "panels/four_star/four_star_bindings.hpp"
 #include "shell/panel_kit.hpp"
 
 #include <QFont>
@@ -38,7 +39,9 @@ class TextBox;
 // The four-star panel (Pic_di 2): its condition pages, the result list and
 // the commands that act on the four-star result. It knows which control
 // holds which condition; the engine never sees a widget.
-class FourStarPanel : public QFrame, public ModePanel {
+using FourStarFrame = ModeFrame<four::FourStarInput, Mode::Four, &FourStarBindings>;
+
+class FourStarPanel : public FourStarFrame {
     Q_OBJECT
 public:
     // `groups` are the window's: its C_guolv_ks and C_cls elements and
@@ -49,18 +52,9 @@ public:
                   QButtonGroup* stripCommands, ProgressSink& progress, QWidget* focusSink,
                   QWidget* parent = nullptr);
 
-    four::FourStarInput readInput() const;
-    void writeInput(const four::FourStarInput& input);
-
-    // ModePanel
-    Mode mode() const override { return Mode::Four; }
-    QWidget* frame() override { return this; }
-    scheme::SchemeInput readModeInput() const override { return readInput(); }
-    void writeModeInput(const scheme::SchemeInput& input) override;
+    // The result list, four numbers a line, and its count.
     void showResult(const QString& numbers, int count) override;
     void clearResult() override;
-    QString copiedNumbers(int index) const override;
-    ModeCommands& commands() override;
     FourStarCommands& fourStarCommands() const { return *commands_; }
 
     // The page buttons C_sst_0: 0..7 a page, 99 the main page.
@@ -71,7 +65,6 @@ public:
     // hidden page that still filters is seen.
     void refreshPageMarks();
 
-    // The result list, four numbers a line, and its count.
     void showRows(const std::vector<int>& rows);
     void fillTotalToleranceLists();
     // Com_rc 0..3 (position-kill and banker-row tolerance) offer 0 to 4.
@@ -105,9 +98,10 @@ signals:
 private:
     QWidget* buildResultArea();
     QListWidget* buildResultList(QWidget* area);
-    QLayout* buildCountRow(QWidget* area);
-    QLayout* buildTotalToleranceRow(QWidget* area);
-    QLayout* buildCommandGrid(QWidget* area);
+    // Each adds its rows to `column`, the result area's layout.
+    void buildCountRow(QWidget* area, QVBoxLayout* column);
+    void buildTotalToleranceRow(QWidget* area, QVBoxLayout* column);
+    void buildCommandGrid(QWidget* area, QVBoxLayout* column);
     void buildWinCheck(QWidget* area, QVBoxLayout* column);
     void buildBankerCalculator(QWidget* area, QVBoxLayout* column);
     void watchPages();

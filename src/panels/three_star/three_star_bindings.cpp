@@ -177,9 +177,13 @@ Bindings<In> ButtonBlocks() {
     return rows;
 }
 
-// The boxes' hints are no input: ReadText and WriteText see to that.
-template <class Get> Binding<In> Box(std::string field, Get get, int index) {
-    return TextRow<In>(std::move(field), get, "T_3x_ip", index);
+// The boxes' hints are no input: ReadText and WriteText see to that. Most
+// condition boxes say "双击清空"; the largest and smallest digits none.
+template <class Get>
+Binding<In> Box(std::string field, Get get, int index,
+                std::string_view hint = star::kDoubleClickHint) {
+    return TextRow<In>(std::move(field), get, "T_3x_ip", index,
+                       hint.empty() ? QStringList() : QStringList{fromView(hint)});
 }
 
 // 定位杀 容错: the two editable lists Cb_rc 0 and 1.
@@ -293,7 +297,7 @@ Bindings<In> Build() {
             rows.push_back(TextRow<In>(
                 Indexed(pairRows[r].name, j),
                 [ row, j ](auto& in) -> auto& { return (in.pair_sums.*row)[j]; }, "T_lm_he",
-                3 * r + static_cast<int>(j)));
+                3 * r + static_cast<int>(j), {fromView(three::kPairSumHint)}));
         }
     const Bindings<In> blocks = ButtonBlocks();
     rows.insert(rows.end(), blocks.begin(), blocks.end());
@@ -305,9 +309,9 @@ Bindings<In> Build() {
         CheckedRow<In>("banker_count_repeats", F<&In::banker_count_repeats>(), "Check_2x3x", 0),
         RangeRow<In>("banker_tolerance", F<&In::banker_tolerance>(), 17),
         RangeRow<In>("kill_shapes_tolerance", F<&In::kill_shapes_tolerance>(), 7),
-        Box("largest_digits", F<&In::largest_digits>(), 1),
-        Box("smallest_digits", F<&In::smallest_digits>(), 2),
-        Box("base_set", F<&In::base_set>(), 3),
+        Box("largest_digits", F<&In::largest_digits>(), 1, {}),
+        Box("smallest_digits", F<&In::smallest_digits>(), 2, {}),
+        Box("base_set", F<&In::base_set>(), 3, star::kBaseSetHint),
         BaseSetGroup(),
         Box("must_keep", F<&In::must_keep>(), 4),
         RangeRow<In>("total_tolerance", F<&In::total_tolerance>(), 11),

@@ -4,7 +4,7 @@
 #include "engine23/three_star_commands.hpp"
 #include "history/win_check.hpp"
 #include "panels/three_star/three_star_panel.hpp"
-#include "reset/three_star_reset.hpp"
+#include "reset/condition_reset.hpp"
 #include "shell/from_utf8.hpp"
 #include "shell/message_box.hpp"
 #include "shell/mycode.hpp"
@@ -114,8 +114,8 @@ void ThreeStarCommands::convertToGroup() {
 }
 
 void ThreeStarCommands::clearAll() {
-    ResetThreeStarPanel(controls_);
-    panel_.setMatchRules({});
+    panel_.clearConditions();
+    ResetThreeStarTools(controls_);
     showResult({}, 0);
     panel_.clearWinCheck();
 }

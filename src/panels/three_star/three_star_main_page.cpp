@@ -139,12 +139,17 @@ QWidget* ThreeStarPanel::buildDigitKills(QWidget* page) {
     return titled(QStringLiteral("杀和尾、杀跨度、胆码"), 22, page, grid);
 }
 
-QWidget* ThreeStarPanel::buildSums(QWidget* page) {
+QGridLayout* ThreeStarPanel::excludeGrid(int first, int count, int columns) const {
     auto* grid = new QGridLayout;
-    const QList<ColourButton*> sums = toggles(C_3x_sha, 20, 28);
-    for (int i = 0; i < 28; ++i)
-        grid->addWidget(sums[i], i / 10, i % 10);
-    FitButtons(sums, 6, false);
+    const QList<ColourButton*> buttons = toggles(C_3x_sha, first, count);
+    for (int i = 0; i < count; ++i)
+        grid->addWidget(buttons[i], i / columns, i % columns);
+    FitButtons(buttons, 6, false);
+    return grid;
+}
+
+QWidget* ThreeStarPanel::buildSums(QWidget* page) {
+    QGridLayout* grid = excludeGrid(20, 28, 10);
     grid->addWidget(kit_.addClear(3, page), 2, 9);
     return titled(QStringLiteral("杀指定和值"), -1, page, grid);
 }
@@ -272,21 +277,13 @@ QWidget* ThreeStarPanel::buildKeepCounts(QWidget* page) {
 }
 
 QWidget* ThreeStarPanel::buildSpecialExclusions(QWidget* page) {
-    auto* grid = new QGridLayout;
-    const QList<ColourButton*> buttons = toggles(C_3x_sha, 132, 10);
-    for (int i = 0; i < 10; ++i)
-        grid->addWidget(buttons[i], i / 5, i % 5);
-    FitButtons(buttons, 6, false);
+    QGridLayout* grid = excludeGrid(132, 10, 5);
     grid->addWidget(kit_.addClear(16, page), 2, 4, Qt::AlignRight);
     return titled(QStringLiteral("特别排除"), 32, page, grid);
 }
 
 QWidget* ThreeStarPanel::buildRoutes(QWidget* page) {
-    auto* grid = new QGridLayout;
-    const QList<ColourButton*> buttons = toggles(C_3x_sha, 142, 27);
-    for (int i = 0; i < 27; ++i)
-        grid->addWidget(buttons[i], i / 9, i % 9);
-    FitButtons(buttons, 6, false);
+    QGridLayout* grid = excludeGrid(142, 27, 9);
     grid->addWidget(kit_.addClear(17, page), 2, 9);
     return titled(QStringLiteral("排除012路"), 30, page, grid);
 }

@@ -3,6 +3,8 @@
 // positional bankers and broken groups.
 #include "panels/three_star/three_star_panel.hpp"
 
+#include "panels/three_star/three_star_bindings.hpp"
+
 #include "engine23/three_star_captions.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
@@ -137,13 +139,12 @@ void ThreeStarPanel::buildOtherPage() {
         sums->addWidget(label(kPairNames[j], frame), 0, j + 1, Qt::AlignCenter);
     const char* const rows[5] = {"两码和保留：", "两码和排除：", "两码差保留：", "两码差排除：",
                                  "两码合排除："};
-    const QString hint = FromUtf8(three::kPairSumHint);
     for (int r = 0; r < 5; ++r) {
         sums->addWidget(label(rows[r], frame), r + 1, 0);
         for (int j = 0; j < 3; ++j) {
             const int index = 3 * r + j;
-            auto* box = new LineBox(hint, frame);
-            box->setHints({hint});
+            LineBox* box =
+                MakeLineBox(HintsOf(ThreeStarBindings(), QStringLiteral("T_lm_he"), index), frame);
             controls_.add(QStringLiteral("T_lm_he"), index, box);
             T_lm_he[static_cast<std::size_t>(index)] = box;
             sums->addWidget(box, r + 1, j + 1);

@@ -79,19 +79,8 @@ int PageOf(three::ThreeStarGroupId id) {
 
 ThreeStarPanel::ThreeStarPanel(ControlRegistry& controls, const PanelGroups& groups,
                                QWidget* focusSink, QWidget* parent)
-    : QFrame(parent), controls_(controls),
-      kit_(controls, groups,
-           {QStringLiteral("C_2x3x_gn"), QStringLiteral("C_3x_cls"), QStringLiteral("C_3x_all"),
-            kExportBesideTwoThreeStar}),
-      focusSink_(focusSink) {
-    setFrameShape(QFrame::StyledPanel);
-    // The three mode panels overlap; only the front one may be seen.
-    setAutoFillBackground(true);
-    // Some 400 condition controls share the panel: a point smaller keeps
-    // every caption whole. Set before the controls are built, since the
-    // small buttons take their fixed sizes from it.
-    compact_ = font();
-    compact_.setPointSizeF(std::max(7.5, compact_.pointSizeF() - 1));
+    : ThreeStarFrame(controls, parent), controls_(controls), kit_(controls, groups, TwoThreeStarArrays()),
+      focusSink_(focusSink), compact_(compactFont()) {
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -111,10 +100,7 @@ ThreeStarPanel::ThreeStarPanel(ControlRegistry& controls, const PanelGroups& gro
     watchConditions();
     switchPage(0);
     commands_ = new ThreeStarCommands(*this, controls_, this);
-}
-
-ModeCommands& ThreeStarPanel::commands() {
-    return *commands_;
+    setCommands(commands_);
 }
 
 QWidget* ThreeStarPanel::buildTabs() {
@@ -351,28 +337,15 @@ int ThreeStarPanel::currentPage() const {
 }
 
 QString ThreeStarPanel::boxHint(int index) {
-    switch (index) {
-    case 3:
-        return FromUtf8(star::kBaseSetHint);
-    case 6:
-        return FromUtf8(three::kBankersNotWorkedOut);
-    case 0:
-    case 4:
-    case 7:
-    case 8:
-    case 9:
-    case 13:
-    case 14:
-    case 15:
-    case 16:
-    case 17:
-    case 18:
-    case 19:
-    case 21:
-        return FromUtf8(star::kDoubleClickHint);
-    default:
-        return {};
-    }
+    return boxHints(index).value(0);
+}
+
+QStringList ThreeStarPanel::boxHints(int index) {
+    // The banker tool's answer box is no condition: it starts saying that
+    // nothing is worked out yet, and a new answer replaces that.
+    if (index == 6)
+        return {FromUtf8(three::kBankersNotWorkedOut)};
+    return HintsOf(ThreeStarBindings(), QStringLiteral("T_3x_ip"), index);
 }
 
 QString ThreeStarPanel::boxText(int index) const {
@@ -391,19 +364,9 @@ void ThreeStarPanel::setBoxText(int index, const QString& text) {
 // ---- small builders ---------------------------------------------------------
 
 QWidget* ThreeStarPanel::addBox(int index, QWidget* parent, bool multiLine) {
-    const QString hint = boxHint(index);
-    QWidget* box = nullptr;
-    if (multiLine) {
-        auto* text = new TextBox(hint, parent);
-        if (!hint.isEmpty())
-            text->setHints({hint});
-        box = text;
-    } else {
-        auto* line = new LineBox(hint, parent);
-        if (!hint.isEmpty())
-            line->setHints({hint});
-        box = line;
-    }
+    const QStringList hints = boxHints(index);
+    QWidget* box = multiLine ? static_cast<QWidget*>(MakeTextBox(hints, parent))
+                             : MakeLineBox(hints, parent);
     controls_.add(QStringLiteral("T_3x_ip"), index, box);
     T_3x_ip.insert(index, box);
     return box;
@@ -451,17 +414,10 @@ QWidget* ThreeStarPanel::titled(const QString& title, int help, QWidget* parent,
     return box;
 }
 
-three::ThreeStarInput ThreeStarPanel::readInput() const {
-    return ReadAll(ThreeStarBindings(), controls_);
-}
 
-void ThreeStarPanel::writeInput(const three::ThreeStarInput& input) {
-    WriteAll(ThreeStarBindings(), controls_, input);
-}
 
-void ThreeStarPanel::writeModeInput(const scheme::SchemeInput& input) {
-    if (const auto* three = std::get_if<three::ThreeStarInput>(&input))
-        writeInput(*three);
+void ThreeStarPanel::clearConditions() {
+    writeInput(three::ClearedThreeStarInput(readInput()));
 }
 
 void ThreeStarPanel::showResult(const QString& numbers, int count) {
@@ -469,16 +425,8 @@ void ThreeStarPanel::showResult(const QString& numbers, int count) {
     resultCount->setText(QString::number(count));
 }
 
-void ThreeStarPanel::clearResult() {
-    showResult(QString(), 0);
-}
-
 QString ThreeStarPanel::resultText() const {
     return resultBox->toPlainText();
-}
-
-QString ThreeStarPanel::copiedNumbers(int index) const {
-    return commands_->copiedNumbers(index);
 }
 
 QString ThreeStarPanel::winCheckText() const {

@@ -2,6 +2,7 @@
 
 #include "engine23/three_star_input.hpp"
 #include "panels/mode_panel.hpp"
+#include "panels/three_star/three_star_bindings.hpp"
 #include "shell/panel_kit.hpp"
 
 #include <QFont>
@@ -40,7 +41,9 @@ class TextBox;
 // and beside them the lists that always show (kill lists, base set,
 // must-keep), the total tolerance, the result and its commands. It knows
 // which control holds which condition; the engine never sees a widget.
-class ThreeStarPanel : public QFrame, public ModePanel {
+using ThreeStarFrame = ModeFrame<three::ThreeStarInput, Mode::Three, &ThreeStarBindings>;
+
+class ThreeStarPanel : public ThreeStarFrame {
     Q_OBJECT
 public:
     // `groups` are the window's: the panel's C_2x3x_gn, C_3x_cls and
@@ -49,19 +52,11 @@ public:
     ThreeStarPanel(ControlRegistry& controls, const PanelGroups& groups, QWidget* focusSink,
                    QWidget* parent = nullptr);
 
-    three::ThreeStarInput readInput() const;
-    void writeInput(const three::ThreeStarInput& input);
-
-    // ModePanel
-    Mode mode() const override { return Mode::Three; }
-    QWidget* frame() override { return this; }
-    scheme::SchemeInput readModeInput() const override { return readInput(); }
-    void writeModeInput(const scheme::SchemeInput& input) override;
+    // Every condition off, as the engine clears an input: the boxes show
+    // their hints again; the 直选/组选 switch and 胆码计重 stay.
+    void clearConditions();
     // The result box T_dd 0 and its count Lzhushu 0.
     void showResult(const QString& numbers, int count) override;
-    void clearResult() override;
-    QString copiedNumbers(int index) const override;
-    ModeCommands& commands() override;
 
     static constexpr int kPageCount = 11;
     // The tab C_3x_ding element `page`: only that page shows, its tab green.
@@ -78,6 +73,7 @@ public:
     QString boxText(int index) const;
     void setBoxText(int index, const QString& text);
     static QString boxHint(int index);
+    static QStringList boxHints(int index);
 
     QString resultText() const;
     // The win check (T_duijiang 0) and its answer (Lduijiang 0).
@@ -114,6 +110,8 @@ private:
     void buildMainPage();
     QWidget* buildDigitKills(QWidget* page);
     QWidget* buildSums(QWidget* page);
+    // `count` exclude buttons from `first`, `columns` to a row, fitted.
+    QGridLayout* excludeGrid(int first, int count, int columns) const;
     QGridLayout* digitRows(QWidget* page, int first, int firstClear, int firstAll);
     QWidget* buildExcludeCompound(QWidget* page);
     QWidget* buildPositionKill(QWidget* page);
@@ -149,16 +147,18 @@ private:
 
     QMap<int, QWidget*> T_3x_ip;        // 0..21: TextBox or LineBox
     std::array<LineBox*, 15> T_lm_he{}; // 两码和差
-    std::array<QComboBox*, 5> Cb_rc{};  // 0, 1 定位杀 tolerance; 2..4 位置匹配
-    QMap<int, ColourButton*> pageTabs;  // C_3x_ding 0..10
-    QMap<int, QFrame*> pages;           // C_3x_nei 0..10
-    QStackedWidget* pageStack_ = nullptr;
-    QButtonGroup* C_3x_sha = nullptr; // exclude toggles 0..168 (yellow)
-    QButtonGroup* C_3x_chu = nullptr; // keep and banker toggles 0..131 (green)
+    QButtonGroup* C_3x_sha = nullptr;   // exclude toggles 0..168 (yellow)
+    QButtonGroup* C_3x_chu = nullptr;   // keep and banker toggles 0..131 (green)
     std::array<QRadioButton*, 3> Op_3x_danma_chu{};
     QCheckBox* bankerRepeats = nullptr;      // Check_2x3x 0
     EitherOrSwitch* baseSetSwitch = nullptr; // dd_2x1 0
+    QMap<int, ColourButton*> pageTabs;       // C_3x_ding 0..10
+    QMap<int, QFrame*> pages;                // C_3x_nei 0..10
+    QStackedWidget* pageStack_ = nullptr;
+    // The position-match rules, and the one being put together in Cb_rc
+    // 2..4 (0 and 1 are 定位杀's tolerance).
     QListWidget* L_3xwz_pp = nullptr;
+    std::array<QComboBox*, 5> Cb_rc{};
     QPlainTextEdit* resultBox = nullptr; // T_dd 0
     QLabel* resultCount = nullptr;       // Lzhushu 0
     QLabel* intersectionCount = nullptr; // Lzhushu 2

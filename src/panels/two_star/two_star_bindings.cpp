@@ -113,8 +113,10 @@ Bindings<In> Build() {
         RangeRow<In>("shapes_tolerance", F<&In::shapes_tolerance>(), 14),
         YellowCaptionRow("special_shapes", F<&In::special_shapes>(), 259, 263),
         RangeRow<In>("special_shapes_tolerance", F<&In::special_shapes_tolerance>(), 15),
-        TextRow<In>("kill_list", F<&In::kill_list>(), "T_3x_ip", 23),
-        TextRow<In>("base_set", F<&In::base_set>(), "T_3x_ip", 22),
+        TextRow<In>("kill_list", F<&In::kill_list>(), "T_3x_ip", 23,
+                    {QString::fromUtf8(two::kKillListHint.data(), two::kKillListHint.size())}),
+        TextRow<In>("base_set", F<&In::base_set>(), "T_3x_ip", 22,
+                    {QString::fromUtf8(two::kBaseSetHint.data(), two::kBaseSetHint.size())}),
         RangeRow<In>("total_tolerance", F<&In::total_tolerance>(), 16),
     };
     rows.insert(rows.end(), shapes.begin(), shapes.end());

@@ -134,18 +134,9 @@ QString TwoStarPanel::bankerCaption(int index) {
 
 TwoStarPanel::TwoStarPanel(ControlRegistry& controls, const PanelGroups& groups,
                            QWidget* focusSink, QWidget* parent)
-    : QFrame(parent), controls_(controls),
-      kit_(controls, groups,
-           {QStringLiteral("C_2x3x_gn"), QStringLiteral("C_3x_cls"), QStringLiteral("C_3x_all"),
-            kExportBesideTwoThreeStar}),
-      focusSink_(focusSink) {
-    setFrameShape(QFrame::StyledPanel);
-    // The three mode panels overlap; only the front one may be seen.
-    setAutoFillBackground(true);
-    // A point smaller, like the four-star conditions: some 150 buttons
-    // share a narrow panel. Set before the buttons take their sizes from it.
-    compact_ = font();
-    compact_.setPointSizeF(std::max(7.5, compact_.pointSizeF() - 1));
+    : TwoStarFrame(controls, parent), controls_(controls), kit_(controls, groups, TwoThreeStarArrays()),
+      focusSink_(focusSink), compact_(compactFont()) {
+    // The whole narrow panel takes the compact font, not only its groups.
     setFont(compact_);
 
     C_3x_sha = new QButtonGroup(this);
@@ -188,10 +179,7 @@ TwoStarPanel::TwoStarPanel(ControlRegistry& controls, const PanelGroups& groups,
     layout->addWidget(buildSpecialShapes());
     layout->addWidget(buildResultArea());
     commands_ = new TwoStarCommands(*this, controls_, this);
-}
-
-ModeCommands& TwoStarPanel::commands() {
-    return *commands_;
+    setCommands(commands_);
 }
 
 void TwoStarPanel::moveFocusAway() const {
@@ -470,12 +458,11 @@ QWidget* TwoStarPanel::buildListBoxes() {
         row->addWidget(kit_.addHelp(help, area));
         return row;
     };
-    killListBox = new TextBox(FromUtf8(two::kKillListHint), area);
-    killListBox->setHints({FromUtf8(two::kKillListHint)});
-    controls_.add(QStringLiteral("T_3x_ip"), 23, killListBox);
-    baseSetBox = new TextBox(FromUtf8(two::kBaseSetHint), area);
-    baseSetBox->setHints({FromUtf8(two::kBaseSetHint)});
-    controls_.add(QStringLiteral("T_3x_ip"), 22, baseSetBox);
+    const QString array = QStringLiteral("T_3x_ip");
+    killListBox = MakeTextBox(HintsOf(TwoStarBindings(), array, 23), area);
+    controls_.add(array, 23, killListBox);
+    baseSetBox = MakeTextBox(HintsOf(TwoStarBindings(), array, 22), area);
+    controls_.add(array, 22, baseSetBox);
     for (TextBox* box : {killListBox, baseSetBox})
         box->setMinimumHeight(QFontMetrics(box->font()).lineSpacing() * 3 + 8);
     v->addLayout(header("杀直选号码", 8));
@@ -491,29 +478,10 @@ void TwoStarPanel::showResult(const QString& numbers, int count) {
     Lzhushu->setText(QString::number(count));
 }
 
-void TwoStarPanel::clearResult() {
-    showResult(QString(), 0);
-}
-
-QString TwoStarPanel::copiedNumbers(int index) const {
-    return commands_->copiedNumbers(index);
-}
-
-void TwoStarPanel::writeModeInput(const scheme::SchemeInput& input) {
-    if (const auto* two = std::get_if<two::TwoStarInput>(&input))
-        writeInput(*two);
-}
-
 QString TwoStarPanel::resultText() const {
     return T_dd->toPlainText();
 }
 
-two::TwoStarInput TwoStarPanel::readInput() const {
-    return ReadAll(TwoStarBindings(), controls_);
-}
 
-void TwoStarPanel::writeInput(const two::TwoStarInput& input) {
-    WriteAll(TwoStarBindings(), controls_, input);
-}
 
 } // namespace sorvanta::ui

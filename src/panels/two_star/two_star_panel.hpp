@@ -2,6 +2,7 @@
 
 #include "engine23/two_star_input.hpp"
 #include "panels/mode_panel.hpp"
+#include "panels/two_star/two_star_bindings.hpp"
 #include "shell/panel_kit.hpp"
 
 #include <QFont>
@@ -29,7 +30,9 @@ class TwoStarCommands;
 // The two-star panel (Pic_di 0): its condition groups, the two list boxes,
 // the result box and the commands. It knows which control holds which
 // condition; the engine never sees a widget.
-class TwoStarPanel : public QFrame, public ModePanel {
+using TwoStarFrame = ModeFrame<two::TwoStarInput, Mode::Two, &TwoStarBindings>;
+
+class TwoStarPanel : public TwoStarFrame {
     Q_OBJECT
 public:
     // `groups` are the window's: the panel's C_2x3x_gn, C_3x_cls and
@@ -37,19 +40,8 @@ public:
     TwoStarPanel(ControlRegistry& controls, const PanelGroups& groups, QWidget* focusSink,
                  QWidget* parent = nullptr);
 
-    two::TwoStarInput readInput() const;
-    void writeInput(const two::TwoStarInput& input);
-
-    // ModePanel
-    Mode mode() const override { return Mode::Two; }
-    QWidget* frame() override { return this; }
-    scheme::SchemeInput readModeInput() const override { return readInput(); }
-    void writeModeInput(const scheme::SchemeInput& input) override;
     // The result box T_dd 1 and its count Lzhushu 1.
     void showResult(const QString& numbers, int count) override;
-    void clearResult() override;
-    QString copiedNumbers(int index) const override;
-    ModeCommands& commands() override;
 
     QString resultText() const;
     // Before a command or a toggle: no box is left mid-edit.
