@@ -19,7 +19,8 @@ using namespace sorvanta;
 static void BM_StripListAndOmissionGrid(benchmark::State& state) {
     ui::ControlRegistry controls;
     QButtonGroup commands, clearButtons, helpButtons;
-    ui::VerificationStrip strip(controls, {&commands, &clearButtons, nullptr, nullptr, &helpButtons});
+    ui::VerificationStrip strip(controls,
+                                {&commands, &clearButtons, nullptr, nullptr, &helpButtons});
     strip.resize(strip.minimumSizeHint());
     strip.show();
 

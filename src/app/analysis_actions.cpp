@@ -53,9 +53,7 @@ void AnalysisActions::showTrend() {
         connect(trend_, &TrendWindow::helpRequested, this,
                 [this] { showHelp(trend_, QStringLiteral("走势图")); });
     }
-    trend_->setDraws(window_.historyState(),
-                     window_.mode(),
-                     schemes_.drawSourceName());
+    trend_->setDraws(window_.historyState(), window_.mode(), schemes_.drawSourceName());
     trend_->show();
     trend_->raise();
     trend_->activateWindow();
@@ -91,9 +89,7 @@ void AnalysisActions::refresh() {
         stats_->rerun();
     }
     if (trend_ && trend_->isVisible())
-        trend_->setDraws(window_.historyState(),
-                         window_.mode(),
-                         schemes_.drawSourceName());
+        trend_->setDraws(window_.historyState(), window_.mode(), schemes_.drawSourceName());
 }
 
 } // namespace sorvanta::ui

@@ -47,7 +47,6 @@ constexpr int kGroupGap = 3; // after every ten squares, so they are easy to cou
 const QColor kHitColour(0xd8, 0x1e, 0x06);
 const QColor kMissColour(0xd0, 0xd0, 0xd0);
 
-
 QString Percent(int part, int whole) {
     return whole > 0 ? QString::number(100.0 * part / whole, 'f', 2) + QLatin1Char('%')
                      : QStringLiteral("0.00%");

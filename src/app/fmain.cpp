@@ -1,17 +1,17 @@
 #include "app/fmain.hpp"
 
 #include "app/analysis_actions.hpp"
+#include "app/backtest_dialog.hpp"
 #include "app/data_source_dialog.hpp"
 #include "app/scheme_actions.hpp"
 #include "app/single_instance.hpp"
 #include "app/startup.hpp"
 #include "common/help_index.hpp"
-#include "app/backtest_dialog.hpp"
 #include "panels/four_star/four_star_commands.hpp"
 #include "panels/four_star/four_star_panel.hpp"
+#include "panels/mode_commands.hpp"
 #include "panels/three_star/three_star_panel.hpp"
 #include "panels/two_star/two_star_panel.hpp"
-#include "panels/mode_commands.hpp"
 #include "panels/verification/history_window.hpp"
 #include "panels/verification/verification_commands.hpp"
 #include "panels/verification/verification_strip.hpp"
@@ -161,7 +161,7 @@ void Fmain::buildButtonGroups() {
     // The strip's commands; its clear buttons are four-star clear codes.
     stripGroups_ = {makeGroup(), modes_[Index(Mode::Four)].groups.clear, nullptr, makeGroup(),
                     C_234_sm_};
-    routeGroup(stripGroups_.commands, [this](int i) { verificationCommands_->run(i); });
+    routeGroup(stripGroups_.commands, [this](int i) { RunFourStarCommand(i); });
 }
 
 // The two- and three-star panels first: four-star lies on top of them.
@@ -176,8 +176,8 @@ void Fmain::buildModePanels() {
             slot.panel = new ThreeStarPanel(controls_, slot.groups, Cf_, this);
             break;
         case Mode::Four:
-            slot.panel = fourStar_ = new FourStarPanel(controls_, slot.groups,
-                                                       stripGroups_.commands, *this, Cf_, this);
+            slot.panel = fourStar_ =
+                new FourStarPanel(controls_, slot.groups, stripGroups_.commands, *this, Cf_, this);
             break;
         }
         controls_.add(QStringLiteral("Pic_di"), Index(mode), slot.panel->frame());
@@ -185,7 +185,7 @@ void Fmain::buildModePanels() {
             twipsRect(kPanelX, kPanelY, panelWidth(mode), kPanelHeight));
     }
     fourStar_->raise();
-    fourStar_->fourStarCommands().setVerificationRunner([this] { verificationCommands_->run(12); });
+    fourStar_->fourStarCommands().setVerificationRunner([this] { RunFourStarCommand(12); });
 }
 
 void Fmain::buildStrip() {
@@ -193,7 +193,7 @@ void Fmain::buildStrip() {
     strip_->setObjectName(QStringLiteral("verificationStrip"));
     connect(strip_, &VerificationStrip::verifyPositionToggled, this, [this] {
         RunCommandGuarded(controls_.at<QPushButton>(QStringLiteral("C_guolv_ks"), 12), 12,
-                          [this](int i) { verificationCommands_->run(i); });
+                          [this](int i) { RunFourStarCommand(i); });
     });
 }
 
@@ -208,8 +208,7 @@ void Fmain::buildHistory(HistorySourceOptions options) {
             &VerificationCommands::historyRefilled);
     connect(strip_, &VerificationStrip::lotteryChosen, historySource_,
             &HistorySource::SelectLottery);
-    connect(strip_, &VerificationStrip::lineChosen, historySource_,
-            &HistorySource::SelectDataLine);
+    connect(strip_, &VerificationStrip::lineChosen, historySource_, &HistorySource::SelectDataLine);
     connect(strip_, &VerificationStrip::fileDropped, historySource_, &HistorySource::importFile);
     connect(strip_, &VerificationStrip::importRequested, this, [this] {
         const QString path = strip_->chooseFile();
@@ -300,11 +299,26 @@ void Fmain::buildSchemeActions() {
         const char* caption;
         std::function<void()> run;
     } buttons[] = {
-        {"saveScheme", "保存方案", [schemes] { schemes->saveScheme(); }},
-        {"loadScheme", "载入方案", [schemes] { schemes->loadScheme(); }},
-        {"schemeBacktest", "方案回测", [schemes] { schemes->showBacktest(); }},
-        {"conditionStats", "条件统计", [analysis] { analysis->showStats(); }},
-        {"trendChart", "走势图", [analysis] { analysis->showTrend(); }},
+        {"saveScheme", "保存方案",
+         [schemes] {
+             schemes->saveScheme();
+         }},
+        {"loadScheme", "载入方案",
+         [schemes] {
+             schemes->loadScheme();
+         }},
+        {"schemeBacktest", "方案回测",
+         [schemes] {
+             schemes->showBacktest();
+         }},
+        {"conditionStats", "条件统计",
+         [analysis] {
+             analysis->showStats();
+         }},
+        {"trendChart", "走势图",
+         [analysis] {
+             analysis->showTrend();
+         }},
     };
     for (const auto& b : buttons) {
         // Flat like the mode buttons beside them, and as small: in two-star
@@ -312,8 +326,9 @@ void Fmain::buildSchemeActions() {
         auto* button = new FlatButton(QString::fromUtf8(b.caption), this);
         button->setObjectName(QString::fromLatin1(b.name));
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this,
-                [this, button, run = b.run] { RunCommandGuarded(button, 0, [run](int) { run(); }); });
+        connect(button, &QPushButton::clicked, this, [this, button, run = b.run] {
+            RunCommandGuarded(button, 0, [run](int) { run(); });
+        });
         topBar_ << button;
     }
     loadSchemeButton_ = topBar_[1];
@@ -352,10 +367,6 @@ void Fmain::placeSchemeButtons(Mode mode) {
         button->setGeometry(x, top, width, height);
         x += width + gap;
     }
-}
-
-FourStarCommands* Fmain::fourStarCommands() const {
-    return &fourStar_->fourStarCommands();
 }
 
 const four::FourStarState& Fmain::fourStarState() const {
@@ -490,7 +501,6 @@ void Fmain::setSingleInstance(SingleInstance* instance) {
 }
 
 namespace {
-
 
 QString PictureToolTip(std::string_view picture) {
     return picture == kBankerPicture ? QStringLiteral("胆码与胆组容错的图解说明")

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/history_source.hpp"
+#include "common/mode.hpp"
 #include "engine4/candidate_set.hpp"
 #include "history/draw_history.hpp"
-#include "common/mode.hpp"
 #include "panels/mode_panel.hpp"
 #include "panels/progress_sink.hpp"
 #include "shell/control_registry.hpp"
@@ -25,7 +25,6 @@ class QTimer;
 namespace sorvanta::ui {
 
 class ColourButton;
-class FourStarCommands;
 class ModeCommands;
 class FourStarPanel;
 class SchemeActions;
@@ -55,7 +54,6 @@ public:
     ModePanel& currentPanel() const { return panel(mode_); }
     FourStarPanel* fourStar() const { return fourStar_; }
     VerificationStrip* strip() const { return strip_; }
-    FourStarCommands* fourStarCommands() const;
     const four::FourStarState& fourStarState() const;
     const history::HistoryState& historyState() const { return history_; }
     HistorySource* historySource() const { return historySource_; }
@@ -74,7 +72,7 @@ public:
     void switchMode(int element); // C_ding element pressed
     Mode mode() const { return mode_; }
     int currentMode() const { return Index(mode_); } // the C_ding element that is green
-    void RunFourStarCommand(int index);               // C_guolv_ks dispatcher
+    void RunFourStarCommand(int index);              // C_guolv_ks dispatcher
 
     // The progress frame, shown over the strip's column while a run lasts.
     void showProgress() override;

@@ -29,8 +29,7 @@ QString Now() {
 
 HistorySource::HistorySource(history::HistoryState& state, history::Lottery lottery,
                              history::DataLine line, HistorySourceOptions options, QObject* parent)
-    : QObject(parent), state_(state), options_(std::move(options)), lottery_(lottery),
-      line_(line) {
+    : QObject(parent), state_(state), options_(std::move(options)), lottery_(lottery), line_(line) {
     ticker_ = new QTimer(this);
     ticker_->setInterval(qMax(1, options_.tickMs));
     connect(ticker_, &QTimer::timeout, this, &HistorySource::tick);

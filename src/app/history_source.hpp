@@ -20,7 +20,6 @@ struct Outcome;
 
 namespace sorvanta::ui {
 
-
 struct HistorySourceOptions {
     // The draws collected or imported so far; tests give a folder of their
     // own so they never see the player's draws.

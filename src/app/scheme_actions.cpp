@@ -44,7 +44,6 @@ QString OneLine(const char* message) {
     return line;
 }
 
-
 QString KindText(scheme::ValueKind kind, long long count) {
     using scheme::ValueKind;
     switch (kind) {

@@ -31,7 +31,6 @@ constexpr int kSortRole = Qt::UserRole + 1;
 constexpr int kIndexRole = Qt::UserRole + 2;
 enum Column { Group, Button, Killed, Expected, Current, LongestSafe, LongestKilled, Last, Columns };
 
-
 QStandardItem* Item(const QString& text, const QVariant& sortKey, bool number) {
     auto* item = new QStandardItem(text);
     item->setData(sortKey, kSortRole);

@@ -33,7 +33,6 @@ const QColor kGrid(0xdc, 0xdc, 0xdc);
 const QColor kOmissionText(0x9a, 0x9a, 0x9a);
 const QColor kHeader(0xe8, 0xee, 0xf6);
 
-
 QFont SmallFont(const QFont& font) {
     QFont small = font;
     small.setPointSizeF(font.pointSizeF() > 0 ? font.pointSizeF() * 0.85 : 8);

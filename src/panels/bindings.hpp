@@ -123,7 +123,9 @@ Binding<Input> TextRow(std::string field, Get get, const char* array, int index,
             [=](const ControlRegistry& c, Input& in) {
                 WriteText(c, QString::fromLatin1(array), index, get(in));
             },
-            QString::fromLatin1(array), index, std::move(hints)};
+            QString::fromLatin1(array),
+            index,
+            std::move(hints)};
 }
 
 template <class Input, class Get> Binding<Input> RangeRow(std::string field, Get get, int index) {
@@ -151,8 +153,7 @@ Binding<Input> CheckRow(std::string field, Get get, const char* array, int first
                 get(in) = ReadChecks(c, QString::fromLatin1(array), first, count, offset);
             },
             [=](const ControlRegistry& c, Input& in) {
-                WriteChecks(c, QString::fromLatin1(array), first, count,
-                            get(in), offset);
+                WriteChecks(c, QString::fromLatin1(array), first, count, get(in), offset);
             }};
 }
 
@@ -164,8 +165,7 @@ Binding<Input> ColourRow(std::string field, Get get, const char* array, int firs
                 get(in) = ReadColours(c, QString::fromLatin1(array), first, count, chosen, offset);
             },
             [=](const ControlRegistry& c, Input& in) {
-                WriteColours(c, QString::fromLatin1(array), first, count,
-                             get(in), chosen, offset);
+                WriteColours(c, QString::fromLatin1(array), first, count, get(in), chosen, offset);
             }};
 }
 
@@ -177,8 +177,7 @@ Binding<Input> CaptionRow(std::string field, Get get, const char* array, int fir
                 get(in) = ReadCaptions(c, QString::fromLatin1(array), first, last, chosen);
             },
             [=](const ControlRegistry& c, Input& in) {
-                WriteCaptions(c, QString::fromLatin1(array), first, last,
-                              get(in), chosen);
+                WriteCaptions(c, QString::fromLatin1(array), first, last, get(in), chosen);
             }};
 }
 
@@ -201,8 +200,7 @@ Binding<Input> OptionRow(std::string field, Get get, const char* array, int off,
                 get(in) = ReadChecked(c, QString::fromLatin1(array), on);
             },
             [=](const ControlRegistry& c, Input& in) {
-                WriteChecked(c, QString::fromLatin1(array), get(in) ? on : off,
-                             true);
+                WriteChecked(c, QString::fromLatin1(array), get(in) ? on : off, true);
             }};
 }
 

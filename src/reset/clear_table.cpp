@@ -5,22 +5,13 @@
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
 #include "shell/range_control.hpp"
-#include "shell/text_boxes.hpp"
+#include "shell/panel_kit.hpp"
 
 #include <QAbstractButton>
 
 namespace sorvanta::ui {
 
 namespace {
-
-// The hints a box was given by the binding row of its field.
-QStringList HintsOf(const QWidget* widget) {
-    if (const auto* text = qobject_cast<const TextBox*>(widget))
-        return text->hints();
-    if (const auto* line = qobject_cast<const LineBox*>(widget))
-        return line->hints();
-    return {};
-}
 
 void Apply(const ClearRow& row, QWidget* widget) {
     switch (row.becomes) {
@@ -49,7 +40,8 @@ void Apply(const ClearRow& row, QWidget* widget) {
         SetBoxText(widget, QString::fromUtf8(row.text ? row.text : ""));
         break;
     case Becomes::Hint:
-        SetBoxText(widget, HintsOf(widget).value(HintsOf(widget).size() - 1));
+        // The hints come from the binding row of the box's field.
+        SetBoxText(widget, HintsOfBox(widget).value(HintsOfBox(widget).size() - 1));
         break;
     case Becomes::RangeZero:
         if (auto* range = qobject_cast<RangeControl*>(widget))

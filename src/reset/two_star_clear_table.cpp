@@ -31,10 +31,8 @@ constexpr ClearRow kSelectAllRows[] = {
 
 // What "清空条件" does beyond the clear codes.
 constexpr ClearRow kPanelAfter[] = {
-    {-1, "T_3x_ip", 22, 23, B::Hint},
-    {-1, "C_3x_sha", 259, 263, B::Grey},
-    {-1, "T_dd", 1, 1, B::Empty},
-    {-1, "Lzhushu", 1, 1, B::Text, "0"},
+    {-1, "T_3x_ip", 22, 23, B::Hint},     {-1, "C_3x_sha", 259, 263, B::Grey},
+    {-1, "T_dd", 1, 1, B::Empty},         {-1, "Lzhushu", 1, 1, B::Text, "0"},
     {-1, "ucf_rc", 12, 16, B::RangeZero},
 };
 

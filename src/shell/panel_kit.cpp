@@ -81,6 +81,14 @@ LineBox* MakeLineBox(const QStringList& hints, QWidget* parent) {
     return box;
 }
 
+QStringList HintsOfBox(const QWidget* box) {
+    if (const auto* text = qobject_cast<const TextBox*>(box))
+        return text->hints();
+    if (const auto* line = qobject_cast<const LineBox*>(box))
+        return line->hints();
+    return {};
+}
+
 QComboBox* MakeToleranceBox(QWidget* parent, const QString& start) {
     auto* box = new QComboBox(parent);
     UseLineBox(box);

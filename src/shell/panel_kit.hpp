@@ -96,6 +96,9 @@ QStackedWidget* MakePageStack(QWidget* parent, bool overlay = false);
 TextBox* MakeTextBox(const QStringList& hints, QWidget* parent);
 LineBox* MakeLineBox(const QStringList& hints, QWidget* parent);
 
+// The hints a text or line box was given; none for any other control.
+QStringList HintsOfBox(const QWidget* box);
+
 // An editable list of tolerance counts (0 to N), two characters wide,
 // showing `start` with nothing chosen.
 QComboBox* MakeToleranceBox(QWidget* parent, const QString& start = QStringLiteral("0"));

@@ -33,14 +33,6 @@ template <class Input> QList<QPair<QString, QStringList>> HintedBoxes(const Bind
     return boxes;
 }
 
-QStringList HintsShownBy(const QWidget* box) {
-    if (const auto* text = qobject_cast<const TextBox*>(box))
-        return text->hints();
-    if (const auto* line = qobject_cast<const LineBox*>(box))
-        return line->hints();
-    return {QStringLiteral("not a text box")};
-}
-
 QString TextOf(const QWidget* box) {
     if (const auto* text = qobject_cast<const TextBox*>(box))
         return text->toPlainText();
@@ -100,7 +92,7 @@ private slots:
         const QWidget* widget = find<QWidget>(box);
         if (qobject_cast<const BaseNumberBox*>(widget))
             QSKIP("a splice box has no hint");
-        QCOMPARE(HintsShownBy(widget), hints);
+        QCOMPARE(HintsOfBox(widget), hints);
         QCOMPARE(TextOf(widget), hints.value(0));
     }
 

@@ -668,7 +668,8 @@ private:
 
     QString checkFourStarList() const {
         const QStringList shown = fourStarList();
-        const QString fault = resultFault(shown, 4, true, window->findChild<QLabel*>(QStringLiteral("dadi_zhushu"))->text());
+        const QString fault = resultFault(
+            shown, 4, true, window->findChild<QLabel*>(QStringLiteral("dadi_zhushu"))->text());
         if (!fault.isEmpty())
             return QStringLiteral("Li_out: ") + fault;
         if (QString::fromStdString(window->fourStarState().SurvivorText) != shown.join(u' '))
@@ -790,7 +791,8 @@ private:
                            scheme::RunScheme(scheme::Scheme(*lastTally), Opt{false, true}));
             return fault.isEmpty() ? checkFourStarList() : fault;
         }
-        if (name == u"C_guolv_ks_3" && (window->findChild<QListWidget*>(QStringLiteral("Li_out"))->count() != 0))
+        if (name == u"C_guolv_ks_3" &&
+            (window->findChild<QListWidget*>(QStringLiteral("Li_out"))->count() != 0))
             return QStringLiteral("清空条件 left the result list");
         if (!runs.contains(name))
             return {};

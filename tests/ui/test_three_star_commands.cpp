@@ -129,7 +129,8 @@ private slots:
         panel->setBoxText(11, QStringLiteral("456\n789"));
         press(command);
         QCOMPARE(panel->boxText(12), expected);
-        QCOMPARE(find<QLabel>(QStringLiteral("Lzhushu_2"))->text(), QString::number(expected.split(u' ').size()));
+        QCOMPARE(find<QLabel>(QStringLiteral("Lzhushu_2"))->text(),
+                 QString::number(expected.split(u' ').size()));
         press(11);
         QCOMPARE(clipboard(), expected);
         // Neither box holding a number leaves the result empty.
@@ -182,7 +183,8 @@ private slots:
         QCOMPARE(result(), QString());
         QCOMPARE(count(), QStringLiteral("0"));
         QCOMPARE(find<LineBox>(QStringLiteral("T_duijiang_0"))->text(), QString());
-        QCOMPARE(find<QLabel>(QStringLiteral("Lduijiang_0"))->text(), QStringLiteral("【中奖查询】"));
+        QCOMPARE(find<QLabel>(QStringLiteral("Lduijiang_0"))->text(),
+                 QStringLiteral("【中奖查询】"));
         for (int page = 0; page < ThreeStarPanel::kPageCount; ++page)
             QTRY_VERIFY(!tab(page)->isMarked());
     }
@@ -213,7 +215,8 @@ private slots:
         // A new run empties the box and the answer with it.
         press(0);
         QCOMPARE(find<LineBox>(QStringLiteral("T_duijiang_0"))->text(), QString());
-        QCOMPARE(find<QLabel>(QStringLiteral("Lduijiang_0"))->text(), QStringLiteral("【中奖查询】"));
+        QCOMPARE(find<QLabel>(QStringLiteral("Lduijiang_0"))->text(),
+                 QStringLiteral("【中奖查询】"));
     }
 };
 

@@ -81,7 +81,8 @@ private slots:
         QCOMPARE(list(4)->currentText(), QStringLiteral("个"));
         QCOMPARE(list(3)->count(), 6);
         QCOMPARE(list(1)->count(), 4);
-        QCOMPARE(find<QLabel>(QStringLiteral("Lduijiang_0"))->text(), QStringLiteral("【中奖查询】"));
+        QCOMPARE(find<QLabel>(QStringLiteral("Lduijiang_0"))->text(),
+                 QStringLiteral("【中奖查询】"));
         // Hints read as no input: the untouched panel is the off state.
         COMPARE_INPUT(panel->readInput(), ThreeStarInput{});
     }

@@ -158,7 +158,8 @@ private slots:
         const QString shown = panel->resultText();
         QCOMPARE(shown, printed);
         QVERIFY(!shown.isEmpty());
-        QCOMPARE(find<QLabel>(QStringLiteral("Lzhushu_0"))->text().toInt(), static_cast<int>(shown.split(u' ').size()));
+        QCOMPARE(find<QLabel>(QStringLiteral("Lzhushu_0"))->text().toInt(),
+                 static_cast<int>(shown.split(u' ').size()));
         if (command == 0)
             QVERIFY(find<QLabel>(QStringLiteral("Lzhushu_0"))->text().toInt() < 1000);
     }

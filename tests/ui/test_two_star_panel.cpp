@@ -188,7 +188,8 @@ void TestTwoStarPanel::bindingsNameTheSchemeFields() {
 }
 
 void TestTwoStarPanel::doubleClickEmptiesListBox() {
-    for (TextBox* box : {find<TextBox>(QStringLiteral("T_3x_ip_23")), find<TextBox>(QStringLiteral("T_3x_ip_22"))}) {
+    for (TextBox* box : {find<TextBox>(QStringLiteral("T_3x_ip_23")),
+                         find<TextBox>(QStringLiteral("T_3x_ip_22"))}) {
         QTest::mouseDClick(box->viewport(), Qt::LeftButton);
         QCOMPARE(box->text(), QString());
     }

@@ -381,7 +381,8 @@ private slots:
         click(QStringLiteral("importDraws"));
         QTRY_VERIFY(gridShowsRed());
         // Drawn again at another size, still filled.
-        find<PictureBox>(QStringLiteral("Pic_16"))->resize(find<PictureBox>(QStringLiteral("Pic_16"))->size() + QSize(0, 12));
+        find<PictureBox>(QStringLiteral("Pic_16"))
+            ->resize(find<PictureBox>(QStringLiteral("Pic_16"))->size() + QSize(0, 12));
         QVERIFY(gridShowsRed());
     }
 

@@ -16,8 +16,9 @@ using In = FourStarInput;
 // T_ding 1..6 start with the hint between two line breaks; a reset puts
 // it back with the first break only.
 template <class Get> Binding<In> Ding(std::string field, Get get, int index) {
-    return TextRow<In>(std::move(field), get, "T_ding", index,
-                       {QString::fromUtf8(four::kDingHint), QString::fromUtf8(four::kDingResetHint)});
+    return TextRow<In>(
+        std::move(field), get, "T_ding", index,
+        {QString::fromUtf8(four::kDingHint), QString::fromUtf8(four::kDingResetHint)});
 }
 
 Bindings<In> Build() {

@@ -58,7 +58,6 @@ enum ExtremeBlock : int { kLargestFirst = 9, kExtremeLast = 17 };
 const char* const kRatioLabels[3] = {"大小比", "奇偶比", "质合比"};
 const char* const kPositionLabels[4] = {"千位", "百位", "十位", "个位"};
 
-
 // Where a route caption sits in its grid: the caption read as a base-3
 // number, thousands digit first, so rows go by the first two positions.
 int routeValue(const QString& caption) {
@@ -259,8 +258,7 @@ void FourStarPanel::buildSplicePage(int page, int firstBox, int boxCount, int fi
 
 void FourStarPanel::buildTopConditionPages() {
     for (int i = 0; i < 7; ++i) {
-        T_ding[i] =
-            MakeTextBox(HintsOf(FourStarBindings(), QStringLiteral("T_ding"), i), nullptr);
+        T_ding[i] = MakeTextBox(HintsOf(FourStarBindings(), QStringLiteral("T_ding"), i), nullptr);
         controls_.add(QStringLiteral("T_ding"), i, T_ding[i]);
     }
     auto toleranceRow = [this](int rangeIndex, QWidget* page) {
@@ -591,7 +589,5 @@ void FourStarPanel::ChooseComeOutCount(int index) {
     }
     button->setBackColor(Colour::On);
 }
-
-
 
 } // namespace sorvanta::ui

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine4/four_star_input.hpp"
-#include "panels/mode_panel.hpp"
 #include "panels/four_star/four_star_bindings.hpp"
+#include "panels/mode_panel.hpp"
 #include "shell/panel_kit.hpp"
 
 #include <QFont>
@@ -48,9 +48,8 @@ public:
     // exports of this panel, and C_234_sm; `stripCommands` takes the banker
     // calculator's button, a command of the verification strip. The panel
     // makes its commands, which report progress to `progress`.
-    FourStarPanel(ControlRegistry& controls, const PanelGroups& groups,
-                  QButtonGroup* stripCommands, ProgressSink& progress, QWidget* focusSink,
-                  QWidget* parent = nullptr);
+    FourStarPanel(ControlRegistry& controls, const PanelGroups& groups, QButtonGroup* stripCommands,
+                  ProgressSink& progress, QWidget* focusSink, QWidget* parent = nullptr);
 
     // The result list, four numbers a line, and its count.
     void showResult(const QString& numbers, int count) override;

@@ -76,8 +76,7 @@ Binding<In> CaptionBlock(const three::ButtonBlock& block, std::function<CaptionS
                 get(in) = ReadCaptions(c, array, block.first, last, 0);
             },
             [=](const ControlRegistry& c, In& in) {
-                WriteCaptions(c, array, block.first, last, get(in),
-                              ChosenColour(block));
+                WriteCaptions(c, array, block.first, last, get(in), ChosenColour(block));
             }};
 }
 

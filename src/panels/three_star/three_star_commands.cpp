@@ -9,11 +9,9 @@
 #include "shell/message_box.hpp"
 #include "shell/mycode.hpp"
 
-
 namespace sorvanta::ui {
 
 namespace {
-
 
 void Show(QWidget* parent, const std::optional<three::Message>& message) {
     if (message)

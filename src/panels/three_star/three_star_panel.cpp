@@ -10,9 +10,9 @@
 #include "engine23/three_star_commands.hpp"
 #include "engine23/three_star_pipeline.hpp"
 #include "panels/three_star/three_star_commands.hpp"
+#include "shell/clear_button.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
-#include "shell/clear_button.hpp"
 #include "shell/either_or_switch.hpp"
 #include "shell/from_utf8.hpp"
 #include "shell/range_control.hpp"
@@ -42,7 +42,6 @@ namespace {
 const char* const kPageCaptions[ThreeStarPanel::kPageCount] = {
     "三星主界面", "杀垃圾复式", "杀2码组合", "必出2码组合", "交集工具", "定位杀2码",
     "定位2码",    "其它",       "位置匹配",  "定位胆",      "断组"};
-
 
 // Which page shows a condition group; the kill lists sit beside the pages.
 int PageOf(three::ThreeStarGroupId id) {
@@ -79,8 +78,8 @@ int PageOf(three::ThreeStarGroupId id) {
 
 ThreeStarPanel::ThreeStarPanel(ControlRegistry& controls, const PanelGroups& groups,
                                QWidget* focusSink, QWidget* parent)
-    : ThreeStarFrame(controls, parent), controls_(controls), kit_(controls, groups, TwoThreeStarArrays()),
-      focusSink_(focusSink), compact_(compactFont()) {
+    : ThreeStarFrame(controls, parent), controls_(controls),
+      kit_(controls, groups, TwoThreeStarArrays()), focusSink_(focusSink), compact_(compactFont()) {
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -365,8 +364,8 @@ void ThreeStarPanel::setBoxText(int index, const QString& text) {
 
 QWidget* ThreeStarPanel::addBox(int index, QWidget* parent, bool multiLine) {
     const QStringList hints = boxHints(index);
-    QWidget* box = multiLine ? static_cast<QWidget*>(MakeTextBox(hints, parent))
-                             : MakeLineBox(hints, parent);
+    QWidget* box =
+        multiLine ? static_cast<QWidget*>(MakeTextBox(hints, parent)) : MakeLineBox(hints, parent);
     controls_.add(QStringLiteral("T_3x_ip"), index, box);
     T_3x_ip.insert(index, box);
     return box;
@@ -413,8 +412,6 @@ QWidget* ThreeStarPanel::titled(const QString& title, int help, QWidget* parent,
     v->addLayout(body);
     return box;
 }
-
-
 
 void ThreeStarPanel::clearConditions() {
     writeInput(three::ClearedThreeStarInput(readInput()));

@@ -47,8 +47,8 @@ Binding<In> ValueRow(std::string field, Get get, const char* array, int first, i
                     ReadCaptions(c, QString::fromLatin1(array), first, last, 0));
             },
             [=](const ControlRegistry& c, In& in) {
-                WriteCaptions(c, QString::fromLatin1(array), first, last,
-                              CaptionsOf(get(in)), colour);
+                WriteCaptions(c, QString::fromLatin1(array), first, last, CaptionsOf(get(in)),
+                              colour);
             }};
 }
 
@@ -59,8 +59,7 @@ template <class Get> Binding<In> YellowCaptionRow(std::string field, Get get, in
                 get(in) = ReadCaptions(c, QStringLiteral("C_3x_sha"), first, last, 0);
             },
             [=](const ControlRegistry& c, In& in) {
-                WriteCaptions(c, QStringLiteral("C_3x_sha"), first, last, get(in),
-                              Colour::Yellow);
+                WriteCaptions(c, QStringLiteral("C_3x_sha"), first, last, get(in), Colour::Yellow);
             }};
 }
 

@@ -132,10 +132,10 @@ QString TwoStarPanel::bankerCaption(int index) {
     return CaptionIn(BankerBlocks(), index);
 }
 
-TwoStarPanel::TwoStarPanel(ControlRegistry& controls, const PanelGroups& groups,
-                           QWidget* focusSink, QWidget* parent)
-    : TwoStarFrame(controls, parent), controls_(controls), kit_(controls, groups, TwoThreeStarArrays()),
-      focusSink_(focusSink), compact_(compactFont()) {
+TwoStarPanel::TwoStarPanel(ControlRegistry& controls, const PanelGroups& groups, QWidget* focusSink,
+                           QWidget* parent)
+    : TwoStarFrame(controls, parent), controls_(controls),
+      kit_(controls, groups, TwoThreeStarArrays()), focusSink_(focusSink), compact_(compactFont()) {
     // The whole narrow panel takes the compact font, not only its groups.
     setFont(compact_);
 
@@ -481,7 +481,5 @@ void TwoStarPanel::showResult(const QString& numbers, int count) {
 QString TwoStarPanel::resultText() const {
     return T_dd->toPlainText();
 }
-
-
 
 } // namespace sorvanta::ui

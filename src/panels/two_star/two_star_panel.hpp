@@ -26,7 +26,6 @@ class RangeControl;
 class TextBox;
 class TwoStarCommands;
 
-
 // The two-star panel (Pic_di 0): its condition groups, the two list boxes,
 // the result box and the commands. It knows which control holds which
 // condition; the engine never sees a widget.

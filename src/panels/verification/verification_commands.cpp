@@ -16,10 +16,7 @@
 
 namespace sorvanta::ui {
 
-namespace {
-
-
-} // namespace
+namespace {} // namespace
 
 VerificationCommands::VerificationCommands(VerificationStrip& strip, ControlRegistry& controls,
                                            history::HistoryState& history, QObject* parent)
