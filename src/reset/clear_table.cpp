@@ -4,8 +4,8 @@
 #include "shell/clear_button.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
-#include "shell/range_control.hpp"
 #include "shell/panel_kit.hpp"
+#include "shell/range_control.hpp"
 
 #include <QAbstractButton>
 
