@@ -118,8 +118,10 @@ int main(int argc, char** argv) {
         window.switchMode(2);
         window.historySource()->importFile(drawFile);
         window.historySource()->waitForImports();
-        window.strip()->verifyBox->setText(QStringLiteral("2601 1590 8016 1318 0913"));
-        window.strip()->drawCount->setText(QStringLiteral("20"));
+        window.findChild<sorvanta::ui::TextBox*>(QStringLiteral("T_cs_ip_5"))
+            ->setText(QStringLiteral("2601 1590 8016 1318 0913"));
+        window.findChild<sorvanta::ui::LineBox*>(QStringLiteral("T_cs_ip_4"))
+            ->setText(QStringLiteral("20"));
         window.findChild<QPushButton*>(QStringLiteral("C_guolv_ks_12"))->click();
         window.findChild<QPushButton*>(QStringLiteral("C_guolv_ks_13"))->click();
         settle(50);

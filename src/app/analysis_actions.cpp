@@ -39,7 +39,7 @@ void AnalysisActions::showStats() {
         connect(stats_, &StatsDialog::helpRequested, this,
                 [this] { showHelp(stats_, QStringLiteral("条件统计")); });
     }
-    stats_->setMode(ModeFromIndex(window_.currentMode()).value_or(Mode::Four));
+    stats_->setMode(window_.mode());
     stats_->setDraws(&window_.historyState(), schemes_.drawSourceName());
     stats_->rerun();
     stats_->show();
@@ -53,9 +53,7 @@ void AnalysisActions::showTrend() {
         connect(trend_, &TrendWindow::helpRequested, this,
                 [this] { showHelp(trend_, QStringLiteral("走势图")); });
     }
-    trend_->setDraws(window_.historyState(),
-                     ModeFromIndex(window_.currentMode()).value_or(Mode::Four),
-                     schemes_.drawSourceName());
+    trend_->setDraws(window_.historyState(), window_.mode(), schemes_.drawSourceName());
     trend_->show();
     trend_->raise();
     trend_->activateWindow();
@@ -91,9 +89,7 @@ void AnalysisActions::refresh() {
         stats_->rerun();
     }
     if (trend_ && trend_->isVisible())
-        trend_->setDraws(window_.historyState(),
-                         ModeFromIndex(window_.currentMode()).value_or(Mode::Four),
-                         schemes_.drawSourceName());
+        trend_->setDraws(window_.historyState(), window_.mode(), schemes_.drawSourceName());
 }
 
 } // namespace sorvanta::ui

@@ -3,6 +3,7 @@
 #include "history/backtest.hpp"
 #include "history/purse.hpp"
 #include "shell/colour_button.hpp"
+#include "shell/from_utf8.hpp"
 #include "shell/help_topics.hpp"
 #include "shell/message_box.hpp"
 #include "shell/twips.hpp"
@@ -45,10 +46,6 @@ constexpr int kGroupGap = 3; // after every ten squares, so they are easy to cou
 
 const QColor kHitColour(0xd8, 0x1e, 0x06);
 const QColor kMissColour(0xd0, 0xd0, 0xd0);
-
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString Percent(int part, int whole) {
     return whole > 0 ? QString::number(100.0 * part / whole, 'f', 2) + QLatin1Char('%')
@@ -331,6 +328,30 @@ int BalanceChart::stepNear(QPointF value) const {
     return static_cast<int>(std::clamp(k, 0.0, static_cast<double>(steps_.size() - 1)));
 }
 
+QHBoxLayout* PositionChoice(QWidget* owner, const QString& prefix,
+                            std::array<ColourButton*, 5>& buttons, QLabel*& note,
+                            const std::function<void()>& changed) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(2);
+    row->addWidget(new QLabel(QStringLiteral("号码位置"), owner));
+    for (std::size_t k = 0; k < 5; ++k) {
+        auto* b = new ColourButton(FromUtf8(history::kPositionNames[k]), owner);
+        b->setObjectName(QStringLiteral("%1Position_%2").arg(prefix).arg(k));
+        b->setMinimumWidth(qMax(b->minimumSizeHint().width(), twips(420)));
+        QObject::connect(b, &QPushButton::clicked, owner, [b, changed] {
+            b->setBackColor(b->isOn() ? Colour::Off : Colour::On);
+            changed();
+        });
+        buttons[k] = b;
+        row->addWidget(b);
+    }
+    note = new QLabel(owner);
+    note->setObjectName(prefix + QStringLiteral("PositionNote"));
+    row->addSpacing(6);
+    row->addWidget(note);
+    return row;
+}
+
 BacktestDialog::BacktestDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("backtestDialog"));
     setWindowTitle(QStringLiteral("方案回测"));
@@ -349,68 +370,78 @@ BacktestDialog::BacktestDialog(QWidget* parent) : QDialog(parent) {
     caption->setObjectName(QStringLiteral("backtestSource"));
     caption->setWordWrap(true);
     v->addWidget(caption);
-
-    auto* positionRow = new QHBoxLayout;
-    positionRow->setSpacing(2);
-    positionRow->addWidget(new QLabel(QStringLiteral("号码位置"), this));
-    for (std::size_t k = 0; k < 5; ++k) {
-        auto* b = new ColourButton(FromUtf8(std::string(history::kPositionNames[k])), this);
-        b->setObjectName(QStringLiteral("backtestPosition_%1").arg(k));
-        b->setMinimumWidth(qMax(b->minimumSizeHint().width(), twips(420)));
-        connect(b, &QPushButton::clicked, this, [this, b] {
-            b->setBackColor(b->isOn() ? Colour::Off : Colour::On);
-            rerun();
-        });
-        positionButtons[k] = b;
-        positionRow->addWidget(b);
-    }
-    positionNote = new QLabel(this);
-    positionNote->setObjectName(QStringLiteral("backtestPositionNote"));
-    positionRow->addSpacing(6);
-    positionRow->addWidget(positionNote);
+    QHBoxLayout* positionRow = PositionChoice(this, QStringLiteral("backtest"), positionButtons,
+                                              positionNote, [this] { rerun(); });
     positionRow->addStretch(1);
     v->addLayout(positionRow);
 
     pages = new QStackedWidget(this);
     pages->setObjectName(QStringLiteral("backtestPages"));
+    pages->addWidget(buildResultPage());
+    pages->addWidget(buildMessagePage());
+    v->addWidget(pages, 1);
+    body_->setWidget(content);
+    outer->addWidget(body_, 1);
 
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("关闭"));
+    buttons->button(QDialogButtonBox::Close)->setAutoDefault(false);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    outer->addWidget(buttons);
+    // Room for the money, the chart and a four-star table of a dozen groups
+    // without scrolling, where the screen has it.
+    const QSize whole =
+        content->sizeHint() +
+        QSize(outer->contentsMargins().left() * 2,
+              buttons->sizeHint().height() + outer->spacing() + outer->contentsMargins().top() * 2);
+    resize(whole.expandedTo(QSize(twips(8400), twips(9600))));
+}
+
+// The figures, the money, the chart and group table, and the hit strip.
+QWidget* BacktestDialog::buildResultPage() {
     auto* resultPage = new QWidget(pages);
     auto* rv = new QVBoxLayout(resultPage);
     rv->setContentsMargins(0, 0, 0, 0);
+    rv->addLayout(buildSummary(resultPage));
+    rv->addWidget(buildMoney(resultPage));
+    rv->addWidget(buildTabs(resultPage), 1);
+    buildHitStrip(resultPage, rv);
+    return resultPage;
+}
+
+QGridLayout* BacktestDialog::buildSummary(QWidget* page) {
     auto* summary = new QGridLayout;
     summary->setHorizontalSpacing(twips(150));
-    bets = Figure("backtestBets", resultPage);
-    betShare = Figure("backtestBetShare", resultPage);
-    draws = Figure("backtestDraws", resultPage);
-    hits = Figure("backtestHits", resultPage);
-    hitRate = Figure("backtestHitRate", resultPage);
-    longestHits = Figure("backtestLongestHits", resultPage);
-    longestMisses = Figure("backtestLongestMisses", resultPage);
     const struct {
+        QLabel** value;
+        const char* name;
         const char* caption;
-        QLabel* value;
         int row, column;
     } figures[] = {
-        {"注数", bets, 0, 0},
-        {"注数占比", betShare, 0, 2},
-        {"回测期数", draws, 1, 0},
-        {"命中期数", hits, 1, 2},
-        {"命中率", hitRate, 2, 0},
-        {"最长连中（期）", longestHits, 3, 0},
-        {"最长连挂（期）", longestMisses, 3, 2},
+        {&bets, "backtestBets", "注数", 0, 0},
+        {&betShare, "backtestBetShare", "注数占比", 0, 2},
+        {&draws, "backtestDraws", "回测期数", 1, 0},
+        {&hits, "backtestHits", "命中期数", 1, 2},
+        {&hitRate, "backtestHitRate", "命中率", 2, 0},
+        {&longestHits, "backtestLongestHits", "最长连中（期）", 3, 0},
+        {&longestMisses, "backtestLongestMisses", "最长连挂（期）", 3, 2},
     };
     for (const auto& f : figures) {
-        summary->addWidget(new QLabel(QString::fromUtf8(f.caption), resultPage), f.row, f.column);
-        summary->addWidget(f.value, f.row, f.column + 1);
+        *f.value = Figure(f.name, page);
+        summary->addWidget(new QLabel(QString::fromUtf8(f.caption), page), f.row, f.column);
+        summary->addWidget(*f.value, f.row, f.column + 1);
     }
-    rateNote = new QLabel(QStringLiteral("命中率高于注数占比，条件才胜过随机选号"), resultPage);
+    rateNote = new QLabel(QStringLiteral("命中率高于注数占比，条件才胜过随机选号"), page);
     rateNote->setObjectName(QStringLiteral("backtestRateNote"));
     rateNote->setStyleSheet(QStringLiteral("color: #606060;"));
     summary->addWidget(rateNote, 2, 2, 1, 2);
     summary->setColumnStretch(4, 1);
-    rv->addLayout(summary);
+    return summary;
+}
 
-    auto* money = new QGroupBox(QStringLiteral("投注与倍投（按期从早到晚投注）"), resultPage);
+// The price, prize and plan fields over the seven money figures.
+QGroupBox* BacktestDialog::buildMoney(QWidget* page) {
+    auto* money = new QGroupBox(QStringLiteral("投注与倍投（按期从早到晚投注）"), page);
     money->setObjectName(QStringLiteral("backtestMoney"));
     auto* mg = new QGridLayout(money);
     mg->setHorizontalSpacing(twips(120));
@@ -449,36 +480,34 @@ BacktestDialog::BacktestDialog(QWidget* parent) : QDialog(parent) {
     moneyRefusal->setWordWrap(true);
     moneyRefusal->hide();
     mg->addWidget(moneyRefusal, 1, 0, 1, 8);
-    cost = Figure("backtestCost", money);
-    paid = Figure("backtestReturn", money);
-    profit = Figure("backtestProfit", money);
-    returnRate = Figure("backtestReturnRate", money);
-    lowestBalance = Figure("backtestLowestBalance", money);
-    maxDrawdown = Figure("backtestMaxDrawdown", money);
-    highestMultiplier = Figure("backtestHighestMultiplier", money);
     const struct {
+        QLabel** value;
+        const char* name;
         const char* caption;
-        QLabel* value;
     } moneyFigures[] = {
-        {"投入", cost},
-        {"回报", paid},
-        {"盈亏", profit},
-        {"回报率", returnRate},
-        {"最低余额", lowestBalance},
-        {"最大回撤", maxDrawdown},
-        {"最高倍数", highestMultiplier},
+        {&cost, "backtestCost", "投入"},
+        {&paid, "backtestReturn", "回报"},
+        {&profit, "backtestProfit", "盈亏"},
+        {&returnRate, "backtestReturnRate", "回报率"},
+        {&lowestBalance, "backtestLowestBalance", "最低余额"},
+        {&maxDrawdown, "backtestMaxDrawdown", "最大回撤"},
+        {&highestMultiplier, "backtestHighestMultiplier", "最高倍数"},
     };
     for (int k = 0; k < 7; ++k) {
+        *moneyFigures[k].value = Figure(moneyFigures[k].name, money);
         mg->addWidget(new QLabel(QString::fromUtf8(moneyFigures[k].caption), money), 2 + k / 4,
                       2 * (k % 4));
-        mg->addWidget(moneyFigures[k].value, 2 + k / 4, 2 * (k % 4) + 1);
+        mg->addWidget(*moneyFigures[k].value, 2 + k / 4, 2 * (k % 4) + 1);
     }
     highestNeeds = new QLabel(money);
     highestNeeds->setObjectName(QStringLiteral("backtestHighestNeeds"));
     highestNeeds->setStyleSheet(QStringLiteral("color: #606060;"));
     mg->addWidget(highestNeeds, 3, 6, 1, 2);
-    rv->addWidget(money);
+    return money;
+}
 
+// The balance chart and the table of what each condition group marked.
+QTabWidget* BacktestDialog::buildTabs(QWidget* resultPage) {
     auto* tabs = new QTabWidget(resultPage);
     tabs->setObjectName(QStringLiteral("backtestTabs"));
     chart = new BalanceChart(tabs);
@@ -500,8 +529,11 @@ BacktestDialog::BacktestDialog(QWidget* parent) : QDialog(parent) {
     groups->setMinimumHeight(twips(1800));
     gv->addWidget(groups, 1);
     tabs->addTab(groupsPage, QStringLiteral("条件组标记"));
-    rv->addWidget(tabs, 1);
+    return tabs;
+}
 
+// The legend over the strip of hits and misses, latest first.
+void BacktestDialog::buildHitStrip(QWidget* resultPage, QVBoxLayout* rv) {
     auto* legend = new QHBoxLayout;
     legend->addWidget(
         new QLabel(QStringLiteral("命中走势（最新一期在左上，每行50期）"), resultPage));
@@ -525,8 +557,10 @@ BacktestDialog::BacktestDialog(QWidget* parent) : QDialog(parent) {
                             scroll->verticalScrollBar()->sizeHint().width() +
                             2 * scroll->frameWidth() + 4);
     rv->addWidget(scroll);
-    pages->addWidget(resultPage);
+}
 
+// Shown instead of the result when there is nothing to test.
+QWidget* BacktestDialog::buildMessagePage() {
     auto* messagePage = new QWidget(pages);
     auto* mv = new QVBoxLayout(messagePage);
     message = new QLabel(messagePage);
@@ -541,23 +575,7 @@ BacktestDialog::BacktestDialog(QWidget* parent) : QDialog(parent) {
     connect(importButton, &QPushButton::clicked, this, &BacktestDialog::importRequested);
     mv->addWidget(importButton, 0, Qt::AlignCenter);
     mv->addStretch(1);
-    pages->addWidget(messagePage);
-    v->addWidget(pages, 1);
-    body_->setWidget(content);
-    outer->addWidget(body_, 1);
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("关闭"));
-    buttons->button(QDialogButtonBox::Close)->setAutoDefault(false);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    outer->addWidget(buttons);
-    // Room for the money, the chart and a four-star table of a dozen groups
-    // without scrolling, where the screen has it.
-    const QSize whole =
-        content->sizeHint() +
-        QSize(outer->contentsMargins().left() * 2,
-              buttons->sizeHint().height() + outer->spacing() + outer->contentsMargins().top() * 2);
-    resize(whole.expandedTo(QSize(twips(8400), twips(9600))));
+    return messagePage;
 }
 
 void BacktestDialog::fitInto(const QRect& available) {

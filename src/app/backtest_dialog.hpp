@@ -9,9 +9,13 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
+class QGridLayout;
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QLineSeries;
@@ -19,7 +23,9 @@ class QPushButton;
 class QScatterSeries;
 class QScrollArea;
 class QStackedWidget;
+class QTabWidget;
 class QTableWidget;
+class QVBoxLayout;
 
 namespace sorvanta::ui {
 
@@ -27,6 +33,14 @@ class ColourButton;
 
 // A mode as the player calls it: "二星", "三星", "四星".
 QString ModeName(Mode mode);
+
+// "号码位置" and the five position buttons 万 to 个 (`prefix`Position_k),
+// each toggled by a click, after which `changed` runs; `note` (named
+// `prefix`PositionNote) follows them. The backtest and the statistics
+// choose their positions with it.
+QHBoxLayout* PositionChoice(QWidget* owner, const QString& prefix,
+                            std::array<ColourButton*, 5>& buttons, QLabel*& note,
+                            const std::function<void()>& changed);
 
 // The hit and miss of every tested draw as a row of small squares, latest
 // first, wrapped every kPerRow draws; the pointer resting on a square names
@@ -159,6 +173,12 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QWidget* buildResultPage();
+    QGridLayout* buildSummary(QWidget* page);
+    QGroupBox* buildMoney(QWidget* page);
+    QTabWidget* buildTabs(QWidget* resultPage);
+    void buildHitStrip(QWidget* resultPage, QVBoxLayout* rv);
+    QWidget* buildMessagePage();
     void showMessage(const QString& text, bool offerImport);
     void showResult(const scheme::SchemeBacktest& result);
     // The fields of the mode: its stored texts, or its defaults.

@@ -1,16 +1,20 @@
 #pragma once
 
 #include "app/history_source.hpp"
+#include "common/mode.hpp"
 #include "engine4/candidate_set.hpp"
 #include "history/draw_history.hpp"
+#include "panels/mode_panel.hpp"
 #include "panels/progress_sink.hpp"
 #include "shell/control_registry.hpp"
 #include "shell/help_topics.hpp"
+#include "shell/panel_kit.hpp"
 
 #include <QFrame>
-#include <QMap>
+#include <QList>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 
 class QButtonGroup;
@@ -21,7 +25,6 @@ class QTimer;
 namespace sorvanta::ui {
 
 class ColourButton;
-class FourStarCommands;
 class ModeCommands;
 class FourStarPanel;
 class SchemeActions;
@@ -46,9 +49,11 @@ public:
     ~Fmain() override;
 
     ControlRegistry& controls() { return controls_; }
+    // The panel of each mode, and the one in front.
+    ModePanel& panel(Mode mode) const { return *modes_[Index(mode)].panel; }
+    ModePanel& currentPanel() const { return panel(mode_); }
     FourStarPanel* fourStar() const { return fourStar_; }
     VerificationStrip* strip() const { return strip_; }
-    FourStarCommands* fourStarCommands() const { return fourStarCommands_; }
     const four::FourStarState& fourStarState() const;
     const history::HistoryState& historyState() const { return history_; }
     HistorySource* historySource() const { return historySource_; }
@@ -58,12 +63,16 @@ public:
     AnalysisActions* analysisActions() const { return analysisActions_; }
 
     // Widths in twips: the mode's panel, then the strip, then a margin.
-    static int panelWidth(int mode);
-    static int windowWidthTwips(int mode);
+    static int panelWidth(Mode mode);
+    static int windowWidthTwips(Mode mode);
+    // The same for the mode of C_ding element `element`.
+    static int windowWidthTwips(int element);
 
-    void switchMode(int mode);          // C_ding element pressed
-    int currentMode() const;            // the mode whose button is green
-    void RunFourStarCommand(int index); // C_guolv_ks dispatcher
+    void switchMode(Mode mode);
+    void switchMode(int element); // C_ding element pressed
+    Mode mode() const { return mode_; }
+    int currentMode() const { return Index(mode_); } // the C_ding element that is green
+    void RunFourStarCommand(int index);              // C_guolv_ks dispatcher
 
     // The progress frame, shown over the strip's column while a run lasts.
     void showProgress() override;
@@ -92,6 +101,29 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // One mode: its C_ding button, its panel and the button groups the
+    // panel's elements are in.
+    struct ModeSlot {
+        ColourButton* button = nullptr;
+        ModePanel* panel = nullptr;
+        PanelGroups groups;
+    };
+
+    // The constructor's steps, in their order.
+    void buildFocusSink();
+    void buildModeButtons();
+    void buildButtonGroups();
+    void buildModePanels();
+    void buildStrip();
+    void buildHistory(HistorySourceOptions options);
+    void buildSchemeActions();
+    void buildExportRouting();
+    void buildProgressFrame();
+    // The twips heights were drawn for a smaller font: a panel or the strip
+    // grows to what its groups need, and the window with them.
+    void fitHeights();
+    void startStartupTimer();
+
     void runStartup();
     // Each help button shows the first line of its topic while the pointer
     // rests on it, once the store is loaded.
@@ -101,54 +133,35 @@ private:
     void createHistoryTables();
     void drawOmissionGrid();
     void RunCommandGuarded(QPushButton* button, int index, const std::function<void(int)>& run);
-    void placeForMode(int mode);
-    // The two- and three-star modes, each built in its own file
-    // (app/two_star_mode.cpp, app/three_star_mode.cpp): the panel as Pic_di
-    // element 0 or 1, and the commands the window routes to it.
-    void buildTwoStarMode();
-    void buildThreeStarMode();
-    // C_2x3x_gn 0..13 belong to three-star, 14..18 to two-star; a run-time
-    // error inside one is shown, never let through.
-    void RunTwoThreeStarCommand(int index);
-    void runModeButton(ModeCommands* commands, void (ModeCommands::*what)(int), int index);
-    // The scheme buttons of the top bar and every "导出号码" of the panels.
-    void buildSchemeActions();
-    void placeSchemeButtons(int mode);
-    // What copy button `index` of C_guolv_ks (`twoThreeStar` false) or of
-    // C_2x3x_gn copies, for the "导出号码" beside it.
-    QString copiedNumbers(bool twoThreeStar, int index) const;
+    // Presses of `group` run `run` through the guard.
+    void routeGroup(QButtonGroup* group, const std::function<void(int)>& run);
+    void placeForMode(Mode mode);
+    // A run-time error inside a panel's command is shown, never let through.
+    void runModeButton(ModeCommands& commands, void (ModeCommands::*what)(int), int index);
+    void placeSchemeButtons(Mode mode);
 
     ControlRegistry controls_;
-    FourStarCommands* fourStarCommands_ = nullptr;
-    QMap<int, ColourButton*> C_ding_;
-    QMap<int, QFrame*> Pic_di_;
+    std::array<ModeSlot, 3> modes_; // by Index(mode)
+    Mode mode_ = Mode::Four;
     FourStarPanel* fourStar_ = nullptr;
     VerificationStrip* strip_ = nullptr;
+    PanelGroups stripGroups_;
+    QButtonGroup* C_234_sm_ = nullptr;
     QGroupBox* Frame_jindu_ = nullptr;
     QFrame* T_jindutiao_[2] = {nullptr, nullptr};
     QPushButton* Cf_ = nullptr;
     QTimer* Timer_load_ = nullptr;
-    QButtonGroup* C_guolv_ks_ = nullptr;
-    QButtonGroup* C_cls_ = nullptr;
-    QButtonGroup* C_2x3x_gn_ = nullptr;
-    QButtonGroup* C_234_sm_ = nullptr;
-    QButtonGroup* C_3x_cls_ = nullptr;
-    QButtonGroup* C_3x_all_ = nullptr;
     // The draw table the strip's commands and the source share.
     history::HistoryState history_;
     HistorySource* historySource_ = nullptr;
     HistoryWindow* historyWindow_ = nullptr;
     VerificationCommands* verificationCommands_ = nullptr;
-    void buildHistory(HistorySourceOptions options);
-    ModeCommands* twoStarCommands_ = nullptr;
-    ModeCommands* threeStarCommands_ = nullptr;
     SchemeActions* schemeActions_ = nullptr;
-    QPushButton* saveSchemeButton_ = nullptr;
-    QPushButton* loadSchemeButton_ = nullptr;
-    QPushButton* backtestButton_ = nullptr;
     AnalysisActions* analysisActions_ = nullptr;
-    QPushButton* statsButton_ = nullptr;
-    QPushButton* trendButton_ = nullptr;
+    // The top bar after the mode buttons, in its order; "载入方案" also
+    // takes the scheme files dropped on the window.
+    QList<QPushButton*> topBar_;
+    QPushButton* loadSchemeButton_ = nullptr;
     HelpTopics help_;
     SingleInstance* instance_ = nullptr;
     bool commandRunning_ = false;

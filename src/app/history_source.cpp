@@ -1,8 +1,6 @@
 #include "app/history_source.hpp"
 
-#include "shell/clear_button.hpp"
-#include "shell/colour_button.hpp"
-#include "shell/control_registry.hpp"
+#include "shell/from_utf8.hpp"
 #include "shell/mycode.hpp"
 
 #include "source/collector.hpp"
@@ -11,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QRadioButton>
 #include <QRandomGenerator>
 #include <QTime>
 #include <QTimer>
@@ -24,19 +21,15 @@ namespace {
 
 constexpr int kCountdownStart = 20;
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString Now() {
     return QTime::currentTime().toString(QStringLiteral("HH:mm"));
 }
 
 } // namespace
 
-HistorySource::HistorySource(history::HistoryState& state, ControlRegistry& controls,
-                             HistorySourceOptions options, QObject* parent)
-    : QObject(parent), state_(state), controls_(controls), options_(std::move(options)) {
+HistorySource::HistorySource(history::HistoryState& state, history::Lottery lottery,
+                             history::DataLine line, HistorySourceOptions options, QObject* parent)
+    : QObject(parent), state_(state), options_(std::move(options)), lottery_(lottery), line_(line) {
     ticker_ = new QTimer(this);
     ticker_->setInterval(qMax(1, options_.tickMs));
     connect(ticker_, &QTimer::timeout, this, &HistorySource::tick);
@@ -81,37 +74,13 @@ void HistorySource::openStore() {
         collector_->setStore(options_.storePath);
 }
 
-history::Lottery HistorySource::lottery() const {
-    for (history::Lottery lottery : history::kLotteries) {
-        const auto* button =
-            controls_.at<ColourButton>(QStringLiteral("C_xl"), static_cast<int>(lottery));
-        if (button && button->backColor() != Colour::Off)
-            return lottery;
-    }
-    return history::Lottery::Chongqing;
-}
-
-history::DataLine HistorySource::line() const {
-    const auto* two = controls_.at<QRadioButton>(QStringLiteral("Option_xl"), 1);
-    return two && two->isChecked() ? history::DataLine::Two : history::DataLine::One;
-}
-
 QString HistorySource::choiceName(history::Lottery lottery, history::DataLine line) const {
     return FromUtf8(history::LotteryName(lottery)) +
            QStringLiteral("线路%1").arg(static_cast<int>(line));
 }
 
-void HistorySource::SelectLottery(int element) {
-    const std::optional<history::Lottery> chosen = history::LotteryFromButton(element);
-    if (!chosen)
-        return;
-    auto* button = controls_.at<ColourButton>(QStringLiteral("C_xl"), element);
-    if (!button || button->backColor() != Colour::Off)
-        return;
-    set_button_color(controls_, QStringLiteral("C_xl"), 2, 4, Colour::Off);
-    button->setBackColor(Colour::On);
-    EmptyBox(controls_.widget(QStringLiteral("T_cs_ip"), 6));
-    SetBoxText(controls_.widget(QStringLiteral("L_zs"), 1), QStringLiteral("0"));
+void HistorySource::SelectLottery(history::Lottery lottery) {
+    lottery_ = lottery;
     // A download under way is for the lottery that was chosen before, and
     // so is the line that reported on the last one.
     cancelCollection();
@@ -120,7 +89,8 @@ void HistorySource::SelectLottery(int element) {
     requestCollection();
 }
 
-void HistorySource::SelectDataLine() {
+void HistorySource::SelectDataLine(history::DataLine line) {
+    line_ = line;
     cancelCollection();
     setStatus(QString());
     state_.draws.Clear();

@@ -20,8 +20,6 @@ struct Outcome;
 
 namespace sorvanta::ui {
 
-class ControlRegistry;
-
 struct HistorySourceOptions {
     // The draws collected or imported so far; tests give a folder of their
     // own so they never see the player's draws.
@@ -46,7 +44,8 @@ struct HistorySourceOptions {
 class HistorySource : public QObject {
     Q_OBJECT
 public:
-    HistorySource(history::HistoryState& state, ControlRegistry& controls,
+    // `lottery` and `line` are the strip's choice when the window opens.
+    HistorySource(history::HistoryState& state, history::Lottery lottery, history::DataLine line,
                   HistorySourceOptions options, QObject* parent = nullptr);
     ~HistorySource() override;
 
@@ -55,12 +54,13 @@ public:
     // collection requested. Nothing is opened or fetched before.
     void start();
 
-    void SelectLottery(int element); // C_xl element pressed
-    void SelectDataLine();           // the other Option_xl switched on
+    // The strip chose another lottery (C_xl) or data line (Option_xl).
+    void SelectLottery(history::Lottery lottery);
+    void SelectDataLine(history::DataLine line);
     int CollectionCountdown() const { return countdown_; }
 
-    history::Lottery lottery() const;
-    history::DataLine line() const;
+    history::Lottery lottery() const { return lottery_; }
+    history::DataLine line() const { return line_; }
 
     QString baseAddress() const { return baseAddress_; }
     // False, changing nothing, for an address that is not http(s) with a
@@ -106,8 +106,9 @@ private:
     QString choiceName(history::Lottery lottery, history::DataLine line) const;
 
     history::HistoryState& state_;
-    ControlRegistry& controls_;
     HistorySourceOptions options_;
+    history::Lottery lottery_;
+    history::DataLine line_;
     std::unique_ptr<history::DrawStore> store_;
     QString baseAddress_;
     QString status_;

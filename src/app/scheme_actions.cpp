@@ -4,11 +4,9 @@
 #include "app/fmain.hpp"
 #include "app/history_source.hpp"
 #include "common/limits.hpp"
-#include "panels/four_star/four_star_panel.hpp"
-#include "panels/three_star/three_star_panel.hpp"
-#include "panels/two_star/two_star_panel.hpp"
 #include "panels/verification/verification_strip.hpp"
 #include "shell/file_dialogs.hpp"
+#include "shell/from_utf8.hpp"
 #include "shell/message_box.hpp"
 #include "shell/mycode.hpp"
 
@@ -18,7 +16,6 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
-#include <QPushButton>
 #include <QTimer>
 #include <QUrl>
 
@@ -30,10 +27,6 @@ namespace {
 
 const QString kSchemePlace = QStringLiteral("schemes");
 const QString kSchemeFilter = QStringLiteral("方案文件 (*.json);;所有文件 (*)");
-
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString KindText(scheme::ValueKind kind, long long count) {
     using scheme::ValueKind;
@@ -257,33 +250,11 @@ BacktestDialog* SchemeActions::backtestDialog() const {
 }
 
 scheme::Scheme SchemeActions::currentScheme() const {
-    const ControlRegistry& controls = window_.controls();
-    switch (window_.currentMode()) {
-    case 0:
-        return scheme::Scheme(controls.at<TwoStarPanel>(QStringLiteral("Pic_di"), 0)->readInput());
-    case 1:
-        return scheme::Scheme(
-            controls.at<ThreeStarPanel>(QStringLiteral("Pic_di"), 1)->readInput());
-    default:
-        return scheme::Scheme(window_.fourStar()->readInput());
-    }
+    return scheme::Scheme(window_.currentPanel().readModeInput());
 }
 
 void SchemeActions::writeScheme(const scheme::Scheme& scheme) {
-    const ControlRegistry& controls = window_.controls();
-    switch (scheme.mode) {
-    case Mode::Two:
-        controls.at<TwoStarPanel>(QStringLiteral("Pic_di"), 0)
-            ->writeInput(std::get<two::TwoStarInput>(scheme.input));
-        break;
-    case Mode::Three:
-        controls.at<ThreeStarPanel>(QStringLiteral("Pic_di"), 1)
-            ->writeInput(std::get<three::ThreeStarInput>(scheme.input));
-        break;
-    case Mode::Four:
-        window_.fourStar()->writeInput(scheme.four());
-        break;
-    }
+    window_.panel(scheme.mode).writeModeInput(scheme.input);
 }
 
 void SchemeActions::saveScheme() {
@@ -327,8 +298,8 @@ bool SchemeActions::loadSchemeFile(const QString& path) {
         return false;
     }
     // A mode switch resets the strip's boxes; staying in the mode keeps them.
-    if (window_.currentMode() != Index(scheme.mode))
-        window_.switchMode(Index(scheme.mode));
+    if (window_.mode() != scheme.mode)
+        window_.switchMode(scheme.mode);
     writeScheme(scheme);
     return true;
 }
@@ -353,8 +324,7 @@ QString SchemeActions::drawSourceName() const {
     const HistorySource* source = window_.historySource();
     if (!source)
         return {};
-    const std::string_view name = history::LotteryName(source->lottery());
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) +
+    return FromUtf8(history::LotteryName(source->lottery())) +
            QStringLiteral(" 线路%1").arg(static_cast<int>(source->line()));
 }
 
@@ -364,7 +334,7 @@ void SchemeActions::showBacktest() {
         dialog_ = new BacktestDialog(&window_);
         // The strip's own import, file dialog and summary line included.
         connect(dialog_, &BacktestDialog::importRequested, this,
-                [this] { window_.strip()->importButton->click(); });
+                [this] { window_.strip()->requestImport(); });
     }
     // A fresh look starts from the mode's positions; pressing again while
     // the dialog is open keeps the ones the player chose.
@@ -393,7 +363,7 @@ bool SchemeActions::eventFilter(QObject* watched, QEvent* event) {
     if (!widget || widget->window() != &window_)
         return false;
     // The draw list imports whatever file it is given, as it always has.
-    if (const QWidget* list = window_.strip()->List1; widget == list || list->isAncestorOf(widget))
+    if (window_.strip()->inDrawList(widget))
         return false;
     auto* drop = static_cast<QDropEvent*>(event);
     const QString path = SchemeFileOf(drop->mimeData());

@@ -2,17 +2,15 @@
 
 #include "app/single_instance.hpp"
 #include "engine23/three_star_captions.hpp"
-#include "panels/four_star/four_star_commands.hpp"
 #include "panels/four_star/four_star_panel.hpp"
 #include "panels/mode_commands.hpp"
-#include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
+#include "shell/from_utf8.hpp"
 #include "shell/help_topics.hpp"
 #include "shell/message_box.hpp"
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QGroupBox>
 #include <QSettings>
 #include <QTimer>
 
@@ -23,7 +21,7 @@ namespace {
 template <std::size_t N> QStringList Items(const std::array<std::string_view, N>& captions) {
     QStringList items;
     for (std::string_view caption : captions)
-        items << QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+        items << FromUtf8(caption);
     return items;
 }
 
@@ -41,16 +39,7 @@ void Fill(QComboBox* box, const QStringList& items, std::string_view chosen = {}
             box->setEditText(shown);
         return;
     }
-    box->setCurrentIndex(
-        box->findText(QString::fromUtf8(chosen.data(), static_cast<qsizetype>(chosen.size()))));
-}
-
-// The top-condition pages share one spot, so the page buttons show them one
-// at a time.
-void StackTopConditionPages(FourStarPanel& panel) {
-    const QRect spot = panel.pages[0]->geometry();
-    for (int i = 1; i <= 4; ++i)
-        panel.pages[i]->setGeometry(spot);
+    box->setCurrentIndex(box->findText(FromUtf8(chosen)));
 }
 
 void InitThreeTwoStarSets(const StartupParts& parts) {
@@ -93,11 +82,8 @@ bool RunStartup(const StartupParts& parts) {
     if (parts.timer)
         parts.timer->stop();
     Call(parts.createHistoryTables);
-    if (FourStarPanel* panel = parts.fourStar) {
-        StackTopConditionPages(*panel);
-        panel->pageButtons[0]->setBackColor(Colour::LightGreen);
-        panel->pageButtons[0]->click();
-    }
+    if (FourStarPanel* panel = parts.fourStar)
+        panel->openFirstPage();
     if (parts.switchMode)
         parts.switchMode(2);
     if (FourStarPanel* panel = parts.fourStar) {
@@ -111,7 +97,7 @@ bool RunStartup(const StartupParts& parts) {
         Call(parts.helpLoaded);
     }
     if (parts.fourStarCommands)
-        parts.fourStarCommands->initCandidates();
+        parts.fourStarCommands->initTables();
     Call(parts.drawOmissionGrid);
     if (parts.instance && parts.instance->anotherCopyRunning()) {
         MessageBox::warning(parts.messageParent, QStringLiteral("错误提示"),

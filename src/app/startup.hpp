@@ -8,7 +8,6 @@ class QWidget;
 namespace sorvanta::ui {
 
 class ControlRegistry;
-class FourStarCommands;
 class FourStarPanel;
 class HelpTopics;
 class ModeCommands;
@@ -21,7 +20,7 @@ struct StartupParts {
     QTimer* timer = nullptr; // Timer_load
     ControlRegistry* controls = nullptr;
     FourStarPanel* fourStar = nullptr;
-    FourStarCommands* fourStarCommands = nullptr;
+    ModeCommands* fourStarCommands = nullptr;
     HelpTopics* help = nullptr;
     ModeCommands* threeStar = nullptr;
     ModeCommands* twoStar = nullptr;

@@ -3,6 +3,7 @@
 #include "app/backtest_dialog.hpp"
 #include "history/backtest.hpp"
 #include "shell/colour_button.hpp"
+#include "shell/from_utf8.hpp"
 #include "shell/twips.hpp"
 
 #include <QComboBox>
@@ -30,10 +31,6 @@ constexpr int kSortRole = Qt::UserRole + 1;
 constexpr int kIndexRole = Qt::UserRole + 2;
 enum Column { Group, Button, Killed, Expected, Current, LongestSafe, LongestKilled, Last, Columns };
 
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QStandardItem* Item(const QString& text, const QVariant& sortKey, bool number) {
     auto* item = new QStandardItem(text);
     item->setData(sortKey, kSortRole);
@@ -56,24 +53,8 @@ StatsDialog::StatsDialog(QWidget* parent) : QDialog(parent) {
     caption->setWordWrap(true);
     v->addWidget(caption);
 
-    auto* choices = new QHBoxLayout;
-    choices->setSpacing(2);
-    choices->addWidget(new QLabel(QStringLiteral("号码位置"), this));
-    for (std::size_t k = 0; k < 5; ++k) {
-        auto* b = new ColourButton(FromUtf8(std::string(history::kPositionNames[k])), this);
-        b->setObjectName(QStringLiteral("statsPosition_%1").arg(k));
-        b->setMinimumWidth(qMax(b->minimumSizeHint().width(), twips(420)));
-        connect(b, &QPushButton::clicked, this, [this, b] {
-            b->setBackColor(b->isOn() ? Colour::Off : Colour::On);
-            rerun();
-        });
-        positionButtons[k] = b;
-        choices->addWidget(b);
-    }
-    positionNote = new QLabel(this);
-    positionNote->setObjectName(QStringLiteral("statsPositionNote"));
-    choices->addSpacing(6);
-    choices->addWidget(positionNote);
+    QHBoxLayout* choices = PositionChoice(this, QStringLiteral("stats"), positionButtons,
+                                          positionNote, [this] { rerun(); });
     choices->addSpacing(12);
     choices->addWidget(new QLabel(QStringLiteral("统计期数"), this));
     drawCount = new QComboBox(this);

@@ -1,6 +1,7 @@
 #include "app/trend_chart.hpp"
 
 #include "scheme/scheme_backtest.hpp"
+#include "shell/from_utf8.hpp"
 
 #include <QDialogButtonBox>
 #include <QEvent>
@@ -31,10 +32,6 @@ const QColor kShade(0xf3, 0xf1, 0xe6);
 const QColor kGrid(0xdc, 0xdc, 0xdc);
 const QColor kOmissionText(0x9a, 0x9a, 0x9a);
 const QColor kHeader(0xe8, 0xee, 0xf6);
-
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QFont SmallFont(const QFont& font) {
     QFont small = font;

@@ -3,6 +3,7 @@
 #include "shell/base_number_box.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
+#include "shell/panel_kit.hpp"
 #include "shell/range_control.hpp"
 #include "shell/text_boxes.hpp"
 
@@ -22,16 +23,6 @@ int ColourAt(const ControlRegistry& c, const QString& array, int index) {
 
 bool IsChosen(int colour, int chosen) {
     return chosen == 0 ? colour != Colour::Off : colour == chosen;
-}
-
-// The hints a box shows when it holds no input ("双击清空"), first the one
-// an empty field puts back.
-QStringList HintsOf(const QWidget* w) {
-    if (const auto* text = qobject_cast<const TextBox*>(w))
-        return text->hints();
-    if (const auto* line = qobject_cast<const LineBox*>(w))
-        return line->hints();
-    return {};
 }
 
 // A box showing only one of its hints (blanks and line breaks around it
@@ -79,12 +70,12 @@ std::string ReadText(const ControlRegistry& c, const QString& array, int index) 
         text = line->text();
     else if (auto* box = qobject_cast<BaseNumberBox*>(w))
         text = box->text();
-    return ShowsHint(text, HintsOf(w)) ? std::string() : text.toStdString();
+    return ShowsHint(text, HintsOfBox(w)) ? std::string() : text.toStdString();
 }
 
 void WriteText(const ControlRegistry& c, const QString& array, int index, const std::string& text) {
     QWidget* w = c.require(array, index);
-    const QStringList hints = HintsOf(w);
+    const QStringList hints = HintsOfBox(w);
     const QString shown =
         text.empty() && !hints.isEmpty() ? hints.front() : QString::fromStdString(text);
     if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) {

@@ -8,6 +8,7 @@
 #include "common/allowed_counts.hpp"
 
 #include <QString>
+#include <QStringList>
 
 #include <bitset>
 #include <functional>
@@ -19,13 +20,33 @@ namespace sorvanta::ui {
 
 class ControlRegistry;
 
+// Both sides take the input as a target they may reach into, so one
+// member accessor serves the read and the write; WriteAll hands the write
+// side a copy, and the input written from is never changed.
 template <class Input> struct Binding {
     std::string field; // the scheme field it holds ("banker_rows[2].digits")
     std::function<void(const ControlRegistry&, Input&)> read;
-    std::function<void(const ControlRegistry&, const Input&)> write;
+    std::function<void(const ControlRegistry&, Input&)> write;
+    // A text row's box, and the hints it shows when it holds no input: the
+    // first is its starting text and what an empty field puts back, the
+    // last what a reset puts back. The panel gives its box these; no other
+    // place decides which box shows which hint.
+    QString array = {};
+    int index = -1;
+    QStringList hints = {};
 };
 
 template <class Input> using Bindings = std::vector<Binding<Input>>;
+
+// The hints of box `index` of `array`, as its text row names them; none for
+// a box no row binds.
+template <class Input>
+QStringList HintsOf(const Bindings<Input>& rows, const QString& array, int index) {
+    for (const Binding<Input>& row : rows)
+        if (row.index == index && row.array == array)
+            return row.hints;
+    return {};
+}
 
 template <class Input> Input ReadAll(const Bindings<Input>& rows, const ControlRegistry& controls) {
     Input in;
@@ -35,7 +56,7 @@ template <class Input> Input ReadAll(const Bindings<Input>& rows, const ControlR
 }
 
 template <class Input>
-void WriteAll(const Bindings<Input>& rows, const ControlRegistry& controls, const Input& in) {
+void WriteAll(const Bindings<Input>& rows, const ControlRegistry& controls, Input in) {
     for (const Binding<Input>& row : rows)
         row.write(controls, in);
 }
@@ -93,21 +114,25 @@ void WriteChecked(const ControlRegistry& c, const QString& array, int index, boo
 template <class Input, class T> using Member = std::function<T&(Input&)>;
 
 template <class Input, class Get>
-Binding<Input> TextRow(std::string field, Get get, const char* array, int index) {
+Binding<Input> TextRow(std::string field, Get get, const char* array, int index,
+                       QStringList hints = {}) {
     return {std::move(field),
             [=](const ControlRegistry& c, Input& in) {
                 get(in) = ReadText(c, QString::fromLatin1(array), index);
             },
-            [=](const ControlRegistry& c, const Input& in) {
-                WriteText(c, QString::fromLatin1(array), index, get(const_cast<Input&>(in)));
-            }};
+            [=](const ControlRegistry& c, Input& in) {
+                WriteText(c, QString::fromLatin1(array), index, get(in));
+            },
+            QString::fromLatin1(array),
+            index,
+            std::move(hints)};
 }
 
 template <class Input, class Get> Binding<Input> RangeRow(std::string field, Get get, int index) {
     return {std::move(field),
             [=](const ControlRegistry& c, Input& in) { get(in) = ReadRange(c, index); },
-            [=](const ControlRegistry& c, const Input& in) {
-                WriteRange(c, index, get(const_cast<Input&>(in)));
+            [=](const ControlRegistry& c, Input& in) {
+                WriteRange(c, index, get(in));
             }};
 }
 
@@ -115,8 +140,8 @@ template <class Input, class Get>
 Binding<Input> ListRangeRow(std::string field, Get get, int lower, int upper) {
     return {std::move(field),
             [=](const ControlRegistry& c, Input& in) { get(in) = ReadListRange(c, lower, upper); },
-            [=](const ControlRegistry& c, const Input& in) {
-                WriteListRange(c, lower, upper, get(const_cast<Input&>(in)));
+            [=](const ControlRegistry& c, Input& in) {
+                WriteListRange(c, lower, upper, get(in));
             }};
 }
 
@@ -127,9 +152,8 @@ Binding<Input> CheckRow(std::string field, Get get, const char* array, int first
             [=](const ControlRegistry& c, Input& in) {
                 get(in) = ReadChecks(c, QString::fromLatin1(array), first, count, offset);
             },
-            [=](const ControlRegistry& c, const Input& in) {
-                WriteChecks(c, QString::fromLatin1(array), first, count,
-                            get(const_cast<Input&>(in)), offset);
+            [=](const ControlRegistry& c, Input& in) {
+                WriteChecks(c, QString::fromLatin1(array), first, count, get(in), offset);
             }};
 }
 
@@ -140,9 +164,8 @@ Binding<Input> ColourRow(std::string field, Get get, const char* array, int firs
             [=](const ControlRegistry& c, Input& in) {
                 get(in) = ReadColours(c, QString::fromLatin1(array), first, count, chosen, offset);
             },
-            [=](const ControlRegistry& c, const Input& in) {
-                WriteColours(c, QString::fromLatin1(array), first, count,
-                             get(const_cast<Input&>(in)), chosen, offset);
+            [=](const ControlRegistry& c, Input& in) {
+                WriteColours(c, QString::fromLatin1(array), first, count, get(in), chosen, offset);
             }};
 }
 
@@ -153,9 +176,8 @@ Binding<Input> CaptionRow(std::string field, Get get, const char* array, int fir
             [=](const ControlRegistry& c, Input& in) {
                 get(in) = ReadCaptions(c, QString::fromLatin1(array), first, last, chosen);
             },
-            [=](const ControlRegistry& c, const Input& in) {
-                WriteCaptions(c, QString::fromLatin1(array), first, last,
-                              get(const_cast<Input&>(in)), chosen);
+            [=](const ControlRegistry& c, Input& in) {
+                WriteCaptions(c, QString::fromLatin1(array), first, last, get(in), chosen);
             }};
 }
 
@@ -165,8 +187,8 @@ Binding<Input> CheckedRow(std::string field, Get get, const char* array, int ind
             [=](const ControlRegistry& c, Input& in) {
                 get(in) = ReadChecked(c, QString::fromLatin1(array), index);
             },
-            [=](const ControlRegistry& c, const Input& in) {
-                WriteChecked(c, QString::fromLatin1(array), index, get(const_cast<Input&>(in)));
+            [=](const ControlRegistry& c, Input& in) {
+                WriteChecked(c, QString::fromLatin1(array), index, get(in));
             }};
 }
 
@@ -177,9 +199,8 @@ Binding<Input> OptionRow(std::string field, Get get, const char* array, int off,
             [=](const ControlRegistry& c, Input& in) {
                 get(in) = ReadChecked(c, QString::fromLatin1(array), on);
             },
-            [=](const ControlRegistry& c, const Input& in) {
-                WriteChecked(c, QString::fromLatin1(array), get(const_cast<Input&>(in)) ? on : off,
-                             true);
+            [=](const ControlRegistry& c, Input& in) {
+                WriteChecked(c, QString::fromLatin1(array), get(in) ? on : off, true);
             }};
 }
 

@@ -4,6 +4,7 @@
 #include "shell/clear_button.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
+#include "shell/panel_kit.hpp"
 #include "shell/range_control.hpp"
 
 #include <QAbstractButton>
@@ -37,6 +38,10 @@ void Apply(const ClearRow& row, QWidget* widget) {
         break;
     case Becomes::Text:
         SetBoxText(widget, QString::fromUtf8(row.text ? row.text : ""));
+        break;
+    case Becomes::Hint:
+        // The hints come from the binding row of the box's field.
+        SetBoxText(widget, HintsOfBox(widget).value(HintsOfBox(widget).size() - 1));
         break;
     case Becomes::RangeZero:
         if (auto* range = qobject_cast<RangeControl*>(widget))

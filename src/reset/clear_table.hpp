@@ -13,7 +13,8 @@ enum class Becomes {
     LightGreen,       // the four-star invert button's plain state
     Unchecked,        // check boxes off
     Empty,            // text boxes, line boxes, labels, editable lists emptied
-    Text,             // the row's text put in (a hint, "0")
+    Text,             // the row's text put in ("0", a list's first choice)
+    Hint,             // a box back to the hint a reset puts back (the last of its hints)
     RangeZero,        // range controls back to 0 to 0
     SpliceBoxesEmpty, // base-number boxes emptied, their counts 0
     Checked,          // an option button on (the others of its pair go off)

@@ -6,11 +6,11 @@ namespace sorvanta::ui {
 
 class ControlRegistry;
 
-// The four-star condition panel's clear and select-all operations. Group
-// codes 0..35 are the element indexes of the C_cls buttons beside the
-// groups; everything here works on the registered controls and nothing else.
-inline constexpr int kFirstGroupCode = 0;
-inline constexpr int kLastGroupCode = 35;
+// The condition panels' clear and select-all operations, run over the
+// registered controls and nothing else.
+//
+// ---- four-star: group codes 0..35 are the element indexes of the C_cls
+// buttons beside the groups.
 
 // "清" for the clearing codes, "全" for the select-all ones (13..19), "全清"
 // for the two splice pages (34, 35).
@@ -29,5 +29,26 @@ bool ClearCodeRerunsVerification(int code);
 // select-all codes are not run; the result and the win check are the
 // caller's to empty.
 void ResetConditionPanel(const ControlRegistry& controls);
+
+// ---- three-star: C_3x_cls 0..22 (and 37, 38: the 杀垃圾复式 and 杀2码组合
+// pages), C_3x_all 0..8; other codes change nothing.
+void ResetThreeStarGroup(const ControlRegistry& controls, int code);
+void SelectAllThreeStar(const ControlRegistry& controls, int code);
+// "清空所有条件" beyond the conditions (the panel writes those back from a
+// cleared input): the tools' boxes, the match rule being put together, the
+// result and the win check. The scratch box stays as it is.
+void ResetThreeStarTools(const ControlRegistry& controls);
+
+// ---- two-star: C_3x_cls 23..36 and C_3x_all 9..12, the element indexes of
+// its buttons; other codes change nothing.
+inline constexpr int kTwoStarFirstClearCode = 23;
+inline constexpr int kTwoStarLastClearCode = 36;
+void ClearTwoStarGroup(const ControlRegistry& controls, int code);
+void SelectAllTwoStarGroup(const ControlRegistry& controls, int code);
+// "清空条件": every clear code 23 to 36 (no other panel's control among
+// them), the two list boxes back to their hints, the special shapes off,
+// every two-star range back to 0 to 0, and the result emptied. The 胆码计重
+// box keeps its tick: on its own it filters nothing.
+void ResetTwoStarPanel(const ControlRegistry& controls);
 
 } // namespace sorvanta::ui

@@ -1,7 +1,6 @@
 #include "reset/clear_table.hpp"
-#include "reset/three_star_reset.hpp"
+#include "reset/condition_reset.hpp"
 
-#include "engine23/star_text.hpp"
 #include "engine23/three_star_captions.hpp"
 #include "reset/three_star_blocks.hpp"
 
@@ -12,10 +11,6 @@ namespace sorvanta::ui {
 namespace {
 
 using B = Becomes;
-
-constexpr const char* kDoubleClick = star::kDoubleClickHint.data();
-constexpr const char* kBaseSet = star::kBaseSetHint.data();
-constexpr const char* kPairSum = three::kPairSumHint.data();
 
 // The run of buttons of a field's block, or of the blocks from `field` to
 // `lastField` where they sit side by side, as the block table places them.
@@ -62,9 +57,9 @@ constexpr ClearRow kClearRows[] = {
     Blocks(22, "any_two_sum_tails", B::Grey, "any_two_diffs"),
     // The 清 of the 杀垃圾复式 and 杀2码组合 pages: the page's box and its
     // range, as the whole-panel reset leaves them.
-    {37, "T_3x_ip", 7, 7, B::Text, kDoubleClick},
+    {37, "T_3x_ip", 7, 7, B::Hint},
     {37, "ucf_rc", 8, 8, B::RangeZero},
-    {38, "T_3x_ip", 8, 8, B::Text, kDoubleClick},
+    {38, "T_3x_ip", 8, 8, B::Hint},
     {38, "ucf_rc", 9, 9, B::RangeZero},
 };
 
@@ -84,27 +79,17 @@ constexpr ClearRow kSelectAllRows[] = {
     Blocks(8, "any_two_sum_tails", B::Green, "any_two_diffs"),
 };
 
-// After the group codes: every box back to its hint (T_3x_ip 20, the
-// scratch box, is kept), the lists to their starting texts, the ranges to
-// 0 to 0, the result and the win check emptied.
-constexpr ClearRow kPanelAfter[] = {
-    {-1, "T_3x_ip", 0, 0, B::Text, kDoubleClick},
-    {-1, "T_3x_ip", 1, 2, B::Empty},
-    {-1, "T_3x_ip", 3, 3, B::Text, kBaseSet},
-    {-1, "T_3x_ip", 4, 4, B::Text, kDoubleClick},
+// What "清空所有条件" puts back beyond the conditions: the tools' boxes (the
+// scratch box T_3x_ip 20 is kept), the position-match rule being put
+// together, the result and the win check.
+constexpr ClearRow kToolRows[] = {
     {-1, "T_3x_ip", 5, 5, B::Empty},
-    {-1, "T_3x_ip", 6, 6, B::Text, three::kBankersNotWorkedOut.data()},
-    {-1, "T_3x_ip", 7, 9, B::Text, kDoubleClick},
+    {-1, "T_3x_ip", 6, 6, B::Hint},
     {-1, "T_3x_ip", 10, 12, B::Empty},
-    {-1, "T_3x_ip", 13, 19, B::Text, kDoubleClick},
-    {-1, "T_3x_ip", 21, 21, B::Text, kDoubleClick},
-    {-1, "T_lm_he", 0, 14, B::Text, kPairSum},
-    {-1, "Cb_rc", 0, 1, B::Text, "0"},
+    {-1, "Lzhushu", 2, 2, B::Text, "0"},
     {-1, "Cb_rc", 2, 2, B::Text, three::kDefaultMatchLeft.data()},
     {-1, "Cb_rc", 3, 3, B::Text, three::kDefaultMatchComparison.data()},
     {-1, "Cb_rc", 4, 4, B::Text, three::kDefaultMatchRight.data()},
-    {-1, "ucf_rc", 17, 17, B::RangeZero},
-    {-1, "ucf_rc", 7, 11, B::RangeZero},
     {-1, "T_dd", 0, 0, B::Empty},
     {-1, "Lzhushu", 0, 0, B::Text, "0"},
     {-1, "T_duijiang", 0, 0, B::Empty},
@@ -120,10 +105,8 @@ void SelectAllThreeStar(const ControlRegistry& controls, int code) {
     RunClearCode(controls, kSelectAllRows, code);
 }
 
-void ResetThreeStarPanel(const ControlRegistry& controls) {
-    for (int code = 0; code <= kLastThreeStarClearCode; ++code)
-        ResetThreeStarGroup(controls, code);
-    RunClearRows(controls, kPanelAfter);
+void ResetThreeStarTools(const ControlRegistry& controls) {
+    RunClearRows(controls, kToolRows);
 }
 
 } // namespace sorvanta::ui

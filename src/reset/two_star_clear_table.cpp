@@ -1,5 +1,5 @@
 #include "reset/clear_table.hpp"
-#include "reset/two_star_reset.hpp"
+#include "reset/condition_reset.hpp"
 
 #include "engine23/two_star_input.hpp"
 
@@ -31,11 +31,8 @@ constexpr ClearRow kSelectAllRows[] = {
 
 // What "清空条件" does beyond the clear codes.
 constexpr ClearRow kPanelAfter[] = {
-    {-1, "T_3x_ip", 22, 22, B::Text, two::kBaseSetHint.data()},
-    {-1, "T_3x_ip", 23, 23, B::Text, two::kKillListHint.data()},
-    {-1, "C_3x_sha", 259, 263, B::Grey},
-    {-1, "T_dd", 1, 1, B::Empty},
-    {-1, "Lzhushu", 1, 1, B::Text, "0"},
+    {-1, "T_3x_ip", 22, 23, B::Hint},     {-1, "C_3x_sha", 259, 263, B::Grey},
+    {-1, "T_dd", 1, 1, B::Empty},         {-1, "Lzhushu", 1, 1, B::Text, "0"},
     {-1, "ucf_rc", 12, 16, B::RangeZero},
 };
 

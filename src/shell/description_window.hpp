@@ -25,10 +25,6 @@ public:
 
     int exec() override;
 
-    QFrame* Pic_dmsm;
-    QLabel* Image1;
-    QPushButton* C_shuoming;
-
     // Test hook, like MessageBox's: from now on exec() records what the
     // window held and returns at once instead of running a modal loop.
     struct Shown {
@@ -39,6 +35,11 @@ public:
     static void setTestMode(bool on);
     static const QList<Shown>& shown();
     static void clearShown();
+
+private:
+    QFrame* Pic_dmsm;
+    QLabel* Image1;
+    QPushButton* C_shuoming; // "关闭"
 };
 
 // The picture display of a help button: picture 1 (0 counts as 1) the

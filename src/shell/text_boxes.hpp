@@ -100,12 +100,16 @@ public:
     void redoEdit();
 
 protected:
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // Every way a long text comes in is checked against the limit: a
+    // middle-click paste, the Chinese edit menu's paste and a drop.
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // A double click empties the box; focus selects a hint so typing
+    // replaces it; Ctrl+Z and Ctrl+Y reach the long edits too.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool admits(qsizetype pasted, qsizetype replaced, bool afterDrop);

@@ -113,9 +113,9 @@ protected:
     void startWindow() {
         openWindow();
         panel = window->fourStar();
-        waitForRanges(panel->ucf_rc);
+        waitForRanges(panel);
         // The splice boxes settle like the ranges.
-        for (ui::BaseNumberBox* box : panel->ucf_ssc23x1)
+        for (ui::BaseNumberBox* box : panel->findChildren<ui::BaseNumberBox*>())
             QTRY_VERIFY(!box->Lwz->text().isEmpty());
     }
 

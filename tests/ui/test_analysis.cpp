@@ -123,9 +123,7 @@ class AnalysisTest : public test::WindowTest {
         if (mode == 2)
             return QString::fromStdString(window->fourStarState().SurvivorText);
         if (mode == 1)
-            return window->controls()
-                .at<ThreeStarPanel>(QStringLiteral("Pic_di"), 1)
-                ->resultBox->toPlainText();
+            return window->controls().at<ThreeStarPanel>(QStringLiteral("Pic_di"), 1)->resultText();
         return window->controls().at<TwoStarPanel>(QStringLiteral("Pic_di"), 0)->resultText();
     }
 

@@ -777,7 +777,7 @@ void TestFourStarPanel::hintSelectedOnFocus() {
 
 void TestFourStarPanel::spliceBoxEmptiedShowsCountZero() {
     showPage(6);
-    BaseNumberBox* box = panel->ucf_ssc23x1[0];
+    BaseNumberBox* box = find<BaseNumberBox>("ucf_ssc23x1_0");
     QGuiApplication::clipboard()->setText(QStringLiteral("12 34 56"));
     QTest::mouseClick(box->C_zt, Qt::LeftButton);
     QCOMPARE(box->Lzhushu->text(), QStringLiteral("3"));
@@ -824,7 +824,7 @@ void TestFourStarPanel::longPastesKeptWholeOrRefused() {
     QTest::keyClick(sums, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(sums->text().size(), long40k.size());
 
-    TextBox* kill = panel->T_ding[0];
+    auto* kill = find<TextBox>("T_ding_0");
     showPage(0);
     kill->setText(QStringLiteral("1234"));
     QGuiApplication::clipboard()->setText(QString(1000001, QLatin1Char('5')));

@@ -276,8 +276,10 @@ private slots:
         fsm.setPicture(ResourceBytes(QStringLiteral("YL")));
         fsm.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fsm));
-        QCOMPARE(fsm.C_shuoming->text(), QStringLiteral("关闭"));
-        QTest::mouseClick(fsm.C_shuoming, Qt::LeftButton);
+        QCOMPARE(fsm.findChild<QPushButton*>(QStringLiteral("C_shuoming"))->text(),
+                 QStringLiteral("关闭"));
+        QTest::mouseClick(fsm.findChild<QPushButton*>(QStringLiteral("C_shuoming")),
+                          Qt::LeftButton);
         QTRY_VERIFY(!fsm.isVisible());
     }
 };

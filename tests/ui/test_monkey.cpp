@@ -266,7 +266,7 @@ public:
             return;
         if (auto* help = qobject_cast<ui::Fsm*>(modal)) {
             ++helpWindowsClosed;
-            help->C_shuoming->click();
+            help->findChild<QPushButton*>(QStringLiteral("C_shuoming"))->click();
         } else if (auto* notice = qobject_cast<ui::Fts*>(modal)) {
             notice->accept();
         } else {
@@ -660,7 +660,7 @@ private:
 
     QStringList fourStarList() const {
         QStringList out;
-        const QListWidget* list = window->fourStar()->Li_out;
+        const auto* list = window->findChild<QListWidget*>(QStringLiteral("Li_out"));
         for (int i = 0; i < list->count(); ++i)
             out << tokens(list->item(i)->text());
         return out;
@@ -668,7 +668,8 @@ private:
 
     QString checkFourStarList() const {
         const QStringList shown = fourStarList();
-        const QString fault = resultFault(shown, 4, true, window->fourStar()->dadi_zhushu->text());
+        const QString fault = resultFault(
+            shown, 4, true, window->findChild<QLabel*>(QStringLiteral("dadi_zhushu"))->text());
         if (!fault.isEmpty())
             return QStringLiteral("Li_out: ") + fault;
         if (QString::fromStdString(window->fourStarState().SurvivorText) != shown.join(u' '))
@@ -790,7 +791,8 @@ private:
                            scheme::RunScheme(scheme::Scheme(*lastTally), Opt{false, true}));
             return fault.isEmpty() ? checkFourStarList() : fault;
         }
-        if (name == u"C_guolv_ks_3" && (window->fourStar()->Li_out->count() != 0))
+        if (name == u"C_guolv_ks_3" &&
+            (window->findChild<QListWidget*>(QStringLiteral("Li_out"))->count() != 0))
             return QStringLiteral("清空条件 left the result list");
         if (!runs.contains(name))
             return {};
@@ -1067,7 +1069,7 @@ private slots:
                     visit();
                 }
             if (mode == 2)
-                for (int page : window->fourStar()->pageButtons.keys()) {
+                for (int page : {0, 1, 2, 3, 4, 5, 6, 7, 99}) {
                     window->fourStar()->switchPage(page);
                     visit();
                 }

@@ -127,7 +127,7 @@ private slots:
     void initTestCase() { MessageBox::setTestMode(true); }
     void init() {
         openWindow();
-        waitForRanges(window->fourStar()->ucf_rc);
+        waitForRanges(window->fourStar());
         for (int mode : {0, 1})
             for (RangeControl* range : panel(mode)->findChildren<RangeControl*>())
                 QTRY_VERIFY(!range->rebuildPending());
@@ -323,8 +323,9 @@ private slots:
         QVERIFY(help.height() <= screen.height() - kFrameHeightAllowance);
         help.show();
         QVERIFY(QTest::qWaitForWindowExposed(&help));
-        QVERIFY(help.rect().contains(
-            QRect(help.C_shuoming->mapTo(&help, QPoint(0, 0)), help.C_shuoming->size())));
+        QVERIFY(help.rect().contains(QRect(
+            help.findChild<QPushButton*>(QStringLiteral("C_shuoming"))->mapTo(&help, QPoint(0, 0)),
+            help.findChild<QPushButton*>(QStringLiteral("C_shuoming"))->size())));
     }
 
     // Every group's 说明 speaks of every control of its group: each caption

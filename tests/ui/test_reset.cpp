@@ -299,7 +299,8 @@ void TestReset::wholePanel() {
     spliceCount(3)->setText("4");
     spliceCount(7)->setText("4");
     for (int i = 0; i < 4; ++i)
-        window->strip()->resultLabels[i]->setText(QStringLiteral("命中%1").arg(i));
+        find<QLabel>(QStringLiteral("Label8_%1").arg(12 + i))
+            ->setText(QStringLiteral("命中%1").arg(i));
     press(0);
     press(4); // inverted: the invert button turns red
     QCOMPARE(find<ColourButton>("C_guolv_ks_4")->backColor(), Colour::Red);
@@ -343,7 +344,8 @@ void TestReset::wholePanel() {
     QCOMPARE(side.extract, QStringLiteral("01 02 03"));
     QCOMPARE(side.extractCount, QStringLiteral("3"));
     for (int i = 0; i < 4; ++i)
-        QCOMPARE(window->strip()->resultLabels[i]->text(), QStringLiteral("命中%1").arg(i));
+        QCOMPARE(find<QLabel>(QStringLiteral("Label8_%1").arg(12 + i))->text(),
+                 QStringLiteral("命中%1").arg(i));
 
     // The result and the win check emptied, the invert button plain.
     QCOMPARE(find<QListWidget>("Li_out")->count(), 0);

@@ -221,7 +221,7 @@ class TestSchemes : public WindowTest {
         if (mode == 2)
             return QString::fromStdString(window->fourStarState().SurvivorText);
         if (mode == 1)
-            return panelOf<ThreeStarPanel>(1)->resultBox->toPlainText();
+            return panelOf<ThreeStarPanel>(1)->resultText();
         return panelOf<TwoStarPanel>(0)->resultText();
     }
     MessageBox::Shown lastBox() const {
@@ -252,10 +252,10 @@ private slots:
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QVERIFY(started.count() == 1 || started.wait(5000));
-        waitForRanges(window->fourStar()->ucf_rc);
-        waitForRanges(panelOf<ThreeStarPanel>(1)->ucf_rc);
-        waitForRanges(panelOf<TwoStarPanel>(0)->ucf_rc);
-        for (BaseNumberBox* box : window->fourStar()->ucf_ssc23x1)
+        waitForRanges(window->fourStar());
+        waitForRanges(panelOf<ThreeStarPanel>(1));
+        waitForRanges(panelOf<TwoStarPanel>(0));
+        for (BaseNumberBox* box : window->fourStar()->findChildren<BaseNumberBox*>())
             QTRY_VERIFY(!box->Lwz->text().isEmpty());
     }
 
@@ -467,7 +467,7 @@ private slots:
         QWidget* widget = target == QLatin1String("Fmain") ? window.get() : find<QWidget>(target);
         if (auto* area = qobject_cast<QAbstractScrollArea*>(widget))
             widget = area->viewport();
-        const QString boxBefore = window->fourStar()->T_ding[0]->text();
+        const QString boxBefore = find<TextBox>(QStringLiteral("T_ding_0"))->text();
 
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(file)});
@@ -485,7 +485,7 @@ private slots:
             scheme::ParseScheme(Envelope("three", kThreeStar).toStdString());
         QCOMPARE(window->currentMode(), loads ? 1 : 2);
         QCOMPARE(SchemeDifferences(expected, allPanels()[1]).isEmpty(), loads);
-        QCOMPARE(window->fourStar()->T_ding[0]->text(), boxBefore);
+        QCOMPARE(find<TextBox>(QStringLiteral("T_ding_0"))->text(), boxBefore);
     }
 
     // Every "导出号码" writes exactly what the "复制号码" beside it copies,
@@ -507,8 +507,8 @@ private slots:
              "C_guolv_ks_1", "exportNumbers_1"},
             {"four-star tools", 2,
              [&] {
-                 window->fourStar()->T_jj[0]->setText(QStringLiteral("1234 5678 0001"));
-                 window->fourStar()->T_jj[1]->setText(QStringLiteral("5678 9999"));
+                 find<TextBox>(QStringLiteral("T_jj_0"))->setText(QStringLiteral("1234 5678 0001"));
+                 find<TextBox>(QStringLiteral("T_jj_1"))->setText(QStringLiteral("5678 9999"));
                  find<QAbstractButton>(QStringLiteral("C_guolv_ks_7"))->click();
              },
              "C_guolv_ks_5", "exportNumbers_5"},

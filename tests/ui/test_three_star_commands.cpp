@@ -24,8 +24,8 @@ const QString kReminder = QStringLiteral("温馨提示|");
 class TestThreeStarCommands : public ThreeStarWindowTest {
     Q_OBJECT
 
-    QString result() const { return panel->resultBox->toPlainText(); }
-    QString count() const { return panel->resultCount->text(); }
+    QString result() const { return panel->resultText(); }
+    QString count() const { return find<QLabel>(QStringLiteral("Lzhushu_0"))->text(); }
     QString clipboard() const { return QGuiApplication::clipboard()->text(); }
     void load(const ThreeStarInput& in) const { panel->writeInput(in); }
 
@@ -129,7 +129,8 @@ private slots:
         panel->setBoxText(11, QStringLiteral("456\n789"));
         press(command);
         QCOMPARE(panel->boxText(12), expected);
-        QCOMPARE(panel->intersectionCount->text(), QString::number(expected.split(u' ').size()));
+        QCOMPARE(find<QLabel>(QStringLiteral("Lzhushu_2"))->text(),
+                 QString::number(expected.split(u' ').size()));
         press(11);
         QCOMPARE(clipboard(), expected);
         // Neither box holding a number leaves the result empty.
@@ -137,21 +138,21 @@ private slots:
         panel->setBoxText(11, QStringLiteral("12"));
         press(command);
         QCOMPARE(panel->boxText(12), QString());
-        QCOMPARE(panel->intersectionCount->text(), QStringLiteral("0"));
+        QCOMPARE(find<QLabel>(QStringLiteral("Lzhushu_2"))->text(), QStringLiteral("0"));
     }
 
     void positionMatchRulesAreAddedAndDeleted() {
         press(12); // the lists start at 百 大于 个
-        panel->Cb_rc[3]->setCurrentIndex(panel->Cb_rc[3]->findText(QStringLiteral("等于")));
+        list(3)->setCurrentIndex(list(3)->findText(QStringLiteral("等于")));
         press(12);
-        QListWidget* rules = panel->L_3xwz_pp;
+        QListWidget* rules = find<QListWidget>(QStringLiteral("L_3xwz_pp"));
         QCOMPARE(rules->count(), 2);
         QCOMPARE(rules->item(0)->text(), QStringLiteral("百大于个"));
         QCOMPARE(rules->item(1)->text(), QStringLiteral("百等于个"));
         press(0);
         // h > u or h = u: 10·(1 + 2 + ... + 10) numbers.
         QCOMPARE(count(), QStringLiteral("550"));
-        QTRY_VERIFY(panel->pageTabs[8]->isMarked());
+        QTRY_VERIFY(tab(8)->isMarked());
         rules->item(0)->setSelected(true);
         press(13);
         QCOMPARE(rules->count(), 1);
@@ -169,22 +170,23 @@ private slots:
         panel->setBoxText(5, QStringLiteral("589"));
         press(5);
         press(0);
-        panel->winCheckBox->setText(QStringLiteral("123"));
-        panel->Cb_rc[2]->setCurrentIndex(1);
+        find<LineBox>(QStringLiteral("T_duijiang_0"))->setText(QStringLiteral("123"));
+        list(2)->setCurrentIndex(1);
         press(4);
         COMPARE_INPUT(panel->readInput(), three::ClearedThreeStarInput(rich));
         for (int box = 0; box <= 21; ++box)
             if (box != 20)
                 QCOMPARE(panel->boxText(box), ThreeStarPanel::boxHint(box));
         QCOMPARE(panel->boxText(20), QStringLiteral("备忘 123"));
-        QCOMPARE(panel->T_lm_he[14]->text(), QStringLiteral("用空格隔开"));
-        QCOMPARE(panel->Cb_rc[2]->currentText(), QStringLiteral("百"));
+        QCOMPARE(find<LineBox>(QStringLiteral("T_lm_he_14"))->text(), QStringLiteral("用空格隔开"));
+        QCOMPARE(list(2)->currentText(), QStringLiteral("百"));
         QCOMPARE(result(), QString());
         QCOMPARE(count(), QStringLiteral("0"));
-        QCOMPARE(panel->winCheckBox->text(), QString());
-        QCOMPARE(panel->winCheckAnswer->text(), QStringLiteral("【中奖查询】"));
+        QCOMPARE(find<LineBox>(QStringLiteral("T_duijiang_0"))->text(), QString());
+        QCOMPARE(find<QLabel>(QStringLiteral("Lduijiang_0"))->text(),
+                 QStringLiteral("【中奖查询】"));
         for (int page = 0; page < ThreeStarPanel::kPageCount; ++page)
-            QTRY_VERIFY(!panel->pageTabs[page]->isMarked());
+            QTRY_VERIFY(!tab(page)->isMarked());
     }
 
     void winCheckAnswersAsTheBoxChanges_data() {
@@ -208,12 +210,13 @@ private slots:
         in.base_set = "123 456";
         load(in);
         press(0);
-        QTest::keyClicks(panel->winCheckBox, typed);
-        QCOMPARE(panel->winCheckAnswer->text(), answer);
+        QTest::keyClicks(find<LineBox>(QStringLiteral("T_duijiang_0")), typed);
+        QCOMPARE(find<QLabel>(QStringLiteral("Lduijiang_0"))->text(), answer);
         // A new run empties the box and the answer with it.
         press(0);
-        QCOMPARE(panel->winCheckBox->text(), QString());
-        QCOMPARE(panel->winCheckAnswer->text(), QStringLiteral("【中奖查询】"));
+        QCOMPARE(find<LineBox>(QStringLiteral("T_duijiang_0"))->text(), QString());
+        QCOMPARE(find<QLabel>(QStringLiteral("Lduijiang_0"))->text(),
+                 QStringLiteral("【中奖查询】"));
     }
 };
 

@@ -73,15 +73,16 @@ private slots:
     void startsWithItsHintsAndDefaults() {
         for (int i = 0; i <= 21; ++i)
             QCOMPARE(panel->boxText(i), ThreeStarPanel::boxHint(i));
-        QCOMPARE(panel->T_lm_he[0]->text(), QStringLiteral("用空格隔开"));
-        QVERIFY(panel->Op_3x_danma_chu[0]->isChecked());
-        QCOMPARE(panel->Cb_rc[0]->currentText(), QStringLiteral("0"));
-        QCOMPARE(panel->Cb_rc[2]->currentText(), QStringLiteral("百"));
-        QCOMPARE(panel->Cb_rc[3]->currentText(), QStringLiteral("大于"));
-        QCOMPARE(panel->Cb_rc[4]->currentText(), QStringLiteral("个"));
-        QCOMPARE(panel->Cb_rc[3]->count(), 6);
-        QCOMPARE(panel->Cb_rc[1]->count(), 4);
-        QCOMPARE(panel->winCheckAnswer->text(), QStringLiteral("【中奖查询】"));
+        QCOMPARE(find<LineBox>(QStringLiteral("T_lm_he_0"))->text(), QStringLiteral("用空格隔开"));
+        QVERIFY(find<QRadioButton>(QStringLiteral("Op_3x_danma_chu_0"))->isChecked());
+        QCOMPARE(list(0)->currentText(), QStringLiteral("0"));
+        QCOMPARE(list(2)->currentText(), QStringLiteral("百"));
+        QCOMPARE(list(3)->currentText(), QStringLiteral("大于"));
+        QCOMPARE(list(4)->currentText(), QStringLiteral("个"));
+        QCOMPARE(list(3)->count(), 6);
+        QCOMPARE(list(1)->count(), 4);
+        QCOMPARE(find<QLabel>(QStringLiteral("Lduijiang_0"))->text(),
+                 QStringLiteral("【中奖查询】"));
         // Hints read as no input: the untouched panel is the off state.
         COMPARE_INPUT(panel->readInput(), ThreeStarInput{});
     }
@@ -126,8 +127,8 @@ private slots:
         QCOMPARE(panel->currentPage(), 0);
         click(QStringLiteral("C_3x_ding_%1").arg(page));
         for (int i = 0; i < ThreeStarPanel::kPageCount; ++i) {
-            QCOMPARE(panel->pages[i]->isVisible(), i == page);
-            QCOMPARE(panel->pageTabs[i]->backColor(), i == page ? Colour::On : Colour::Off);
+            QCOMPARE(find<QFrame>(QStringLiteral("C_3x_nei_%1").arg(i))->isVisible(), i == page);
+            QCOMPARE(tab(i)->backColor(), i == page ? Colour::On : Colour::Off);
         }
     }
 
@@ -155,12 +156,12 @@ private slots:
         QFETCH(int, page);
         QFETCH(Change, change);
         panel->writeInput(applied(ThreeStarInput{}, change));
-        QTRY_VERIFY(panel->pageTabs[page]->isMarked());
+        QTRY_VERIFY(tab(page)->isMarked());
         for (int i = 0; i < ThreeStarPanel::kPageCount; ++i)
             if (i != page)
-                QVERIFY2(!panel->pageTabs[i]->isMarked(), qPrintable(QString::number(i)));
+                QVERIFY2(!tab(i)->isMarked(), qPrintable(QString::number(i)));
         panel->writeInput(ThreeStarInput{});
-        QTRY_VERIFY(!panel->pageTabs[page]->isMarked());
+        QTRY_VERIFY(!tab(page)->isMarked());
     }
 
     void tabIsNotMarkedForTextThatFiltersNothing() {
@@ -170,12 +171,12 @@ private slots:
             in.kill_pairs = "1";
         }));
         QTest::qWait(20);
-        QVERIFY(!panel->pageTabs[0]->isMarked());
-        QVERIFY(!panel->pageTabs[2]->isMarked());
+        QVERIFY(!tab(0)->isMarked());
+        QVERIFY(!tab(2)->isMarked());
     }
 
     void eitherOrSwitchReportsTheChoice() {
-        EitherOrSwitch* sw = panel->baseSetSwitch;
+        auto* sw = find<EitherOrSwitch>(QStringLiteral("dd_2x1_0"));
         QCOMPARE(sw->kaiguan(), 0);
         QTest::mouseClick(sw->Label1[1], Qt::LeftButton);
         QCOMPARE(sw->kaiguan(), 1);
@@ -250,23 +251,23 @@ private slots:
     void intersectionClearsEmptyTheirBoxAndTheResult() {
         for (int box : {10, 11, 12})
             panel->setBoxText(box, QStringLiteral("123"));
-        panel->intersectionCount->setText(QStringLiteral("1"));
+        find<QLabel>(QStringLiteral("Lzhushu_2"))->setText(QStringLiteral("1"));
         click(QStringLiteral("C_3x_cls_19"));
         QCOMPARE(QStringList({panel->boxText(10), panel->boxText(11), panel->boxText(12)}),
                  QStringList({QString(), QStringLiteral("123"), QString()}));
-        QCOMPARE(panel->intersectionCount->text(), QStringLiteral("0"));
+        QCOMPARE(find<QLabel>(QStringLiteral("Lzhushu_2"))->text(), QStringLiteral("0"));
         panel->setBoxText(12, QStringLiteral("456"));
-        panel->intersectionCount->setText(QStringLiteral("1"));
+        find<QLabel>(QStringLiteral("Lzhushu_2"))->setText(QStringLiteral("1"));
         click(QStringLiteral("C_3x_cls_20"));
         QVERIFY(panel->boxText(11).isEmpty() && panel->boxText(12).isEmpty());
-        QCOMPARE(panel->intersectionCount->text(), QStringLiteral("0"));
+        QCOMPARE(find<QLabel>(QStringLiteral("Lzhushu_2"))->text(), QStringLiteral("0"));
     }
 
     void bankerClearChoosesOneEvenAfterThree() {
-        QTest::mouseClick(panel->Op_3x_danma_chu[2], Qt::LeftButton);
+        QTest::mouseClick(find<QRadioButton>(QStringLiteral("Op_3x_danma_chu_2")), Qt::LeftButton);
         QCOMPARE(panel->readInput().bankers_at_least, 3);
         click(QStringLiteral("C_3x_cls_2"));
-        QVERIFY(panel->Op_3x_danma_chu[0]->isChecked());
+        QVERIFY(find<QRadioButton>(QStringLiteral("Op_3x_danma_chu_0"))->isChecked());
     }
 
     void selectAllCodesChooseTheirGroup_data() {

@@ -4,7 +4,7 @@
 // empty.
 #include "two_star_checks.hpp"
 
-#include "reset/two_star_reset.hpp"
+#include "reset/condition_reset.hpp"
 #include "shell/control_registry.hpp"
 #include "shell/mycode.hpp"
 

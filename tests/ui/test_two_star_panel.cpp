@@ -38,8 +38,8 @@ private slots:
 
 void TestTwoStarPanel::startState() {
     COMPARE_INPUT(panel->readInput(), twoStarStartInput());
-    QCOMPARE(panel->killListBox->text(), kKillListHint);
-    QCOMPARE(panel->baseSetBox->text(), kTwoStarBaseHint);
+    QCOMPARE(find<TextBox>(QStringLiteral("T_3x_ip_23"))->text(), kKillListHint);
+    QCOMPARE(find<TextBox>(QStringLiteral("T_3x_ip_22"))->text(), kTwoStarBaseHint);
     QCOMPARE(result(), QString());
     QCOMPARE(count(), QStringLiteral("0"));
     const std::pair<int, int> longest[] = {{12, 3}, {13, 2}, {14, 4}, {15, 5}, {16, 5}};
@@ -188,7 +188,8 @@ void TestTwoStarPanel::bindingsNameTheSchemeFields() {
 }
 
 void TestTwoStarPanel::doubleClickEmptiesListBox() {
-    for (TextBox* box : {panel->killListBox, panel->baseSetBox}) {
+    for (TextBox* box : {find<TextBox>(QStringLiteral("T_3x_ip_23")),
+                         find<TextBox>(QStringLiteral("T_3x_ip_22"))}) {
         QTest::mouseDClick(box->viewport(), Qt::LeftButton);
         QCOMPARE(box->text(), QString());
     }

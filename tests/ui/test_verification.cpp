@@ -119,7 +119,7 @@ private:
     }
     // Pure red on the grid's canvas: an omission drawn as unusually long.
     bool gridShowsRed() const {
-        const QImage& canvas = window->strip()->Pic->canvas();
+        const QImage& canvas = find<PictureBox>(QStringLiteral("Pic_16"))->canvas();
         for (int y = 0; y < canvas.height(); ++y)
             for (int x = 0; x < canvas.width(); ++x) {
                 const QColor c = canvas.pixelColor(x, y);
@@ -150,7 +150,7 @@ private slots:
     }
 
     void backtestFigures() {
-        window->strip()->verifyBox->setText(QStringLiteral("0375\n2345"));
+        find<TextBox>(QStringLiteral("T_cs_ip_5"))->setText(QStringLiteral("0375\n2345"));
         press(12);
         // 千百十个 of the draws: 0375 2345 0375 0000 1111, hits 111**.
         QCOMPARE(captions(),
@@ -162,7 +162,7 @@ private slots:
     }
 
     void clickOnAVerifyPositionRunsTheBacktest() {
-        window->strip()->verifyBox->setText(QStringLiteral("0375 2345"));
+        find<TextBox>(QStringLiteral("T_cs_ip_5"))->setText(QStringLiteral("0375 2345"));
         press(12);
         QCOMPARE(captions()[0], QStringLiteral("近5000期命中3"));
         // 千 off: three positions against four-digit numbers, nothing tested.
@@ -205,7 +205,7 @@ private slots:
         QFETCH(QString, count);
         QFETCH(QList<int>, positions);
         QFETCH(QStringList, figures);
-        window->strip()->verifyBox->setText(QStringLiteral("1234"));
+        find<TextBox>(QStringLiteral("T_cs_ip_5"))->setText(QStringLiteral("1234"));
         QApplication::clipboard()->setText(clipboard);
         press(11);
         QCOMPARE(text(QStringLiteral("T_cs_ip_5")), box);
@@ -242,7 +242,7 @@ private slots:
         QFETCH(QString, drawCount);
         QFETCH(QString, shown);
         QFETCH(QString, numbers);
-        window->strip()->drawCount->setText(drawCount);
+        find<LineBox>(QStringLiteral("T_cs_ip_4"))->setText(drawCount);
         press(13);
         QCOMPARE(text(QStringLiteral("T_cs_ip_4")), shown);
         QCOMPARE(text(QStringLiteral("T_cs_ip_6")), numbers);
@@ -251,7 +251,7 @@ private slots:
     }
 
     void extractionWithoutPositionOrDraws() {
-        window->strip()->extractBox->setText(QStringLiteral("old"));
+        find<TextBox>(QStringLiteral("T_cs_ip_6"))->setText(QStringLiteral("old"));
         for (int k = 6; k <= 9; ++k)
             click(QStringLiteral("C_wz_%1").arg(k));
         press(13);
@@ -261,7 +261,7 @@ private slots:
     }
 
     void copyExtraction() {
-        window->strip()->drawCount->setText(QStringLiteral("2"));
+        find<LineBox>(QStringLiteral("T_cs_ip_4"))->setText(QStringLiteral("2"));
         press(13);
         QApplication::clipboard()->clear();
         press(14);
@@ -304,8 +304,8 @@ private slots:
     }
 
     void rightButtonInTheVerifyBox() {
-        window->strip()->verifyBox->setText(QStringLiteral("1234"));
-        QTest::mouseClick(window->strip()->verifyBox->viewport(), Qt::RightButton);
+        find<TextBox>(QStringLiteral("T_cs_ip_5"))->setText(QStringLiteral("1234"));
+        QTest::mouseClick(find<TextBox>(QStringLiteral("T_cs_ip_5"))->viewport(), Qt::RightButton);
         QCOMPARE(MessageBox::shown().size(), 1);
         QCOMPARE(MessageBox::shown()[0].title, QStringLiteral("温馨提示"));
         QCOMPARE(MessageBox::shown()[0].text,
@@ -357,7 +357,7 @@ private slots:
     }
 
     void refillKeepsMarksWithTheirDraws() {
-        window->strip()->verifyBox->setText(QStringLiteral("7777"));
+        find<TextBox>(QStringLiteral("T_cs_ip_5"))->setText(QStringLiteral("7777"));
         press(12);
         QCOMPARE(captions()[0], QStringLiteral("近5000期命中0"));
         chosenFile = writeFile(QStringLiteral("new.txt"), "20260102-006 77777\n");
@@ -381,14 +381,15 @@ private slots:
         click(QStringLiteral("importDraws"));
         QTRY_VERIFY(gridShowsRed());
         // Drawn again at another size, still filled.
-        window->strip()->Pic->resize(window->strip()->Pic->size() + QSize(0, 12));
+        find<PictureBox>(QStringLiteral("Pic_16"))
+            ->resize(find<PictureBox>(QStringLiteral("Pic_16"))->size() + QSize(0, 12));
         QVERIFY(gridShowsRed());
     }
 
     void storeSurvivesARestart() {
         open();
         QCOMPARE(row(1), QStringLiteral("0001--20260102-005--50375 "));
-        window->strip()->verifyBox->setText(QStringLiteral("0375 2345"));
+        find<TextBox>(QStringLiteral("T_cs_ip_5"))->setText(QStringLiteral("0375 2345"));
         press(12);
         QCOMPARE(captions()[0], QStringLiteral("近5000期命中3"));
     }

@@ -284,7 +284,7 @@ private slots:
     // worked out again on the draws that come back.
     void captionsFollowTheTable() {
         collectLineOne();
-        window->strip()->verifyBox->setText(QStringLiteral("0037 0074 0111"));
+        find<TextBox>(QStringLiteral("T_cs_ip_5"))->setText(QStringLiteral("0037 0074 0111"));
         QTest::mouseClick(find<QPushButton>(QStringLiteral("C_guolv_ks_12")), Qt::LeftButton);
         const QStringList shown = captions();
         QCOMPARE(shown[0], QStringLiteral("近5000期命中3"));

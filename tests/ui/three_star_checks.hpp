@@ -10,10 +10,12 @@
 #include "app/fmain.hpp"
 #include "engine23/three_star_input.hpp"
 #include "panels/three_star/three_star_panel.hpp"
+#include "shell/colour_button.hpp"
 #include "shell/message_box.hpp"
 #include "shell/range_control.hpp"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QSignalSpy>
 #include <QString>
 #include <QStringList>
@@ -96,15 +98,15 @@ protected:
         window->switchMode(1);
         panel = window->findChild<ui::ThreeStarPanel*>();
         QVERIFY(panel);
-        waitForRanges(panel->ucf_rc);
+        waitForRanges(panel);
     }
 
     // Brings the page that holds `w` to the front, as a player would before
     // clicking it.
     void reveal(QWidget* w) const {
-        for (auto it = panel->pages.begin(); it != panel->pages.end(); ++it)
-            if (it.value()->isAncestorOf(w))
-                panel->switchPage(it.key());
+        for (int page = 0; page < ui::ThreeStarPanel::kPageCount; ++page)
+            if (panel->pageHolds(page, w))
+                panel->switchPage(page);
     }
     void click(const QString& name) const {
         auto* button = find<QAbstractButton>(name);
@@ -112,6 +114,12 @@ protected:
         QTest::mouseClick(button, Qt::LeftButton);
     }
     void press(int command) const { click(QStringLiteral("C_2x3x_gn_%1").arg(command)); }
+    QComboBox* list(int index) const {
+        return find<QComboBox>(QStringLiteral("Cb_rc_%1").arg(index));
+    }
+    ui::ColourButton* tab(int page) const {
+        return find<ui::ColourButton>(QStringLiteral("C_3x_ding_%1").arg(page));
+    }
     QStringList shownTexts() const {
         QStringList texts;
         for (const ui::MessageBox::Shown& shown : ui::MessageBox::shown())

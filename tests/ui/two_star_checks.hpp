@@ -82,7 +82,7 @@ protected:
         openWindow();
         QTest::mouseClick(find<QAbstractButton>(QStringLiteral("C_ding_0")), Qt::LeftButton);
         panel = find<ui::TwoStarPanel>(QStringLiteral("Pic_di_0"));
-        waitForRanges(panel->ucf_rc);
+        waitForRanges(panel);
     }
 
     ui::ColourButton* colourButton(const QString& array, int index) const {
@@ -92,7 +92,7 @@ protected:
         QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton);
     }
     void press(int command) const { click(QStringLiteral("C_2x3x_gn_%1").arg(command)); }
-    QString result() const { return panel->T_dd->toPlainText(); }
+    QString result() const { return panel->resultText(); }
     QString count() const { return find<QLabel>(QStringLiteral("Lzhushu_1"))->text(); }
 };
 

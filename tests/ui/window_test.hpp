@@ -33,8 +33,8 @@ protected:
 
     // Ranges show their configured state only after their first 10 ms
     // rebuild; input written before it would be replaced.
-    static void waitForRanges(const QMap<int, ui::RangeControl*>& ranges) {
-        for (ui::RangeControl* range : ranges)
+    static void waitForRanges(const QWidget* panel) {
+        for (ui::RangeControl* range : panel->findChildren<ui::RangeControl*>())
             QTRY_VERIFY(!range->rebuildPending());
     }
 

@@ -13,18 +13,26 @@ namespace {
 using four::FourStarInput;
 using In = FourStarInput;
 
+// T_ding 1..6 start with the hint between two line breaks; a reset puts
+// it back with the first break only.
+template <class Get> Binding<In> Ding(std::string field, Get get, int index) {
+    return TextRow<In>(
+        std::move(field), get, "T_ding", index,
+        {QString::fromUtf8(four::kDingHint), QString::fromUtf8(four::kDingResetHint)});
+}
+
 Bindings<In> Build() {
     Bindings<In> rows = {
         TextRow<In>("kill_direct", F<&In::kill_direct>(), "T_ding", 0),
-        TextRow<In>("junk_compounds", F<&In::junk_compounds>(), "T_ding", 1),
+        Ding("junk_compounds", F<&In::junk_compounds>(), 1),
         RangeRow<In>("junk_compounds_tolerance", F<&In::junk_compounds_tolerance>(), 2),
-        TextRow<In>("kill_pairs", F<&In::kill_pairs>(), "T_ding", 2),
+        Ding("kill_pairs", F<&In::kill_pairs>(), 2),
         RangeRow<In>("kill_pairs_tolerance", F<&In::kill_pairs_tolerance>(), 3),
-        TextRow<In>("require_pairs", F<&In::require_pairs>(), "T_ding", 3),
-        TextRow<In>("kill_triples", F<&In::kill_triples>(), "T_ding", 4),
+        Ding("require_pairs", F<&In::require_pairs>(), 3),
+        Ding("kill_triples", F<&In::kill_triples>(), 4),
         RangeRow<In>("kill_triples_tolerance", F<&In::kill_triples_tolerance>(), 4),
-        TextRow<In>("require_triples", F<&In::require_triples>(), "T_ding", 5),
-        TextRow<In>("kill_patterns", F<&In::kill_patterns>(), "T_ding", 6),
+        Ding("require_triples", F<&In::require_triples>(), 5),
+        Ding("kill_patterns", F<&In::kill_patterns>(), 6),
     };
     for (std::size_t r = 0; r < 4; ++r)
         rows.push_back(CheckRow<In>(
@@ -33,7 +41,8 @@ Bindings<In> Build() {
     const Bindings<In> digitKills = {
         ListRangeRow<In>("position_kill_tolerance", F<&In::position_kill_tolerance>(), 0, 1),
         CheckRow<In>("kill_sum_tails", F<&In::kill_sum_tails>(), "Check_hewei_sha", 0, 10),
-        TextRow<In>("kill_sums", F<&In::kill_sums>(), "T_cs_ip", 0),
+        TextRow<In>("kill_sums", F<&In::kill_sums>(), "T_cs_ip", 0,
+                    {QString::fromUtf8(four::kSumHint)}),
         CheckRow<In>("kill_spans", F<&In::kill_spans>(), "Check_kuadu_sha", 0, 10),
         CheckRow<In>("kill_all_digits", F<&In::kill_all_digits>(), "Check_tsm_sha", 0, 10),
         CheckRow<In>("kill_ac", F<&In::kill_ac>(), "Check_ac_sha", 0, 6, 1),
@@ -91,7 +100,8 @@ Bindings<In> Build() {
                                  "Option_sx", 2, 3));
     rows.push_back(
         RangeRow<In>("three_star_splice_tolerance", F<&In::three_star_splice_tolerance>(), 6));
-    rows.push_back(TextRow<In>("base_set", F<&In::base_set>(), "T_cs_ip", 3));
+    rows.push_back(TextRow<In>("base_set", F<&In::base_set>(), "T_cs_ip", 3,
+                               {QString::fromUtf8(four::kBaseSetHint)}));
     rows.push_back(ListRangeRow<In>("total_tolerance", F<&In::total_tolerance>(), 4, 5));
     return rows;
 }

@@ -8,25 +8,20 @@
 #include "panels/four_star/four_star_panel.hpp"
 #include "panels/progress_sink.hpp"
 #include "reset/condition_reset.hpp"
-#include "shell/clear_button.hpp"
-#include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
+#include "shell/from_utf8.hpp"
 #include "shell/message_box.hpp"
 #include "shell/mycode.hpp"
-#include "shell/text_boxes.hpp"
 
 #include <QCoreApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 
 namespace sorvanta::ui {
 
 FourStarCommands::FourStarCommands(FourStarPanel& panel, ControlRegistry& controls,
                                    ProgressSink& progress, QObject* parent)
     : QObject(parent), panel_(panel), controls_(controls), progress_(progress) {
-    connect(panel_.winCheckBox, &QLineEdit::textChanged, this, [this](const QString& text) {
-        panel_.L_duijiang_news->setText(
+    connect(&panel_, &FourStarPanel::winCheckTyped, this, [this](const QString& text) {
+        panel_.setWinCheckAnswer(
             QString::fromStdString(history::CheckWin(text.toStdString(), state_.SurvivorText, 4)));
     });
 }
@@ -70,7 +65,7 @@ QString FourStarCommands::copiedNumbers(int index) const {
     if (index == 1)
         return QString::fromStdString(state_.SurvivorText);
     if (index == 5)
-        return panel_.T_jj[2]->text();
+        return panel_.intersectionList(2);
     return {};
 }
 
@@ -81,21 +76,18 @@ void FourStarCommands::runClear(int code) {
 }
 
 void FourStarCommands::resetPanel() {
-    panel_.winCheckBox->clear();
-    panel_.L_duijiang_news->setText(QStringLiteral("【中奖查询】"));
+    panel_.clearWinCheck();
     ResetConditionPanel(controls_);
-    panel_.Ljiaoji_zhushu->setText(QStringLiteral("0"));
+    panel_.setIntersectionCount(0);
     clearResult();
     // The banker calculator goes with it; the three-star win check is the
     // three-star panel's, and what was typed there stays.
-    EmptyBox(controls_.widget(QStringLiteral("T_cs_ip"), 1));
-    EmptyBox(controls_.widget(QStringLiteral("T_cs_ip"), 2));
+    panel_.clearBankerCalculator();
 }
 
 void FourStarCommands::runShrink() {
-    panel_.invertButton->setBackColor(Colour::LightGreen);
-    panel_.winCheckBox->clear();
-    panel_.L_duijiang_news->setText(QStringLiteral("【中奖查询】"));
+    panel_.setInverted(false);
+    panel_.clearWinCheck();
 
     const four::FourStarInput input = panel_.readInput();
     four::RunShrinkPipeline(input, state_, [this](double share) {
@@ -104,29 +96,24 @@ void FourStarCommands::runShrink() {
         progress_.setProgress(share);
         QCoreApplication::processEvents();
     });
-    listRows(0);
+    listRows(four::CollectRows(state_.candidates, 0));
     QCoreApplication::processEvents();
     progress_.hideProgress();
 }
 
-// The list, the count and the survivor text always show the same rows: the
-// survivors of the last tally (excluded 0) or, inverted, its complement (1).
-void FourStarCommands::listRows(int excluded) {
-    const std::vector<int> rows = four::CollectRows(state_.candidates, excluded);
+// The list, the count and the text that is copied always show the same rows.
+void FourStarCommands::listRows(const std::vector<int>& rows) {
     panel_.showRows(rows);
     state_.SurvivorText = four::JoinNumbers(rows);
 }
 
 void FourStarCommands::convertToGroup() {
-    const std::vector<int> groups = four::ConvertFourStarToGroup(state_);
-    panel_.showRows(groups);
+    listRows(four::ConvertFourStarToGroup(state_));
     QCoreApplication::processEvents();
-    state_.SurvivorText = four::JoinNumbers(groups);
 }
 
 void FourStarCommands::clearResult() {
-    panel_.Li_out->clear();
-    panel_.dadi_zhushu->setText(QStringLiteral("0"));
+    panel_.clearResult();
     state_.SurvivorText.clear();
 }
 
@@ -135,26 +122,19 @@ void FourStarCommands::combineSets(int index) {
                                                     SetOperation::AWithoutB,
                                                     SetOperation::BWithoutA};
     const SetOperation operation = kOperations[index - 6];
-    const auto& boxes = panel_.T_jj;
-    boxes[2]->clear();
-    panel_.Ljiaoji_zhushu->setText(QStringLiteral("0"));
-    const CombinedSets combined = four::CombineSets(boxes[0]->text().toStdString(),
-                                                    boxes[1]->text().toStdString(), operation);
-    Send_to_text(QString::fromStdString(combined.a), boxes[0]);
-    Send_to_text(QString::fromStdString(combined.b), boxes[1]);
-    Send_to_text(QString::fromStdString(combined.result), boxes[2]);
-    panel_.Ljiaoji_zhushu->setText(QString::number(combined.count));
+    panel_.clearIntersectionResult();
+    const CombinedSets combined =
+        four::CombineSets(panel_.intersectionList(0).toStdString(),
+                          panel_.intersectionList(1).toStdString(), operation);
+    panel_.showIntersection(QString::fromStdString(combined.a), QString::fromStdString(combined.b),
+                            QString::fromStdString(combined.result), combined.count);
 }
 
 void FourStarCommands::invertResult() {
-    const auto text = [](std::string_view view) {
-        return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
-    };
-    MessageBox::information(&panel_, text(four::kReminderTitle), text(four::kInvertDoneText));
-    const std::vector<int> rows = four::InvertFourStar(state_);
-    panel_.showRows(rows);
-    state_.SurvivorText = four::JoinNumbers(rows);
-    panel_.invertButton->setBackColor(Colour::Red);
+    MessageBox::information(&panel_, FromUtf8(four::kReminderTitle),
+                            FromUtf8(four::kInvertDoneText));
+    listRows(four::InvertFourStar(state_));
+    panel_.setInverted(true);
 }
 
 } // namespace sorvanta::ui

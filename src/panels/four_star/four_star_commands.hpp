@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine4/candidate_set.hpp"
+#include "panels/mode_commands.hpp"
 
 #include <QObject>
 #include <QString>
@@ -17,7 +18,7 @@ class ProgressSink;
 // The four-star commands (C_guolv_ks 0..9) and the panel's clear codes
 // (C_cls): they read the panel, run the engine and write the result back
 // through the panel. The window only routes presses here through its guard.
-class FourStarCommands : public QObject {
+class FourStarCommands : public QObject, public ModeCommands {
     Q_OBJECT
 public:
     FourStarCommands(FourStarPanel& panel, ControlRegistry& controls, ProgressSink& progress,
@@ -26,12 +27,15 @@ public:
     const four::FourStarState& state() const { return state_; }
     // The table every run starts from; start-up builds it once.
     void initCandidates();
+    void initTables() override { initCandidates(); }
 
-    void run(int index);     // C_guolv_ks 0..9
-    void runClear(int code); // C_cls 0..35
+    void run(int index) override;     // C_guolv_ks 0..9
+    void runClear(int code) override; // C_cls 0..35
+    // Four-star's select-all buttons are clear codes (C_cls 13..19).
+    void runSelectAll(int code) override { runClear(code); }
     // What the copy button C_guolv_ks `index` (1 or 5) puts on the
     // clipboard, and its "导出号码" saves; the empty text for others.
-    QString copiedNumbers(int index) const;
+    QString copiedNumbers(int index) const override;
     // Empties the four-star result: list, count and the survivor text the
     // copy command and the win check read, so none of them acts on a result
     // that is no longer shown.
@@ -43,7 +47,7 @@ public:
 private:
     void runShrink();
     void invertResult();
-    void listRows(int excluded);
+    void listRows(const std::vector<int>& rows);
     void convertToGroup();
     void combineSets(int index);
     void resetPanel();

@@ -14,8 +14,10 @@
 #include "shell/clear_button.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
+#include "shell/from_utf8.hpp"
 #include "shell/message_box.hpp"
 #include "shell/mycode.hpp"
+#include "shell/panel_kit.hpp"
 #include "shell/range_control.hpp"
 #include "shell/text_boxes.hpp"
 
@@ -37,24 +39,24 @@ namespace sorvanta::ui {
 
 namespace {
 
-constexpr int kRatioFirst = 0;
-constexpr int kSpecialFirst = 15;
-constexpr int kBigSmallFirst = 21;
-constexpr int kOddEvenFirst = 37;
-constexpr int kPrimeFirst = 53;
-constexpr int kRouteFirst = 69;
-constexpr int kRouteLast = 149;
-constexpr int kRunRepeatFirst = 150;
-constexpr int kRunRepeatLast = 158;
-constexpr int kLargestFirst = 9; // C_max 9..17 are the largest digits 1..9
-constexpr int kExtremeLast = 17;
+// Where the blocks of C_bi start: ratios, special shapes, the four pattern
+// families, then the run and repeat buttons.
+enum ShapeBlock : int {
+    kRatioFirst = 0,
+    kSpecialFirst = 15,
+    kBigSmallFirst = 21,
+    kOddEvenFirst = 37,
+    kPrimeFirst = 53,
+    kRouteFirst = 69,
+    kRouteLast = 149,
+    kRunRepeatFirst = 150,
+    kRunRepeatLast = 158,
+};
+// C_max 0..8 are the smallest digits 0..8, 9..17 the largest 1..9.
+enum ExtremeBlock : int { kLargestFirst = 9, kExtremeLast = 17 };
 
 const char* const kRatioLabels[3] = {"大小比", "奇偶比", "质合比"};
 const char* const kPositionLabels[4] = {"千位", "百位", "十位", "个位"};
-
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Where a route caption sits in its grid: the caption read as a base-3
 // number, thousands digit first, so rows go by the first two positions.
@@ -63,21 +65,6 @@ int routeValue(const QString& caption) {
     for (QChar c : caption)
         value = value * 3 + (c.unicode() - u'0');
     return value;
-}
-
-// Small fixed-size buttons keep 150 captions readable in the panel: every
-// button of a block gets the width of its widest caption, and one-digit
-// buttons are square unless the row needs them narrower.
-void fitButtons(const QList<ColourButton*>& buttons, int padding = 6, bool square = true) {
-    if (buttons.isEmpty())
-        return;
-    const QFontMetrics fm(buttons.first()->font());
-    const int height = fm.height() + 4;
-    int width = 0;
-    for (const ColourButton* b : buttons)
-        width = std::max(width, fm.horizontalAdvance(b->text()) + padding);
-    for (ColourButton* b : buttons)
-        b->setFixedSize(square ? std::max(width, height) : width, height);
 }
 
 QGridLayout* tightGrid(QWidget* parent = nullptr) {
@@ -103,14 +90,14 @@ int chosenColour(int shapeIndex) {
 QString FourStarPanel::shapeCaption(int index) {
     using four::PatternKind;
     if (index >= kRunRepeatFirst && index <= kRunRepeatLast)
-        return fromView(
+        return FromUtf8(
             four::kRunRepeatCaptions[static_cast<std::size_t>(index - kRunRepeatFirst)]);
     if (index < kRatioFirst || index > kRouteLast)
         return {};
     if (index < kSpecialFirst)
-        return fromView(four::kRatioCaptions[static_cast<std::size_t>(index % 5)]);
+        return FromUtf8(four::kRatioCaptions[static_cast<std::size_t>(index % 5)]);
     if (index < kBigSmallFirst)
-        return fromView(
+        return FromUtf8(
             four::kSpecialShapeCaptions[static_cast<std::size_t>(index - kSpecialFirst)]);
     const struct {
         int first;
@@ -161,15 +148,16 @@ ColourButton* FourStarPanel::addToggle(QButtonGroup* array, int index, const QSt
     return button;
 }
 
-RangeControl* FourStarPanel::addRange(int index, int longest, QWidget* parent) {
-    auto* range = new RangeControl(longest, parent);
-    controls_.add(QStringLiteral("ucf_rc"), index, range);
-    ucf_rc.insert(index, range);
-    return range;
+// The caption says what the button does: 清, 全 or 全清.
+QPushButton* FourStarPanel::addClear(int code, QWidget* parent) {
+    return kit_.addClear(code, parent, ClearButtonCaption(code));
 }
 
-QPushButton* FourStarPanel::addClear(int code, QWidget* parent) {
-    return AddClearButton(controls_, clearButtons_, code, ClearButtonCaption(code), parent);
+QComboBox* FourStarPanel::addConditionTolerance(int index, QWidget* parent) {
+    QComboBox* box = MakeToleranceBox(parent);
+    controls_.add(QStringLiteral("Com_rc"), index, box);
+    conditionTolerance[static_cast<std::size_t>(index)] = box;
+    return box;
 }
 
 void FourStarPanel::createToggleArrays() {
@@ -205,11 +193,11 @@ QWidget* FourStarPanel::buildExtremesStrip() {
         digits << addToggle(C_max, index, extremeCaption(index), strip);
         row->addWidget(digits.last());
     }
-    fitButtons(digits);
+    FitButtons(digits);
     row->addSpacing(3);
     row->addWidget(addClear(32, strip));
     row->addSpacing(3);
-    row->addWidget(addHelp(53, strip));
+    row->addWidget(kit_.addHelp(53, strip));
     row->addStretch(1);
     return strip;
 }
@@ -224,7 +212,7 @@ QGroupBox* FourStarPanel::buildRunRepeat() {
         buttons << addToggle(C_bi, index, shapeCaption(index), box);
         grid->addWidget(buttons.last(), k / 2, k % 2);
     }
-    fitButtons(buttons);
+    FitButtons(buttons);
     return box;
 }
 
@@ -261,7 +249,7 @@ void FourStarPanel::buildSplicePage(int page, int firstBox, int boxCount, int fi
     }
     auto* rangeRow = new QHBoxLayout;
     rangeRow->addWidget(label("容错", frame));
-    rangeRow->addWidget(addRange(rangeIndex, longest, frame));
+    rangeRow->addWidget(kit_.addRange(rangeIndex, longest, frame));
     side->addLayout(rangeRow);
     side->addStretch(1);
     side->addWidget(addClear(clearCode, frame), 0, Qt::AlignRight);
@@ -270,16 +258,13 @@ void FourStarPanel::buildSplicePage(int page, int firstBox, int boxCount, int fi
 
 void FourStarPanel::buildTopConditionPages() {
     for (int i = 0; i < 7; ++i) {
-        T_ding[i] = new TextBox(i == 0 ? QString() : QString::fromUtf8(four::kDingHint));
+        T_ding[i] = MakeTextBox(HintsOf(FourStarBindings(), QStringLiteral("T_ding"), i), nullptr);
         controls_.add(QStringLiteral("T_ding"), i, T_ding[i]);
-        if (i > 0)
-            T_ding[i]->setHints(
-                {QString::fromUtf8(four::kDingHint), QString::fromUtf8(four::kDingResetHint)});
     }
     auto toleranceRow = [this](int rangeIndex, QWidget* page) {
         auto* row = new QHBoxLayout;
         row->addWidget(label("容错", page));
-        row->addWidget(addRange(rangeIndex, 20, page));
+        row->addWidget(kit_.addRange(rangeIndex, 20, page));
         row->addStretch(1);
         return row;
     };
@@ -289,7 +274,7 @@ void FourStarPanel::buildTopConditionPages() {
         auto* header = new QHBoxLayout;
         header->setSpacing(4);
         header->addWidget(label(caption, page));
-        header->addWidget(addHelp(help, page));
+        header->addWidget(kit_.addHelp(help, page));
         header->addStretch(1);
         v->addLayout(header);
         box->setParent(page);
@@ -348,8 +333,7 @@ QGroupBox* FourStarPanel::buildPositionKill(QWidget* parent) {
     auto* row = new QHBoxLayout;
     row->addWidget(label("定位容错", box));
     for (int i = 0; i < 2; ++i) {
-        conditionTolerance[i] = makeToleranceBox(box);
-        controls_.add(QStringLiteral("Com_rc"), i, conditionTolerance[i]);
+        addConditionTolerance(i, box);
         if (i == 1)
             row->addWidget(label("至", box));
         row->addWidget(conditionTolerance[i]);
@@ -387,8 +371,7 @@ QGroupBox* FourStarPanel::buildDigitKills() {
         grid->addWidget(addClear(rows[r].clearCode, box), r, 11);
     }
     grid->addWidget(label("杀和值", box), 4, 0);
-    sumBox = new LineBox(QString::fromUtf8(four::kSumHint), box);
-    sumBox->setHints({QString::fromUtf8(four::kSumHint)});
+    sumBox = MakeLineBox(HintsOf(FourStarBindings(), QStringLiteral("T_cs_ip"), 0), box);
     controls_.add(QStringLiteral("T_cs_ip"), 0, sumBox);
     sumBox->setCursorPosition(0);
     grid->addWidget(sumBox, 4, 1, 1, 10);
@@ -419,7 +402,7 @@ QGroupBox* FourStarPanel::buildBankerGroups() {
         }
     }
     grid->setColumnMinimumWidth(13, 4);
-    fitButtons(buttons, 8, false);
+    FitButtons(buttons, 8, false);
     connect(C_danzu, &QButtonGroup::idClicked, this, [this](int index) {
         if (focusSink_)
             focusSink_->setFocus();
@@ -435,8 +418,7 @@ QGroupBox* FourStarPanel::buildBankerGroups() {
     row->addStretch(1);
     row->addWidget(label("胆组容错", box));
     for (int i = 2; i < 4; ++i) {
-        conditionTolerance[i] = makeToleranceBox(box);
-        controls_.add(QStringLiteral("Com_rc"), i, conditionTolerance[i]);
+        addConditionTolerance(i, box);
         if (i == 3)
             row->addWidget(label("至", box));
         row->addWidget(conditionTolerance[i]);
@@ -460,10 +442,10 @@ QGroupBox* FourStarPanel::buildShapeRatios() {
         grid->addWidget(addClear(17 + k, box), k, 6);
         grid->addWidget(addClear(20 + k, box), k, 7);
     }
-    fitButtons(buttons);
+    FitButtons(buttons);
     auto* row = new QHBoxLayout;
     row->addWidget(label("容错", box));
-    row->addWidget(addRange(1, 3, box));
+    row->addWidget(kit_.addRange(1, 3, box));
     row->addStretch(1);
     grid->addLayout(row, 3, 0, 1, 8);
     return box;
@@ -479,7 +461,7 @@ QGroupBox* FourStarPanel::buildSpecialShapes() {
         buttons << addToggle(C_bi, index, shapeCaption(index), box);
         grid->addWidget(buttons.last(), i / 2, i % 2);
     }
-    fitButtons(buttons);
+    FitButtons(buttons);
     grid->addWidget(addClear(23, box), 3, 1, Qt::AlignRight | Qt::AlignBottom);
     grid->setRowStretch(3, 1);
     return box;
@@ -504,7 +486,7 @@ QGroupBox* FourStarPanel::buildShapePatterns() {
         if (g < 2)
             grid->setRowMinimumHeight(3 * g + 2, 2);
     }
-    fitButtons(buttons, 4);
+    FitButtons(buttons, 4);
     return box;
 }
 
@@ -522,12 +504,12 @@ QGroupBox* FourStarPanel::buildRoutePatterns() {
         const int value = routeValue(buttons.last()->text());
         grid->addWidget(buttons.last(), value / 9, value % 9);
     }
-    fitButtons(buttons);
+    FitButtons(buttons);
     v->addLayout(grid);
     auto* row = new QHBoxLayout;
     row->addWidget(label("杀形态容错", box));
-    row->addWidget(addRange(0, 4, box));
-    row->addWidget(addHelp(51, box));
+    row->addWidget(kit_.addRange(0, 4, box));
+    row->addWidget(kit_.addHelp(51, box));
     row->addStretch(1);
     row->addWidget(addClear(31, box));
     v->addLayout(row);
@@ -539,8 +521,7 @@ QGroupBox* FourStarPanel::buildBaseSet() {
     box->setObjectName(QStringLiteral("baseSetGroup"));
     auto* v = new QVBoxLayout(box);
     v->setContentsMargins(4, 2, 4, 4);
-    baseSetBox = new TextBox(QString::fromUtf8(four::kBaseSetHint), box);
-    baseSetBox->setHints({QString::fromUtf8(four::kBaseSetHint)});
+    baseSetBox = MakeTextBox(HintsOf(FourStarBindings(), QStringLiteral("T_cs_ip"), 3), box);
     controls_.add(QStringLiteral("T_cs_ip"), 3, baseSetBox);
     v->addWidget(baseSetBox);
     return box;
@@ -607,14 +588,6 @@ void FourStarPanel::ChooseComeOutCount(int index) {
         return;
     }
     button->setBackColor(Colour::On);
-}
-
-four::FourStarInput FourStarPanel::readInput() const {
-    return ReadAll(FourStarBindings(), controls_);
-}
-
-void FourStarPanel::writeInput(const four::FourStarInput& in) {
-    WriteAll(FourStarBindings(), controls_, in);
 }
 
 } // namespace sorvanta::ui

@@ -10,10 +10,6 @@
 
 namespace sorvanta::ui {
 
-QPushButton* FourStarPanel::addHelp(int index, QWidget* parent, const QString& caption) {
-    return AddHelpButton(controls_, helpButtons_, index, parent, caption);
-}
-
 void FourStarPanel::addTitleHelp(QGroupBox* box, const QList<int>& indexes) {
     if (!box)
         return;
@@ -24,7 +20,7 @@ void FourStarPanel::addTitleHelp(QGroupBox* box, const QList<int>& indexes) {
             caption = QStringLiteral("胆码说明");
         else if (index == 60 || index == 61)
             caption = QStringLiteral("使用技巧");
-        buttons << addHelp(index, box, caption);
+        buttons << kit_.addHelp(index, box, caption);
     }
     PutInTitleLine(box, buttons);
 }

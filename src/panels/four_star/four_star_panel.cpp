@@ -1,8 +1,9 @@
 #include "panels/four_star/four_star_panel.hpp"
 
 #include "engine4/pipeline.hpp"
-#include "panels/export_button.hpp"
+#include "panels/four_star/four_star_commands.hpp"
 #include "shell/base_number_box.hpp"
+#include "shell/clear_button.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
 #include "shell/mycode.hpp"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QShortcut>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -27,54 +29,25 @@ namespace sorvanta::ui {
 
 namespace {
 
-// The pages lie on top of each other; which one shows is decided by
-// visibility and stacking alone, as the page buttons set them.
-class PageStack : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void resizeEvent(QResizeEvent*) override {
-        for (QObject* child : children())
-            if (auto* w = qobject_cast<QWidget*>(child))
-                w->setGeometry(rect());
-    }
-};
-
-QComboBox* toleranceBox(QWidget* parent) {
-    auto* box = new QComboBox(parent);
-    UseLineBox(box);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setMinimumContentsLength(2);
-    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    box->setEditText(QStringLiteral("0"));
-    return box;
-}
-
 const char* const kPageCaptions[8] = {"杀直选号码", "杀垃圾复式", "杀2码/必出2码", "杀3码/必出3码",
                                       "定位杀号",   "交集",       "二星拼接四星",  "三星拼接四星"};
 
 } // namespace
 
-FourStarPanel::FourStarPanel(ControlRegistry& controls, QButtonGroup* commands,
-                             QButtonGroup* clearButtons, QButtonGroup* helpButtons,
+FourStarPanel::FourStarPanel(ControlRegistry& controls, const PanelGroups& groups,
+                             QButtonGroup* stripCommands, ProgressSink& progress,
                              QWidget* focusSink, QWidget* parent)
-    : QFrame(parent), controls_(controls), clearButtons_(clearButtons), helpButtons_(helpButtons),
-      focusSink_(focusSink) {
-    setFrameShape(QFrame::StyledPanel);
-    // The three mode panels overlap; only the front one may be seen.
-    setAutoFillBackground(true);
+    : FourStarFrame(controls, parent), controls_(controls),
+      kit_(controls, groups,
+           {QStringLiteral("C_guolv_ks"), QStringLiteral("C_cls"), QString(),
+            kExportBesideFourStar}),
+      stripCommands_(stripCommands), compact_(compactFont()), focusSink_(focusSink) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(6);
 
     auto* left = new QVBoxLayout;
     left->setSpacing(4);
-    // Some 450 condition controls share the left side: a point smaller
-    // keeps every caption whole. Set before the controls are built, since
-    // the small buttons take their fixed sizes from it.
-    compact_ = font();
-    compact_.setPointSizeF(std::max(7.5, compact_.pointSizeF() - 1));
     // The condition groups of the upper panel take this space.
     conditionArea_ = new QWidget(this);
     conditionArea_->setObjectName(QStringLiteral("conditionArea"));
@@ -84,9 +57,9 @@ FourStarPanel::FourStarPanel(ControlRegistry& controls, QButtonGroup* commands,
     left->addWidget(buildExtremesStrip());
     left->addWidget(buildPageArea());
     layout->addLayout(left, 1);
-    layout->addWidget(buildResultArea(commands));
+    layout->addWidget(buildResultArea());
     buildTopConditionPages();
-    buildIntersectionPage(commands);
+    buildIntersectionPage();
     buildSplicePage(6, 0, 6, 0, 5, 6, 34);
     buildSplicePage(7, 6, 4, 2, 6, 4, 35);
     buildConditionArea();
@@ -96,8 +69,10 @@ FourStarPanel::FourStarPanel(ControlRegistry& controls, QButtonGroup* commands,
     int pageHeight = twips(2700);
     for (QGroupBox* page : pages)
         pageHeight = std::max(pageHeight, page->minimumSizeHint().height());
-    findChild<QWidget*>(QStringLiteral("pageStack"))->setFixedHeight(pageHeight);
+    pageStack_->setFixedHeight(pageHeight);
     watchPages();
+    commands_ = new FourStarCommands(*this, controls_, progress, this);
+    setCommands(commands_);
 }
 
 namespace {
@@ -154,10 +129,6 @@ void FourStarPanel::copySelectedRows() {
         data_cp(numbers.join(u' '), this);
 }
 
-QComboBox* FourStarPanel::makeToleranceBox(QWidget* parent) const {
-    return toleranceBox(parent);
-}
-
 QWidget* FourStarPanel::buildPageArea() {
     auto* area = new QWidget(this);
     area->setObjectName(QStringLiteral("pageArea"));
@@ -182,21 +153,23 @@ QWidget* FourStarPanel::buildPageArea() {
         addPageButton(i, QString::fromUtf8(kPageCaptions[i]));
     v->addLayout(buttons);
 
-    auto* stack = new PageStack(area);
-    stack->setObjectName(QStringLiteral("pageStack"));
-    stack->setFixedHeight(twips(2700));
+    // The splice pages lie over whatever page was open, which stays shown
+    // beneath them.
+    pageStack_ = MakePageStack(area, true);
+    pageStack_->setFixedHeight(twips(2700));
     for (int i = 0; i < 8; ++i) {
-        auto* frame = new QGroupBox(QString::fromUtf8(kPageCaptions[i]), stack);
+        auto* frame = new QGroupBox(QString::fromUtf8(kPageCaptions[i]), pageStack_);
         controls_.add(QStringLiteral("Frame_ding"), i, frame);
         frame->setAutoFillBackground(true);
         frame->setVisible(i == 0);
+        pageStack_->addWidget(frame);
         pages.insert(i, frame);
     }
-    v->addWidget(stack);
+    v->addWidget(pageStack_);
     return area;
 }
 
-void FourStarPanel::buildIntersectionPage(QButtonGroup* commands) {
+void FourStarPanel::buildIntersectionPage() {
     QGroupBox* page = pages[5];
     auto* grid = new QGridLayout(page);
     grid->setContentsMargins(4, 2, 4, 4);
@@ -234,24 +207,31 @@ void FourStarPanel::buildIntersectionPage(QButtonGroup* commands) {
     for (const auto& tool : tools) {
         if (tool.index == 5)
             buttons->addStretch(1);
-        auto* b = new QPushButton(QString::fromUtf8(tool.caption), page);
-        b->setAutoDefault(false);
-        controls_.add(QStringLiteral("C_guolv_ks"), tool.index, b);
-        commands->addButton(b, tool.index);
-        buttons->addWidget(b);
+        buttons->addWidget(kit_.addCommand(tool.index, QString::fromUtf8(tool.caption), page));
     }
-    buttons->addWidget(AddExportButton(controls_, kExportBesideFourStar, 5, page));
+    buttons->addWidget(kit_.addExport(5, page));
     grid->addLayout(buttons, 0, 3, 2, 1);
 }
 
-QWidget* FourStarPanel::buildResultArea(QButtonGroup* commands) {
+// The column right of the conditions: the result list, its count, the total
+// tolerance, the commands, the win check and the banker calculator.
+QWidget* FourStarPanel::buildResultArea() {
     auto* area = new QWidget(this);
     area->setObjectName(QStringLiteral("resultArea"));
     area->setFixedWidth(twips(3000));
     auto* v = new QVBoxLayout(area);
     v->setContentsMargins(0, 0, 0, 0);
     v->setSpacing(4);
+    v->addWidget(buildResultList(area), 1);
+    buildCountRow(area, v);
+    buildTotalToleranceRow(area, v);
+    buildCommandGrid(area, v);
+    buildWinCheck(area, v);
+    buildBankerCalculator(area, v);
+    return area;
+}
 
+QListWidget* FourStarPanel::buildResultList(QWidget* area) {
     Li_out = new QListWidget(area);
     Li_out->setObjectName(QStringLiteral("Li_out"));
     Li_out->setUniformItemSizes(true);
@@ -262,8 +242,10 @@ QWidget* FourStarPanel::buildResultArea(QButtonGroup* commands) {
     auto* copy = new QShortcut(QKeySequence::Copy, Li_out);
     copy->setContext(Qt::WidgetShortcut);
     connect(copy, &QShortcut::activated, this, &FourStarPanel::copySelectedRows);
-    v->addWidget(Li_out, 1);
+    return Li_out;
+}
 
+void FourStarPanel::buildCountRow(QWidget* area, QVBoxLayout* column) {
     auto* countRow = new QHBoxLayout;
     countRow->addWidget(new QLabel(QStringLiteral("最后注数："), area));
     dadi_zhushu = new QLabel(QStringLiteral("0"), area);
@@ -275,29 +257,36 @@ QWidget* FourStarPanel::buildResultArea(QButtonGroup* commands) {
     countRow->addWidget(dadi_zhushu, 1);
     // The total tolerance's help, on the line above it: its own row has no
     // room beside the two lists.
-    countRow->addWidget(addHelp(54, area));
-    v->addLayout(countRow);
+    countRow->addWidget(kit_.addHelp(54, area));
+    column->addLayout(countRow);
+}
 
+void FourStarPanel::buildTotalToleranceRow(QWidget* area, QVBoxLayout* column) {
     auto* toleranceRow = new QHBoxLayout;
     toleranceRow->addWidget(new QLabel(QStringLiteral("总容错"), area));
-    totalLower = toleranceBox(area);
-    totalUpper = toleranceBox(area);
+    totalLower = MakeToleranceBox(area);
+    totalUpper = MakeToleranceBox(area);
     controls_.add(QStringLiteral("Com_rc"), 4, totalLower);
     controls_.add(QStringLiteral("Com_rc"), 5, totalUpper);
     toleranceRow->addWidget(totalLower);
     toleranceRow->addWidget(new QLabel(QStringLiteral("至"), area));
     toleranceRow->addWidget(totalUpper);
     toleranceRow->addStretch(1);
-    v->addLayout(toleranceRow);
+    column->addLayout(toleranceRow);
+}
 
+void FourStarPanel::buildCommandGrid(QWidget* area, QVBoxLayout* column) {
     auto* grid = new QGridLayout;
     grid->setSpacing(3);
     auto addCommand = [&](int index, const QString& caption, int row, int column, int span) {
-        QPushButton* b = index == 4 ? new ColourButton(caption, area, Colour::LightGreen)
-                                    : new QPushButton(caption, area);
-        b->setAutoDefault(false);
-        controls_.add(QStringLiteral("C_guolv_ks"), index, b);
-        commands->addButton(b, index);
+        QPushButton* b = nullptr;
+        if (index == 4) {
+            invertButton = new ColourButton(caption, area, Colour::LightGreen);
+            kit_.joinCommands(invertButton, index);
+            b = invertButton;
+        } else {
+            b = kit_.addCommand(index, caption, area);
+        }
         grid->addWidget(b, row, column, 1, span);
         return b;
     };
@@ -308,44 +297,49 @@ QWidget* FourStarPanel::buildResultArea(QButtonGroup* commands) {
     big.setPointSizeF(big.pointSizeF() + 1);
     start->setFont(big);
     addCommand(1, QStringLiteral("复制号码"), 1, 0, 1);
-    grid->addWidget(AddExportButton(controls_, kExportBesideFourStar, 1, area), 1, 1);
+    grid->addWidget(kit_.addExport(1, area), 1, 1);
     addCommand(2, QStringLiteral("转为组选"), 2, 0, 1);
     addCommand(4, QStringLiteral("反选"), 2, 1, 1);
     addCommand(3, QStringLiteral("清空条件"), 3, 0, 2);
-    invertButton = controls_.at<ColourButton>(QStringLiteral("C_guolv_ks"), 4);
-    v->addLayout(grid);
+    column->addLayout(grid);
+}
 
+void FourStarPanel::buildWinCheck(QWidget* area, QVBoxLayout* column) {
     L_duijiang_news = new QLabel(QStringLiteral("【中奖查询】"), area);
     L_duijiang_news->setObjectName(QStringLiteral("L_duijiang_news"));
     winCheckBox = new LineBox(QString(), area);
     controls_.add(QStringLiteral("T_duijiang"), 1, winCheckBox);
     winCheckBox->setMaxLength(32);
+    connect(winCheckBox, &QLineEdit::textChanged, this, &FourStarPanel::winCheckTyped);
     auto* winRow = new QHBoxLayout;
     winRow->addWidget(L_duijiang_news);
     winRow->addWidget(winCheckBox, 1);
-    v->addLayout(winRow);
+    column->addLayout(winRow);
+}
 
-    // The banker calculator: four banker digits from the last draw.
-    v->addWidget(new QLabel(QStringLiteral("输入上期四星号码"), area));
+// Four banker digits from the last draw; its button is a command of the
+// verification strip.
+void FourStarPanel::buildBankerCalculator(QWidget* area, QVBoxLayout* column) {
+    column->addWidget(new QLabel(QStringLiteral("输入上期四星号码"), area));
     auto* bankerRow = new QHBoxLayout;
-    auto* lastDraw = new LineBox(QString(), area);
-    controls_.add(QStringLiteral("T_cs_ip"), 1, lastDraw);
-    lastDraw->setMaxLength(64);
-    bankerRow->addWidget(lastDraw, 1);
+    lastDrawBox = new LineBox(QString(), area);
+    controls_.add(QStringLiteral("T_cs_ip"), 1, lastDrawBox);
+    lastDrawBox->setMaxLength(64);
+    bankerRow->addWidget(lastDrawBox, 1);
     auto* bankers = new QPushButton(QStringLiteral("算胆"), area);
     bankers->setAutoDefault(false);
     controls_.add(QStringLiteral("C_guolv_ks"), 10, bankers);
-    commands->addButton(bankers, 10);
+    if (stripCommands_)
+        stripCommands_->addButton(bankers, 10);
     bankerRow->addWidget(bankers);
-    v->addLayout(bankerRow);
+    column->addLayout(bankerRow);
     auto* resultRow = new QHBoxLayout;
     resultRow->addWidget(new QLabel(QStringLiteral("胆码"), area));
-    auto* bankerDigits = new LineBox(QString(), area);
-    controls_.add(QStringLiteral("T_cs_ip"), 2, bankerDigits);
-    resultRow->addWidget(bankerDigits, 1);
+    bankerDigitsBox = new LineBox(QString(), area);
+    controls_.add(QStringLiteral("T_cs_ip"), 2, bankerDigitsBox);
+    resultRow->addWidget(bankerDigitsBox, 1);
     resultRow->addWidget(new QLabel(QStringLiteral("仅供参考"), area));
-    v->addLayout(resultRow);
-    return area;
+    column->addLayout(resultRow);
 }
 
 void FourStarPanel::fillTotalToleranceLists() {
@@ -364,34 +358,35 @@ void FourStarPanel::fillTotalToleranceLists() {
 void FourStarPanel::switchPage(int index) {
     if (focusSink_)
         focusSink_->setFocus();
-    auto page = [&](int i) {
-        return pages.value(i);
+    // A top page hides every other page; a splice page lies over whatever
+    // is shown; the main page takes the splices away and shows page 0.
+    auto bringToFront = [&](int i) {
+        pageStack_->setCurrentWidget(pages[i]);
+        pages[i]->show();
+        pages[i]->raise();
     };
     if (index == 99) {
         for (int i = 0; i < 8; ++i)
             pageButtons[i]->setBackColor(Colour::Off);
-        page(6)->hide();
-        page(7)->hide();
+        pages[6]->hide();
+        pages[7]->hide();
         pageButtons[99]->setBackColor(Colour::LightGreen);
-        page(0)->show();
-        page(0)->raise();
-    } else if (index >= 0 && index <= 5) {
+        bringToFront(0);
+    } else if (index >= 0 && index <= 7) {
         pageButtons[99]->setBackColor(Colour::Off);
         for (int i = 0; i < 8; ++i) {
-            page(i)->hide();
+            if (index <= 5)
+                pages[i]->hide();
             pageButtons[i]->setBackColor(Colour::Off);
         }
-        page(index)->show();
         pageButtons[index]->setBackColor(Colour::LightGreen);
-        page(index)->raise();
-    } else if (index == 6 || index == 7) {
-        pageButtons[99]->setBackColor(Colour::Off);
-        for (int i = 0; i < 8; ++i)
-            pageButtons[i]->setBackColor(Colour::Off);
-        pageButtons[index]->setBackColor(Colour::LightGreen);
-        page(index)->show();
-        page(index)->raise();
+        bringToFront(index);
     }
+}
+
+void FourStarPanel::openFirstPage() {
+    pageButtons[0]->setBackColor(Colour::LightGreen);
+    pageButtons[0]->click();
 }
 
 void FourStarPanel::showRows(const std::vector<int>& rows) {
@@ -408,6 +403,58 @@ void FourStarPanel::showRows(const std::vector<int>& rows) {
     Li_out->show();
     Li_out->setUpdatesEnabled(true);
     dadi_zhushu->setText(QString::number(rows.size()));
+}
+
+void FourStarPanel::showResult(const QString& numbers, int count) {
+    std::vector<int> rows;
+    rows.reserve(static_cast<std::size_t>(count));
+    for (const QString& number : numbers.split(u' ', Qt::SkipEmptyParts))
+        rows.push_back(number.toInt());
+    showRows(rows);
+}
+
+void FourStarPanel::clearResult() {
+    Li_out->clear();
+    dadi_zhushu->setText(QStringLiteral("0"));
+}
+
+void FourStarPanel::setWinCheckAnswer(const QString& answer) {
+    L_duijiang_news->setText(answer);
+}
+
+void FourStarPanel::clearWinCheck() {
+    winCheckBox->clear();
+    L_duijiang_news->setText(QStringLiteral("【中奖查询】"));
+}
+
+void FourStarPanel::setInverted(bool inverted) {
+    invertButton->setBackColor(inverted ? Colour::Red : Colour::LightGreen);
+}
+
+QString FourStarPanel::intersectionList(int list) const {
+    return T_jj[static_cast<std::size_t>(qBound(0, list, 2))]->text();
+}
+
+void FourStarPanel::clearIntersectionResult() {
+    T_jj[2]->clear();
+    setIntersectionCount(0);
+}
+
+void FourStarPanel::setIntersectionCount(int count) {
+    Ljiaoji_zhushu->setText(QString::number(count));
+}
+
+void FourStarPanel::showIntersection(const QString& a, const QString& b, const QString& result,
+                                     int count) {
+    Send_to_text(a, T_jj[0]);
+    Send_to_text(b, T_jj[1]);
+    Send_to_text(result, T_jj[2]);
+    setIntersectionCount(count);
+}
+
+void FourStarPanel::clearBankerCalculator() {
+    EmptyBox(lastDrawBox);
+    EmptyBox(bankerDigitsBox);
 }
 
 } // namespace sorvanta::ui

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "engine4/four_star_input.hpp"
+#include "panels/four_star/four_star_bindings.hpp"
+#include "panels/mode_panel.hpp"
+#include "shell/panel_kit.hpp"
 
 #include <QFont>
 #include <QFrame>
@@ -17,13 +20,18 @@ class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QLayout;
 class QRadioButton;
+class QStackedWidget;
+class QVBoxLayout;
 
 namespace sorvanta::ui {
 
 class BaseNumberBox;
 class ColourButton;
 class ControlRegistry;
+class FourStarCommands;
+class ProgressSink;
 class LineBox;
 class RangeControl;
 class TextBox;
@@ -31,26 +39,31 @@ class TextBox;
 // The four-star panel (Pic_di 2): its condition pages, the result list and
 // the commands that act on the four-star result. It knows which control
 // holds which condition; the engine never sees a widget.
-class FourStarPanel : public QFrame {
+using FourStarFrame = ModeFrame<four::FourStarInput, Mode::Four, &FourStarBindings>;
+
+class FourStarPanel : public FourStarFrame {
     Q_OBJECT
 public:
-    // `commands` is C_guolv_ks, `clearButtons` C_cls and `helpButtons`
-    // C_234_sm: the window runs their presses, the panel only places its
-    // elements in them.
-    FourStarPanel(ControlRegistry& controls, QButtonGroup* commands, QButtonGroup* clearButtons,
-                  QButtonGroup* helpButtons, QWidget* focusSink, QWidget* parent = nullptr);
+    // `groups` are the window's: its C_guolv_ks and C_cls elements and
+    // exports of this panel, and C_234_sm; `stripCommands` takes the banker
+    // calculator's button, a command of the verification strip. The panel
+    // makes its commands, which report progress to `progress`.
+    FourStarPanel(ControlRegistry& controls, const PanelGroups& groups, QButtonGroup* stripCommands,
+                  ProgressSink& progress, QWidget* focusSink, QWidget* parent = nullptr);
 
-    four::FourStarInput readInput() const;
-    void writeInput(const four::FourStarInput& input);
+    // The result list, four numbers a line, and its count.
+    void showResult(const QString& numbers, int count) override;
+    void clearResult() override;
+    FourStarCommands& fourStarCommands() const { return *commands_; }
 
     // The page buttons C_sst_0: 0..7 a page, 99 the main page.
     void switchPage(int index);
+    // Start-up's first page: its button marked, then pressed.
+    void openFirstPage();
     // Marks each page button whose page holds a condition in force, so a
     // hidden page that still filters is seen.
     void refreshPageMarks();
 
-    // The write side of the bridge: the result list, four numbers a line,
-    // and its count.
     void showRows(const std::vector<int>& rows);
     void fillTotalToleranceLists();
     // Com_rc 0..3 (position-kill and banker-row tolerance) offer 0 to 4.
@@ -59,20 +72,90 @@ public:
     // A press on come-out count button 5·r + k of the banker rows.
     void ChooseComeOutCount(int index);
 
-    QListWidget* Li_out;
-    QLabel* dadi_zhushu;
-    QComboBox* totalLower; // Com_rc 4
-    QComboBox* totalUpper; // Com_rc 5
-    LineBox* winCheckBox;  // T_duijiang 1
-    QLabel* L_duijiang_news;
-    ColourButton* invertButton; // C_guolv_ks 4
+    // The win check (T_duijiang 1) and its answer beside it.
+    void setWinCheckAnswer(const QString& answer);
+    void clearWinCheck();
+    // The invert button's plain (light green) or inverted (red) state.
+    void setInverted(bool inverted);
+    // The intersection page: lists A and B, the result and its count.
+    QString intersectionList(int list) const; // 0 A, 1 B, 2 the result
+    void showIntersection(const QString& a, const QString& b, const QString& result, int count);
+    void clearIntersectionResult();
+    void setIntersectionCount(int count);
+    // The banker calculator: the last draw typed and the digits worked out.
+    void clearBankerCalculator();
+
+    // The caption of C_bi element i (0..158); the empty text outside.
+    static QString shapeCaption(int index);
+    // The caption of C_max element i (0..17).
+    static QString extremeCaption(int index);
+
+signals:
+    // The text of the win check box changed.
+    void winCheckTyped(const QString& text);
+
+private:
+    QWidget* buildResultArea();
+    QListWidget* buildResultList(QWidget* area);
+    // Each adds its rows to `column`, the result area's layout.
+    void buildCountRow(QWidget* area, QVBoxLayout* column);
+    void buildTotalToleranceRow(QWidget* area, QVBoxLayout* column);
+    void buildCommandGrid(QWidget* area, QVBoxLayout* column);
+    void buildWinCheck(QWidget* area, QVBoxLayout* column);
+    void buildBankerCalculator(QWidget* area, QVBoxLayout* column);
+    void watchPages();
+    void copySelectedRows();
+    QWidget* buildPageArea();
+    void buildTopConditionPages();
+    void buildConditionArea();
+    QGroupBox* buildPositionKill(QWidget* parent);
+    QGroupBox* buildDigitKills();
+    QGroupBox* buildBankerGroups();
+    QGroupBox* buildShapeRatios();
+    QGroupBox* buildSpecialShapes();
+    QGroupBox* buildShapePatterns();
+    QGroupBox* buildRoutePatterns();
+    QGroupBox* buildBaseSet();
+    void createToggleArrays();
+    QWidget* buildExtremesStrip();
+    QGroupBox* buildRunRepeat();
+    void buildIntersectionPage();
+    void buildSplicePage(int page, int firstBox, int boxCount, int firstOption, int rangeIndex,
+                         int longest, int clearCode);
+    QPushButton* addClear(int code, QWidget* parent);
+    // Help buttons on the title line of a group or page.
+    void addTitleHelp(QGroupBox* box, const QList<int>& indexes);
+    void placeTitleHelp();
+    QButtonGroup* makeArray(const QString& name);
+    QCheckBox* addCheck(QButtonGroup* array, int index, const QString& caption, QWidget* parent);
+    ColourButton* addToggle(QButtonGroup* array, int index, const QString& caption,
+                            QWidget* parent);
+    QComboBox* addConditionTolerance(int index, QWidget* parent);
+
+    ControlRegistry& controls_;
+    PanelKit kit_;
+    QButtonGroup* stripCommands_;
+    QWidget* conditionArea_ = nullptr;
+    QFont compact_;
+    QWidget* focusSink_;
+    FourStarCommands* commands_ = nullptr;
+
+    QListWidget* Li_out = nullptr;
+    QLabel* dadi_zhushu = nullptr;
+    QComboBox* totalLower = nullptr; // Com_rc 4
+    QComboBox* totalUpper = nullptr; // Com_rc 5
+    LineBox* winCheckBox = nullptr;  // T_duijiang 1
+    QLabel* L_duijiang_news = nullptr;
+    ColourButton* invertButton = nullptr; // C_guolv_ks 4
+    LineBox* lastDrawBox = nullptr;       // T_cs_ip 1
+    LineBox* bankerDigitsBox = nullptr;   // T_cs_ip 2
 
     QMap<int, ColourButton*> pageButtons; // C_sst_0
     QMap<int, QGroupBox*> pages;          // Frame_ding 0..7
+    QStackedWidget* pageStack_ = nullptr;
 
     // Condition controls; each array's group has the element indexes as ids.
     std::array<TextBox*, 7> T_ding{};
-    QMap<int, RangeControl*> ucf_rc;                // 0..4 live on this panel's conditions
     std::array<QComboBox*, 4> conditionTolerance{}; // Com_rc 0..3
     LineBox* sumBox = nullptr;                      // T_cs_ip 0
     TextBox* baseSetBox = nullptr;                  // T_cs_ip 3
@@ -97,52 +180,6 @@ public:
     // The intersection page: lists A and B, the result and its count.
     std::array<TextBox*, 3> T_jj{};
     QLabel* Ljiaoji_zhushu = nullptr;
-
-    // The caption of C_bi element i (0..158); the empty text outside.
-    static QString shapeCaption(int index);
-    // The caption of C_max element i (0..17).
-    static QString extremeCaption(int index);
-
-private:
-    QWidget* buildResultArea(QButtonGroup* commands);
-    void watchPages();
-    void copySelectedRows();
-    QWidget* buildPageArea();
-    void buildTopConditionPages();
-    void buildConditionArea();
-    QGroupBox* buildPositionKill(QWidget* parent);
-    QGroupBox* buildDigitKills();
-    QGroupBox* buildBankerGroups();
-    QGroupBox* buildShapeRatios();
-    QGroupBox* buildSpecialShapes();
-    QGroupBox* buildShapePatterns();
-    QGroupBox* buildRoutePatterns();
-    QGroupBox* buildBaseSet();
-    void createToggleArrays();
-    QWidget* buildExtremesStrip();
-    QGroupBox* buildRunRepeat();
-    void buildIntersectionPage(QButtonGroup* commands);
-    void buildSplicePage(int page, int firstBox, int boxCount, int firstOption, int rangeIndex,
-                         int longest, int clearCode);
-    QPushButton* addClear(int code, QWidget* parent);
-    QPushButton* addHelp(int index, QWidget* parent,
-                         const QString& caption = QStringLiteral("说明"));
-    // Help buttons on the title line of a group or page.
-    void addTitleHelp(QGroupBox* box, const QList<int>& indexes);
-    void placeTitleHelp();
-    QButtonGroup* makeArray(const QString& name);
-    QCheckBox* addCheck(QButtonGroup* array, int index, const QString& caption, QWidget* parent);
-    ColourButton* addToggle(QButtonGroup* array, int index, const QString& caption,
-                            QWidget* parent);
-    RangeControl* addRange(int index, int longest, QWidget* parent);
-    QComboBox* makeToleranceBox(QWidget* parent) const;
-
-    ControlRegistry& controls_;
-    QButtonGroup* clearButtons_;
-    QButtonGroup* helpButtons_;
-    QWidget* conditionArea_ = nullptr;
-    QFont compact_;
-    QWidget* focusSink_;
 };
 
 } // namespace sorvanta::ui

@@ -10,6 +10,7 @@
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
 #include "shell/either_or_switch.hpp"
+#include "shell/from_utf8.hpp"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -26,10 +27,6 @@ namespace {
 using three::ThreeStarInput;
 using In = ThreeStarInput;
 
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // A block's buttons are chosen when they are any colour but grey; they are
 // written in the colour their array shows when chosen.
 int ChosenColour(const ButtonBlock& block) {
@@ -41,24 +38,24 @@ int ChosenColour(const ButtonBlock& block) {
 template <std::size_t N>
 Binding<In> NumberBlock(const ButtonBlock& block, three::Captions captions,
                         std::bitset<N>& (*get)(In&)) {
-    const QString array = fromView(block.array);
+    const QString array = FromUtf8(block.array);
     return {std::string(block.field),
             [=](const ControlRegistry& c, In& in) {
                 std::bitset<N>& bits = get(in);
                 bits.reset();
                 for (std::size_t i = 0; i < captions.size(); ++i) {
                     const auto* b = c.at<ColourButton>(array, block.first + static_cast<int>(i));
-                    const int value = fromView(captions[i]).toInt();
+                    const int value = FromUtf8(captions[i]).toInt();
                     if (b && b->backColor() != Colour::Off && value >= 0 &&
                         static_cast<std::size_t>(value) < N)
                         bits.set(static_cast<std::size_t>(value));
                 }
             },
-            [=](const ControlRegistry& c, const In& in) {
-                const std::bitset<N>& bits = get(const_cast<In&>(in));
+            [=](const ControlRegistry& c, In& in) {
+                const std::bitset<N>& bits = get(in);
                 for (std::size_t i = 0; i < captions.size(); ++i) {
                     auto* b = c.at<ColourButton>(array, block.first + static_cast<int>(i));
-                    const int value = fromView(captions[i]).toInt();
+                    const int value = FromUtf8(captions[i]).toInt();
                     if (b)
                         b->setBackColor(value >= 0 && static_cast<std::size_t>(value) < N &&
                                                 bits.test(static_cast<std::size_t>(value))
@@ -70,14 +67,13 @@ Binding<In> NumberBlock(const ButtonBlock& block, three::Captions captions,
 
 Binding<In> CaptionBlock(const ButtonBlock& block, CaptionSet& (*get)(In&)) {
     const int last = LastOf(block);
-    const QString array = fromView(block.array);
+    const QString array = FromUtf8(block.array);
     return {std::string(block.field),
             [=](const ControlRegistry& c, In& in) {
                 get(in) = ReadCaptions(c, array, block.first, last, 0);
             },
-            [=](const ControlRegistry& c, const In& in) {
-                WriteCaptions(c, array, block.first, last, get(const_cast<In&>(in)),
-                              ChosenColour(block));
+            [=](const ControlRegistry& c, In& in) {
+                WriteCaptions(c, array, block.first, last, get(in), ChosenColour(block));
             }};
 }
 
@@ -97,9 +93,13 @@ Bindings<In> ButtonBlocks() {
     return rows;
 }
 
-// The boxes' hints are no input: ReadText and WriteText see to that.
-template <class Get> Binding<In> Box(std::string field, Get get, int index) {
-    return TextRow<In>(std::move(field), get, "T_3x_ip", index);
+// The boxes' hints are no input: ReadText and WriteText see to that. Most
+// condition boxes say "双击清空"; the largest and smallest digits none.
+template <class Get>
+Binding<In> Box(std::string field, Get get, int index,
+                std::string_view hint = star::kDoubleClickHint) {
+    return TextRow<In>(std::move(field), get, "T_3x_ip", index,
+                       hint.empty() ? QStringList() : QStringList{FromUtf8(hint)});
 }
 
 // 定位杀 容错: the two editable lists Cb_rc 0 and 1.
@@ -112,7 +112,7 @@ Binding<In> PositionKillTolerance() {
                 in.position_kill_tolerance = {list(c, 0)->currentText().toStdString(),
                                               list(c, 1)->currentText().toStdString()};
             },
-            [=](const ControlRegistry& c, const In& in) {
+            [=](const ControlRegistry& c, In& in) {
                 list(c, 0)->setEditText(QString::fromStdString(in.position_kill_tolerance.lower));
                 list(c, 1)->setEditText(QString::fromStdString(in.position_kill_tolerance.upper));
             }};
@@ -157,7 +157,7 @@ Binding<In> PositionMatch() {
                 for (int i = 0; i < rules->count(); ++i)
                     in.position_match.push_back(rules->item(i)->text().toStdString());
             },
-            [=](const ControlRegistry& c, const In& in) {
+            [=](const ControlRegistry& c, In& in) {
                 QListWidget* rules = list(c);
                 rules->clear();
                 for (const std::string& rule : in.position_match)
@@ -172,7 +172,7 @@ Binding<In> BaseSetGroup() {
     return {
         "base_set_group",
         [=](const ControlRegistry& c, In& in) { in.base_set_group = control(c)->kaiguan() == 1; },
-        [=](const ControlRegistry& c, const In& in) {
+        [=](const ControlRegistry& c, In& in) {
             control(c)->setKaiguan(in.base_set_group ? 1 : 0);
         }};
 }
@@ -213,7 +213,7 @@ Bindings<In> Build() {
             rows.push_back(TextRow<In>(
                 Indexed(pairRows[r].name, j),
                 [ row, j ](auto& in) -> auto& { return (in.pair_sums.*row)[j]; }, "T_lm_he",
-                3 * r + static_cast<int>(j)));
+                3 * r + static_cast<int>(j), {FromUtf8(three::kPairSumHint)}));
         }
     const Bindings<In> blocks = ButtonBlocks();
     rows.insert(rows.end(), blocks.begin(), blocks.end());
@@ -225,9 +225,9 @@ Bindings<In> Build() {
         CheckedRow<In>("banker_count_repeats", F<&In::banker_count_repeats>(), "Check_2x3x", 0),
         RangeRow<In>("banker_tolerance", F<&In::banker_tolerance>(), 17),
         RangeRow<In>("kill_shapes_tolerance", F<&In::kill_shapes_tolerance>(), 7),
-        Box("largest_digits", F<&In::largest_digits>(), 1),
-        Box("smallest_digits", F<&In::smallest_digits>(), 2),
-        Box("base_set", F<&In::base_set>(), 3),
+        Box("largest_digits", F<&In::largest_digits>(), 1, {}),
+        Box("smallest_digits", F<&In::smallest_digits>(), 2, {}),
+        Box("base_set", F<&In::base_set>(), 3, star::kBaseSetHint),
         BaseSetGroup(),
         Box("must_keep", F<&In::must_keep>(), 4),
         RangeRow<In>("total_tolerance", F<&In::total_tolerance>(), 11),

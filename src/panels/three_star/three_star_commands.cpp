@@ -5,28 +5,18 @@
 #include "history/win_check.hpp"
 #include "panels/three_star/three_star_command_ids.hpp"
 #include "panels/three_star/three_star_panel.hpp"
-#include "reset/three_star_reset.hpp"
+#include "reset/condition_reset.hpp"
+#include "shell/from_utf8.hpp"
 #include "shell/message_box.hpp"
 #include "shell/mycode.hpp"
-#include "shell/text_boxes.hpp"
-
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
 
 namespace sorvanta::ui {
 
 namespace {
 
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void Show(QWidget* parent, const std::optional<three::Message>& message) {
     if (message)
-        MessageBox::information(parent, fromView(message->title),
+        MessageBox::information(parent, FromUtf8(message->title),
                                 QString::fromStdString(message->text));
 }
 
@@ -36,7 +26,7 @@ ThreeStarCommands::ThreeStarCommands(ThreeStarPanel& panel, ControlRegistry& con
                                      QObject* parent)
     : QObject(parent), panel_(panel), controls_(controls),
       state_(std::make_unique<three::ThreeStarState>()) {
-    connect(panel_.winCheckBox, &QLineEdit::textChanged, this, &ThreeStarCommands::checkWin);
+    connect(&panel_, &ThreeStarPanel::winCheckTyped, this, &ThreeStarCommands::checkWin);
 }
 
 void ThreeStarCommands::run(int index) {
@@ -79,7 +69,7 @@ void ThreeStarCommands::run(int index) {
 QString ThreeStarCommands::copiedNumbers(int index) const {
     using C = ThreeStarCommand;
     if (index == static_cast<int>(C::Copy))
-        return panel_.resultBox->toPlainText();
+        return panel_.resultText();
     if (index == static_cast<int>(C::CopyIntersection))
         return panel_.boxText(12);
     return {};
@@ -94,22 +84,21 @@ void ThreeStarCommands::runSelectAll(int code) {
 }
 
 void ThreeStarCommands::showResult(const std::string& text, int count) {
-    panel_.resultBox->setPlainText(QString::fromStdString(text));
-    panel_.resultCount->setText(QString::number(count));
+    panel_.showResult(QString::fromStdString(text), count);
 }
 
 // Every command that reads the fail table starts with a fresh run, so none
 // works on a table an earlier run left behind.
 void ThreeStarCommands::shrink() {
     showResult({}, 0);
-    panel_.winCheckBox->clear();
+    panel_.clearWinCheck();
     three::RunThreeStarShrink(panel_.readInput(), *state_);
     showResult(three::ThreeDigitTexts(state_->survivors),
                static_cast<int>(state_->survivors.size()));
 }
 
 void ThreeStarCommands::invert() {
-    panel_.winCheckBox->clear();
+    panel_.clearWinCheck();
     const three::ThreeStarOutcome outcome = three::InvertThreeStar(panel_.readInput(), *state_);
     const std::string text = three::ThreeDigitTexts(outcome.numbers);
     showResult(text, static_cast<int>(outcome.numbers.size()));
@@ -119,21 +108,21 @@ void ThreeStarCommands::invert() {
 }
 
 void ThreeStarCommands::convertToGroup() {
-    panel_.winCheckBox->clear();
+    panel_.clearWinCheck();
     const three::ThreeStarOutcome outcome =
         three::ConvertThreeStarToGroup(panel_.readInput(), *state_);
     showResult(three::ThreeDigitTexts(outcome.numbers), static_cast<int>(outcome.numbers.size()));
 }
 
 void ThreeStarCommands::clearAll() {
-    ResetThreeStarPanel(controls_);
-    panel_.L_3xwz_pp->clear();
+    panel_.clearConditions();
+    ResetThreeStarTools(controls_);
     showResult({}, 0);
-    panel_.winCheckBox->clear();
+    panel_.clearWinCheck();
 }
 
 void ThreeStarCommands::suggestBankers() {
-    panel_.setBoxText(6, fromView(three::kBankersNotWorkedOut));
+    panel_.setBoxText(6, FromUtf8(three::kBankersNotWorkedOut));
     const three::BankerSuggestion suggestion =
         three::SuggestBankers(panel_.boxText(5).toStdString());
     panel_.setBoxText(5, QString::fromStdString(suggestion.input_text));
@@ -146,40 +135,36 @@ void ThreeStarCommands::combine(int index) {
     if (!operation)
         return;
     panel_.setBoxText(12, QString());
-    panel_.intersectionCount->setText(QStringLiteral("0"));
+    panel_.setIntersectionCount(0);
     const three::IntersectionOutcome outcome = three::RunIntersectionTool(
         panel_.boxText(10).toStdString(), panel_.boxText(11).toStdString(), *operation);
     panel_.setBoxText(12, QString::fromStdString(outcome.result_text));
-    panel_.intersectionCount->setText(QString::number(outcome.count));
+    panel_.setIntersectionCount(outcome.count);
 }
 
 void ThreeStarCommands::addMatchRule() {
     std::vector<std::string> rules;
-    const auto text = [&](int list) {
-        return panel_.Cb_rc[static_cast<std::size_t>(list)]->currentText().toStdString();
+    const auto text = [&](int part) {
+        return panel_.matchRulePart(part).toStdString();
     };
     if (three::AddPositionMatchRule(rules, text(2), text(3), text(4)))
-        panel_.L_3xwz_pp->addItem(QString::fromStdString(rules.front()));
+        panel_.addMatchRule(QString::fromStdString(rules.front()));
 }
 
 void ThreeStarCommands::deleteMatchRules() {
-    QListWidget* list = panel_.L_3xwz_pp;
     std::vector<std::string> rules;
-    std::vector<bool> selected;
-    for (int i = 0; i < list->count(); ++i) {
-        rules.push_back(list->item(i)->text().toStdString());
-        selected.push_back(list->item(i)->isSelected());
-    }
-    three::DeletePositionMatchRules(rules, selected);
-    list->clear();
+    for (const QString& rule : panel_.matchRules())
+        rules.push_back(rule.toStdString());
+    three::DeletePositionMatchRules(rules, panel_.chosenMatchRules());
+    QStringList kept;
     for (const std::string& rule : rules)
-        list->addItem(QString::fromStdString(rule));
+        kept << QString::fromStdString(rule);
+    panel_.setMatchRules(kept);
 }
 
 void ThreeStarCommands::checkWin() {
-    panel_.winCheckAnswer->setText(QString::fromStdString(
-        history::CheckWin(panel_.winCheckBox->text().toStdString(),
-                          panel_.resultBox->toPlainText().toStdString(), 3)));
+    panel_.setWinCheckAnswer(QString::fromStdString(history::CheckWin(
+        panel_.winCheckText().toStdString(), panel_.resultText().toStdString(), 3)));
 }
 
 } // namespace sorvanta::ui

@@ -8,7 +8,9 @@
 #include "reset/three_star_blocks.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
+#include "shell/from_utf8.hpp"
 #include "shell/mycode.hpp"
+#include "shell/panel_kit.hpp"
 #include "shell/range_control.hpp"
 
 #include <QButtonGroup>
@@ -28,23 +30,6 @@ namespace sorvanta::ui {
 
 namespace {
 
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Every button of a block gets the width of its widest caption, so the
-// rows line up; digit buttons are narrow, not square, to leave room.
-void fit(const QList<ColourButton*>& buttons, int padding = 8) {
-    if (buttons.isEmpty())
-        return;
-    const QFontMetrics fm(buttons.first()->font());
-    int width = 0;
-    for (const ColourButton* b : buttons)
-        width = std::max(width, fm.horizontalAdvance(b->text()) + padding);
-    for (ColourButton* b : buttons)
-        b->setFixedSize(width, fm.height() + 4);
-}
-
 QLabel* label(const char* text, QWidget* parent) {
     return new QLabel(QString::fromUtf8(text), parent);
 }
@@ -58,14 +43,14 @@ void ThreeStarPanel::createToggles() {
     C_3x_chu = new QButtonGroup(this);
     for (QButtonGroup* array : {C_3x_sha, C_3x_chu})
         array->setExclusive(false);
-    C_3x_sha->setObjectName(fromView(kExcludeButtons));
-    C_3x_chu->setObjectName(fromView(kKeepButtons));
+    C_3x_sha->setObjectName(FromUtf8(kExcludeButtons));
+    C_3x_chu->setObjectName(FromUtf8(kKeepButtons));
     for (const ButtonBlock& block : kThreeStarBlocks) {
         QButtonGroup* array = block.array == kExcludeButtons ? C_3x_sha : C_3x_chu;
         const three::Captions captions = three::ToggleOf(block.field).captions;
         for (std::size_t i = 0; i < captions.size(); ++i) {
             const int index = block.first + static_cast<int>(i);
-            auto* button = new ColourButton(fromView(captions[i]), this, Colour::Off);
+            auto* button = new ColourButton(FromUtf8(captions[i]), this, Colour::Off);
             button->setFont(compact_);
             controls_.add(array->objectName(), index, button);
             array->addButton(button, index);
@@ -134,16 +119,16 @@ QWidget* ThreeStarPanel::buildDigitKills(QWidget* page) {
         for (int d = 0; d < 10; ++d)
             grid->addWidget(row[d], r, d + 1);
         all << row;
-        grid->addWidget(addClear(r, page), r, 11);
+        grid->addWidget(kit_.addClear(r, page), r, 11);
     }
-    fit(all);
+    FitButtons(all, 8, false);
     // 至少出胆个数: one option is always on.
     auto* options = new QHBoxLayout;
     options->setSpacing(2);
     options->addWidget(label("至少出胆个数", page));
     auto* exclusive = new QButtonGroup(page);
     for (int k = 0; k < 3; ++k) {
-        auto* option = new QRadioButton(fromView(three::kBankersAtLeastCaptions[k]), page);
+        auto* option = new QRadioButton(FromUtf8(three::kBankersAtLeastCaptions[k]), page);
         controls_.add(QStringLiteral("Op_3x_danma_chu"), k, option);
         exclusive->addButton(option, k);
         Op_3x_danma_chu[static_cast<std::size_t>(k)] = option;
@@ -156,13 +141,18 @@ QWidget* ThreeStarPanel::buildDigitKills(QWidget* page) {
     return titled(QStringLiteral("杀和尾、杀跨度、胆码"), 22, page, grid);
 }
 
-QWidget* ThreeStarPanel::buildSums(QWidget* page) {
+QGridLayout* ThreeStarPanel::toggleGrid(std::string_view field, int columns) const {
     auto* grid = new QGridLayout;
-    const QList<ColourButton*> sums = toggles("kill_sums");
-    for (int i = 0; i < sums.size(); ++i)
-        grid->addWidget(sums[i], i / 10, i % 10);
-    fit(sums, 6);
-    grid->addWidget(addClear(3, page), 2, 9);
+    const QList<ColourButton*> buttons = toggles(field);
+    for (int i = 0; i < buttons.size(); ++i)
+        grid->addWidget(buttons[i], i / columns, i % columns);
+    FitButtons(buttons, 6, false);
+    return grid;
+}
+
+QWidget* ThreeStarPanel::buildSums(QWidget* page) {
+    QGridLayout* grid = toggleGrid("kill_sums", 10);
+    grid->addWidget(kit_.addClear(3, page), 2, 9);
     return titled(QStringLiteral("杀指定和值"), -1, page, grid);
 }
 
@@ -177,11 +167,11 @@ QGridLayout* ThreeStarPanel::digitRows(QWidget* page, const char* field, int fir
         for (int d = 0; d < 10; ++d)
             grid->addWidget(row[d], r, d + 1);
         all << row;
-        grid->addWidget(addClear(firstClear + r, page), r, 11);
+        grid->addWidget(kit_.addClear(firstClear + r, page), r, 11);
         if (firstAll >= 0)
-            grid->addWidget(addSelectAll(firstAll + r, page), r, 12);
+            grid->addWidget(kit_.addSelectAll(firstAll + r, page), r, 12);
     }
-    fit(all);
+    FitButtons(all, 8, false);
     return grid;
 }
 
@@ -198,7 +188,7 @@ QWidget* ThreeStarPanel::buildPositionKill(QWidget* page) {
     for (int i = 0; i < 2; ++i) {
         QComboBox* list = addList(i, page, true);
         for (std::string_view item : three::kPositionKillToleranceItems)
-            list->addItem(fromView(item));
+            list->addItem(FromUtf8(item));
         list->setCurrentIndex(-1);
         list->setEditText(QStringLiteral("0"));
         if (i == 1)
@@ -218,7 +208,7 @@ QWidget* ThreeStarPanel::buildExtremes(QWidget* page) {
     grid->addWidget(addBox(2, page, false), 0, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
-    grid->addWidget(addClear(18, page), 0, 4);
+    grid->addWidget(kit_.addClear(18, page), 0, 4);
     return titled(QStringLiteral("最大最小号码（填允许的数字）"), 28, page, grid);
 }
 
@@ -233,15 +223,15 @@ QWidget* ThreeStarPanel::buildBankerGroups(QWidget* page) {
         const QList<ColourButton*> digits = toggles(bankerRow + ".digits");
         for (int d = 0; d < 10; ++d)
             grid->addWidget(digits[d], r + 1, d + 1);
-        grid->addWidget(addClear(10 + r, page), r + 1, 11);
-        grid->addWidget(addSelectAll(3 + r, page), r + 1, 12);
+        grid->addWidget(kit_.addClear(10 + r, page), r + 1, 11);
+        grid->addWidget(kit_.addSelectAll(3 + r, page), r + 1, 12);
         const QList<ColourButton*> counts = toggles(bankerRow + ".counts");
         for (int k = 0; k < 4; ++k)
             grid->addWidget(counts[k], r + 1, 14 + k);
         all << digits << counts;
     }
     grid->setColumnMinimumWidth(13, 4);
-    fit(all);
+    FitButtons(all, 8, false);
     auto* row = new QHBoxLayout;
     row->setSpacing(2);
     bankerRepeats = new QCheckBox(QStringLiteral("胆码计重"), page);
@@ -249,7 +239,7 @@ QWidget* ThreeStarPanel::buildBankerGroups(QWidget* page) {
     row->addWidget(bankerRepeats);
     row->addStretch(1);
     row->addWidget(label("胆组容错", page));
-    row->addWidget(addRange(17, 4, page));
+    row->addWidget(kit_.addRange(17, 4, page));
     grid->addLayout(row, 5, 0, 1, 18);
     return titled(QStringLiteral("胆组"), 25, page, grid);
 }
@@ -265,14 +255,14 @@ QWidget* ThreeStarPanel::buildKillShapes(QWidget* page) {
             grid->addWidget(row[i], family, i);
         all << row;
     }
-    fit(all, 4);
+    FitButtons(all, 4, false);
     auto* row = new QHBoxLayout;
     row->setSpacing(2);
     row->addWidget(label("质12357 合04689", page));
     row->addStretch(1);
     row->addWidget(label("容错", page));
-    row->addWidget(addRange(7, 3, page));
-    row->addWidget(addClear(14, page));
+    row->addWidget(kit_.addRange(7, 3, page));
+    row->addWidget(kit_.addClear(14, page));
     grid->addLayout(row, 3, 0, 1, 8);
     return titled(QStringLiteral("杀形态"), 27, page, grid);
 }
@@ -289,28 +279,20 @@ QWidget* ThreeStarPanel::buildKeepCounts(QWidget* page) {
             grid->addWidget(row[k], family, k + 1);
         all << row;
     }
-    fit(all);
-    grid->addWidget(addClear(15, page), 3, 4, Qt::AlignRight);
+    FitButtons(all, 8, false);
+    grid->addWidget(kit_.addClear(15, page), 3, 4, Qt::AlignRight);
     return titled(QStringLiteral("保留个数"), 29, page, grid);
 }
 
 QWidget* ThreeStarPanel::buildSpecialExclusions(QWidget* page) {
-    auto* grid = new QGridLayout;
-    const QList<ColourButton*> buttons = toggles("special_exclusions");
-    for (int i = 0; i < buttons.size(); ++i)
-        grid->addWidget(buttons[i], i / 5, i % 5);
-    fit(buttons, 6);
-    grid->addWidget(addClear(16, page), 2, 4, Qt::AlignRight);
+    QGridLayout* grid = toggleGrid("special_exclusions", 5);
+    grid->addWidget(kit_.addClear(16, page), 2, 4, Qt::AlignRight);
     return titled(QStringLiteral("特别排除"), 32, page, grid);
 }
 
 QWidget* ThreeStarPanel::buildRoutes(QWidget* page) {
-    auto* grid = new QGridLayout;
-    const QList<ColourButton*> buttons = toggles("exclude_routes");
-    for (int i = 0; i < buttons.size(); ++i)
-        grid->addWidget(buttons[i], i / 9, i % 9);
-    fit(buttons, 6);
-    grid->addWidget(addClear(17, page), 2, 9);
+    QGridLayout* grid = toggleGrid("exclude_routes", 9);
+    grid->addWidget(kit_.addClear(17, page), 2, 9);
     return titled(QStringLiteral("排除012路"), 30, page, grid);
 }
 

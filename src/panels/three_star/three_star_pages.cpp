@@ -3,10 +3,13 @@
 // positional bankers and broken groups.
 #include "panels/three_star/three_star_panel.hpp"
 
+#include "panels/three_star/three_star_bindings.hpp"
+
 #include "engine23/three_star_captions.hpp"
-#include "panels/export_button.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
+#include "shell/from_utf8.hpp"
+#include "shell/panel_kit.hpp"
 #include "shell/range_control.hpp"
 #include "shell/text_boxes.hpp"
 
@@ -27,23 +30,8 @@ namespace sorvanta::ui {
 
 namespace {
 
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QLabel* label(const char* text, QWidget* parent) {
     return new QLabel(QString::fromUtf8(text), parent);
-}
-
-void fit(const QList<ColourButton*>& buttons) {
-    if (buttons.isEmpty())
-        return;
-    const QFontMetrics fm(buttons.first()->font());
-    int width = 0;
-    for (const ColourButton* b : buttons)
-        width = std::max(width, fm.horizontalAdvance(b->text()) + 8);
-    for (ColourButton* b : buttons)
-        b->setFixedSize(std::max(width, fm.height() + 4), fm.height() + 4);
 }
 
 QVBoxLayout* pageLayout(QWidget* page) {
@@ -67,11 +55,11 @@ void ThreeStarPanel::buildListPage(int page, int box, const char* title, int hel
     header->addStretch(1);
     if (range >= 0) {
         header->addWidget(label("容错", frame));
-        header->addWidget(addRange(range, longest, frame));
+        header->addWidget(kit_.addRange(range, longest, frame));
     }
     if (clearCode >= 0)
-        header->addWidget(addClear(clearCode, frame));
-    header->addWidget(addHelp(help, frame));
+        header->addWidget(kit_.addClear(clearCode, frame));
+    header->addWidget(kit_.addHelp(help, frame));
     v->addLayout(header);
     v->addWidget(addBox(box, frame, true), 1);
 }
@@ -89,8 +77,8 @@ void ThreeStarPanel::buildIntersectionPage() {
         row->addStretch(1);
         return row;
     };
-    grid->addLayout(header("三星大底A", addClear(19, frame)), 0, 0);
-    grid->addLayout(header("三星大底B", addClear(20, frame)), 0, 1);
+    grid->addLayout(header("三星大底A", kit_.addClear(19, frame)), 0, 0);
+    grid->addLayout(header("三星大底B", kit_.addClear(20, frame)), 0, 1);
     intersectionCount = new QLabel(QStringLiteral("0"), frame);
     controls_.add(QStringLiteral("Lzhushu"), 2, intersectionCount);
     QPalette red = intersectionCount->palette();
@@ -103,13 +91,13 @@ void ThreeStarPanel::buildIntersectionPage() {
     }
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(3);
-    buttons->addWidget(addHelp(16, frame), 0, Qt::AlignRight);
+    buttons->addWidget(kit_.addHelp(16, frame), 0, Qt::AlignRight);
     for (int index = 7; index <= 11; ++index) {
         if (index == 11)
             buttons->addStretch(1);
         buttons->addWidget(addCommand(index, frame));
     }
-    buttons->addWidget(AddExportButton(controls_, kExportBesideTwoThreeStar, 11, frame));
+    buttons->addWidget(kit_.addExport(11, frame));
     grid->addLayout(buttons, 0, 3, 2, 1);
 }
 
@@ -126,9 +114,9 @@ void ThreeStarPanel::buildPairBoxesPage(int page, int firstBox, const char* pref
     header->addStretch(1);
     if (range >= 0) {
         header->addWidget(label("容错", frame));
-        header->addWidget(addRange(range, 3, frame));
+        header->addWidget(kit_.addRange(range, 3, frame));
     }
-    header->addWidget(addHelp(help, frame));
+    header->addWidget(kit_.addHelp(help, frame));
     v->addLayout(header);
     auto* columns = new QGridLayout;
     columns->setSpacing(3);
@@ -151,13 +139,12 @@ void ThreeStarPanel::buildOtherPage() {
         sums->addWidget(label(kPairNames[j], frame), 0, j + 1, Qt::AlignCenter);
     const char* const rows[5] = {"两码和保留：", "两码和排除：", "两码差保留：", "两码差排除：",
                                  "两码合排除："};
-    const QString hint = fromView(three::kPairSumHint);
     for (int r = 0; r < 5; ++r) {
         sums->addWidget(label(rows[r], frame), r + 1, 0);
         for (int j = 0; j < 3; ++j) {
             const int index = 3 * r + j;
-            auto* box = new LineBox(hint, frame);
-            box->setHints({hint});
+            LineBox* box =
+                MakeLineBox(HintsOf(ThreeStarBindings(), QStringLiteral("T_lm_he"), index), frame);
             controls_.add(QStringLiteral("T_lm_he"), index, box);
             T_lm_he[static_cast<std::size_t>(index)] = box;
             sums->addWidget(box, r + 1, j + 1);
@@ -178,9 +165,9 @@ void ThreeStarPanel::buildOtherPage() {
             anyTwo->addWidget(row[d], r, d + 1);
         all << row;
     }
-    fit(all);
-    anyTwo->addWidget(addClear(22, frame), 0, 11);
-    anyTwo->addWidget(addSelectAll(8, frame), 1, 11);
+    FitButtons(all, 8, true);
+    anyTwo->addWidget(kit_.addClear(22, frame), 0, 11);
+    anyTwo->addWidget(kit_.addSelectAll(8, frame), 1, 11);
     anyTwo->setColumnStretch(12, 1);
     v->addWidget(titled(QStringLiteral("任意两码合差保留"), -1, frame, anyTwo));
 
@@ -217,8 +204,8 @@ void ThreeStarPanel::buildPositionMatchPage() {
     for (const auto& l : lists) {
         QComboBox* list = addList(l.index, frame, false);
         for (std::string_view item : l.items)
-            list->addItem(fromView(item));
-        list->setCurrentIndex(list->findText(fromView(l.shown)));
+            list->addItem(FromUtf8(item));
+        list->setCurrentIndex(list->findText(FromUtf8(l.shown)));
         rule->addWidget(list);
     }
     rule->addWidget(addCommand(12, frame));
@@ -257,9 +244,9 @@ void ThreeStarPanel::buildPositionalBankersPage() {
     for (int k = 0; k < 4; ++k)
         grid->addWidget(counts[k], 3, k + 1);
     all << counts;
-    fit(all);
-    grid->addWidget(addClear(21, frame), 0, 11);
-    grid->addWidget(addSelectAll(7, frame), 1, 11);
+    FitButtons(all, 8, true);
+    grid->addWidget(kit_.addClear(21, frame), 0, 11);
+    grid->addWidget(kit_.addSelectAll(7, frame), 1, 11);
     grid->setColumnStretch(12, 1);
     v->addWidget(titled(QStringLiteral("定位胆（不选出几个时，出1至3个都算对）"), 20, frame, grid));
     v->addStretch(1);
@@ -272,7 +259,7 @@ void ThreeStarPanel::buildBrokenGroupsPage() {
     header->addWidget(
         label("断组（每行一条，组与组用-隔开，=后是出几组，如 123-2354-6875=12）", frame));
     header->addStretch(1);
-    header->addWidget(addHelp(21, frame));
+    header->addWidget(kit_.addHelp(21, frame));
     v->addLayout(header);
     v->addWidget(addBox(19, frame, true), 1);
 }

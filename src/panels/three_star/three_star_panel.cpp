@@ -9,13 +9,13 @@
 #include "engine23/three_star_captions.hpp"
 #include "engine23/three_star_commands.hpp"
 #include "engine23/three_star_pipeline.hpp"
-#include "panels/export_button.hpp"
 #include "panels/three_star/three_star_command_ids.hpp"
+#include "panels/three_star/three_star_commands.hpp"
 #include "shell/clear_button.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
 #include "shell/either_or_switch.hpp"
-#include "shell/help_button.hpp"
+#include "shell/from_utf8.hpp"
 #include "shell/range_control.hpp"
 #include "shell/text_boxes.hpp"
 #include "shell/twips.hpp"
@@ -30,6 +30,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -39,27 +40,9 @@ namespace sorvanta::ui {
 
 namespace {
 
-// The pages lie on top of each other; which one shows is decided by
-// visibility and stacking alone, as the tabs set them.
-class PageStack : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void resizeEvent(QResizeEvent*) override {
-        for (QObject* child : children())
-            if (auto* w = qobject_cast<QWidget*>(child))
-                w->setGeometry(rect());
-    }
-};
-
 const char* const kPageCaptions[ThreeStarPanel::kPageCount] = {
     "三星主界面", "杀垃圾复式", "杀2码组合", "必出2码组合", "交集工具", "定位杀2码",
     "定位2码",    "其它",       "位置匹配",  "定位胆",      "断组"};
-
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Which page shows a condition group; the kill lists sit beside the pages.
 int PageOf(three::ThreeStarGroupId id) {
@@ -94,17 +77,10 @@ int PageOf(three::ThreeStarGroupId id) {
 
 } // namespace
 
-ThreeStarPanel::ThreeStarPanel(ControlRegistry& controls, const Groups& groups, QWidget* focusSink,
-                               QWidget* parent)
-    : QFrame(parent), controls_(controls), groups_(groups), focusSink_(focusSink) {
-    setFrameShape(QFrame::StyledPanel);
-    // The three mode panels overlap; only the front one may be seen.
-    setAutoFillBackground(true);
-    // Some 400 condition controls share the panel: a point smaller keeps
-    // every caption whole. Set before the controls are built, since the
-    // small buttons take their fixed sizes from it.
-    compact_ = font();
-    compact_.setPointSizeF(std::max(7.5, compact_.pointSizeF() - 1));
+ThreeStarPanel::ThreeStarPanel(ControlRegistry& controls, const PanelGroups& groups,
+                               QWidget* focusSink, QWidget* parent)
+    : ThreeStarFrame(controls, parent), controls_(controls),
+      kit_(controls, groups, TwoThreeStarArrays()), focusSink_(focusSink), compact_(compactFont()) {
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -123,6 +99,8 @@ ThreeStarPanel::ThreeStarPanel(ControlRegistry& controls, const Groups& groups, 
     connect(markTimer_, &QTimer::timeout, this, &ThreeStarPanel::refreshPageMarks);
     watchConditions();
     switchPage(0);
+    commands_ = new ThreeStarCommands(*this, controls_, this);
+    setCommands(commands_);
 }
 
 QWidget* ThreeStarPanel::buildTabs() {
@@ -147,8 +125,7 @@ QWidget* ThreeStarPanel::buildTabs() {
 }
 
 QWidget* ThreeStarPanel::buildPageStack() {
-    auto* stack = new PageStack(this);
-    stack->setObjectName(QStringLiteral("pageStack"));
+    QStackedWidget* stack = pageStack_ = MakePageStack(this);
     stack->setFont(compact_);
     for (int i = 0; i < kPageCount; ++i) {
         auto* page = new QFrame(stack);
@@ -156,6 +133,7 @@ QWidget* ThreeStarPanel::buildPageStack() {
         page->setAutoFillBackground(true);
         controls_.add(QStringLiteral("C_3x_nei"), i, page);
         page->setAccessibleName(QString::fromUtf8(kPageCaptions[i]));
+        stack->addWidget(page);
         pages.insert(i, page);
     }
     buildMainPage();
@@ -182,6 +160,8 @@ QWidget* ThreeStarPanel::buildPageStack() {
     return stack;
 }
 
+// Beside the pages: the lists that always show, the result, the commands
+// and the win check.
 QWidget* ThreeStarPanel::buildSideColumn() {
     auto* column = new QWidget(this);
     column->setObjectName(QStringLiteral("sideColumn"));
@@ -189,8 +169,24 @@ QWidget* ThreeStarPanel::buildSideColumn() {
     auto* v = new QVBoxLayout(column);
     v->setContentsMargins(0, 0, 0, 0);
     v->setSpacing(2);
+    v->addWidget(buildAlwaysShownLists(column));
+    v->addLayout(buildResultHeader(column));
+    resultBox = new QPlainTextEdit(column);
+    controls_.add(QStringLiteral("T_dd"), 0, resultBox);
+    // The box shows what the commands left; copy and the win check read it,
+    // so it is not edited by hand.
+    resultBox->setReadOnly(true);
+    resultBox->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    resultBox->setMinimumHeight(twips(1200));
+    v->addWidget(resultBox, 1);
+    v->addLayout(buildCommandGrid(column));
+    v->addLayout(buildWinCheck(column));
+    return column;
+}
 
-    // The always-shown lists: a caption with its help button over the box.
+// The kill lists, the must-keep list, the base set and the total tolerance:
+// a caption with its help button over each box.
+QWidget* ThreeStarPanel::buildAlwaysShownLists(QWidget* column) {
     auto* lists = new QWidget(column);
     lists->setFont(compact_);
     auto* lv = new QVBoxLayout(lists);
@@ -203,7 +199,7 @@ QWidget* ThreeStarPanel::buildSideColumn() {
         if (extra)
             row->addWidget(extra);
         row->addStretch(1);
-        row->addWidget(addHelp(help, lists));
+        row->addWidget(kit_.addHelp(help, lists));
         lv->addLayout(row);
     };
     const struct {
@@ -224,11 +220,13 @@ QWidget* ThreeStarPanel::buildSideColumn() {
 
     header("总容错", 33);
     auto* total = new QHBoxLayout;
-    total->addWidget(addRange(11, 50, lists));
+    total->addWidget(kit_.addRange(11, 50, lists));
     total->addStretch(1);
     lv->addLayout(total);
-    v->addWidget(lists);
+    return lists;
+}
 
+QLayout* ThreeStarPanel::buildResultHeader(QWidget* column) {
     auto* resultRow = new QHBoxLayout;
     resultRow->addWidget(new QLabel(QStringLiteral("结果框"), column));
     resultRow->addStretch(1);
@@ -242,17 +240,10 @@ QWidget* ThreeStarPanel::buildSideColumn() {
     red.setColor(QPalette::WindowText, QColor(0xc0, 0, 0));
     resultCount->setPalette(red);
     resultRow->addWidget(resultCount);
-    v->addLayout(resultRow);
+    return resultRow;
+}
 
-    resultBox = new QPlainTextEdit(column);
-    controls_.add(QStringLiteral("T_dd"), 0, resultBox);
-    // The box shows what the commands left; copy and the win check read it,
-    // so it is not edited by hand.
-    resultBox->setReadOnly(true);
-    resultBox->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    resultBox->setMinimumHeight(twips(1200));
-    v->addWidget(resultBox, 1);
-
+QLayout* ThreeStarPanel::buildCommandGrid(QWidget* column) {
     auto* grid = new QGridLayout;
     grid->setSpacing(3);
     QPushButton* start = addCommand(0, column);
@@ -262,22 +253,24 @@ QWidget* ThreeStarPanel::buildSideColumn() {
     start->setFont(big);
     grid->addWidget(start, 0, 0, 1, 2);
     grid->addWidget(addCommand(1, column), 1, 0);
-    grid->addWidget(AddExportButton(controls_, kExportBesideTwoThreeStar, 1, column), 1, 1);
+    grid->addWidget(kit_.addExport(1, column), 1, 1);
     grid->addWidget(addCommand(2, column), 2, 0);
     grid->addWidget(addCommand(3, column), 2, 1);
     grid->addWidget(addCommand(4, column), 3, 0, 1, 2);
-    v->addLayout(grid);
+    return grid;
+}
 
+QLayout* ThreeStarPanel::buildWinCheck(QWidget* column) {
     auto* winRow = new QHBoxLayout;
     winCheckAnswer = new QLabel(QStringLiteral("【中奖查询】"), column);
     controls_.add(QStringLiteral("Lduijiang"), 0, winCheckAnswer);
     winCheckBox = new LineBox(QString(), column);
     controls_.add(QStringLiteral("T_duijiang"), 0, winCheckBox);
     winCheckBox->setMaxLength(32);
+    connect(winCheckBox, &QLineEdit::textChanged, this, &ThreeStarPanel::winCheckTyped);
     winRow->addWidget(winCheckAnswer);
     winRow->addWidget(winCheckBox, 1);
-    v->addLayout(winRow);
-    return column;
+    return winRow;
 }
 
 void ThreeStarPanel::watchConditions() {
@@ -306,15 +299,14 @@ void ThreeStarPanel::watchConditions() {
 
 void ThreeStarPanel::refreshPageMarks() {
     // A page is marked exactly when one of its groups would take a column
-    // in a run now: the engine's own test of "active", not a guess here.
+    // in a run now: the engine's own test of "in use", not a guess here.
     const three::ThreeStarInput input = readInput();
     std::array<bool, kPageCount> active{};
     for (const three::ThreeStarGroup& group : three::kThreeStarGroups) {
         const int page = PageOf(group.id);
         if (page < 0 || active[static_cast<std::size_t>(page)])
             continue;
-        three::ThreeStarMarks marks{};
-        active[static_cast<std::size_t>(page)] = group.apply(input, marks);
+        active[static_cast<std::size_t>(page)] = group.in_use(input);
     }
     for (int i = 0; i < kPageCount; ++i)
         pageTabs[i]->setMarked(active[static_cast<std::size_t>(i)]);
@@ -325,13 +317,15 @@ void ThreeStarPanel::switchPage(int page) {
         return;
     if (focusSink_)
         focusSink_->setFocus();
-    for (int i = 0; i < kPageCount; ++i) {
+    for (int i = 0; i < kPageCount; ++i)
         pageTabs[i]->setBackColor(Colour::Off);
-        pages[i]->hide();
-    }
     pageTabs[page]->setBackColor(Colour::On);
-    pages[page]->show();
-    pages[page]->raise();
+    pageStack_->setCurrentWidget(pages[page]);
+}
+
+bool ThreeStarPanel::pageHolds(int page, const QWidget* widget) const {
+    const QFrame* frame = pages.value(page);
+    return frame && frame->isAncestorOf(widget);
 }
 
 int ThreeStarPanel::currentPage() const {
@@ -342,28 +336,15 @@ int ThreeStarPanel::currentPage() const {
 }
 
 QString ThreeStarPanel::boxHint(int index) {
-    switch (index) {
-    case 3:
-        return fromView(star::kBaseSetHint);
-    case 6:
-        return fromView(three::kBankersNotWorkedOut);
-    case 0:
-    case 4:
-    case 7:
-    case 8:
-    case 9:
-    case 13:
-    case 14:
-    case 15:
-    case 16:
-    case 17:
-    case 18:
-    case 19:
-    case 21:
-        return fromView(star::kDoubleClickHint);
-    default:
-        return {};
-    }
+    return boxHints(index).value(0);
+}
+
+QStringList ThreeStarPanel::boxHints(int index) {
+    // The banker tool's answer box is no condition: it starts saying that
+    // nothing is worked out yet, and a new answer replaces that.
+    if (index == 6)
+        return {FromUtf8(three::kBankersNotWorkedOut)};
+    return HintsOf(ThreeStarBindings(), QStringLiteral("T_3x_ip"), index);
 }
 
 QString ThreeStarPanel::boxText(int index) const {
@@ -382,65 +363,24 @@ void ThreeStarPanel::setBoxText(int index, const QString& text) {
 // ---- small builders ---------------------------------------------------------
 
 QWidget* ThreeStarPanel::addBox(int index, QWidget* parent, bool multiLine) {
-    const QString hint = boxHint(index);
-    QWidget* box = nullptr;
-    if (multiLine) {
-        auto* text = new TextBox(hint, parent);
-        if (!hint.isEmpty())
-            text->setHints({hint});
-        box = text;
-    } else {
-        auto* line = new LineBox(hint, parent);
-        if (!hint.isEmpty())
-            line->setHints({hint});
-        box = line;
-    }
+    const QStringList hints = boxHints(index);
+    QWidget* box =
+        multiLine ? static_cast<QWidget*>(MakeTextBox(hints, parent)) : MakeLineBox(hints, parent);
     controls_.add(QStringLiteral("T_3x_ip"), index, box);
     T_3x_ip.insert(index, box);
     return box;
-}
-
-RangeControl* ThreeStarPanel::addRange(int index, int longest, QWidget* parent) {
-    auto* range = new RangeControl(longest, parent);
-    controls_.add(QStringLiteral("ucf_rc"), index, range);
-    ucf_rc.insert(index, range);
-    return range;
-}
-
-QPushButton* ThreeStarPanel::addClear(int code, QWidget* parent) {
-    return AddClearButton(controls_, groups_.clearButtons, code, QStringLiteral("清"), parent,
-                          QStringLiteral("C_3x_cls"));
-}
-
-QPushButton* ThreeStarPanel::addSelectAll(int code, QWidget* parent) {
-    return AddClearButton(controls_, groups_.selectAll, code, QStringLiteral("全"), parent,
-                          QStringLiteral("C_3x_all"));
-}
-
-QPushButton* ThreeStarPanel::addHelp(int index, QWidget* parent) {
-    return AddHelpButton(controls_, groups_.help, index, parent);
 }
 
 QPushButton* ThreeStarPanel::addCommand(int index, QWidget* parent) {
     QString caption;
     for (const CommandCaption& c : kThreeStarCommandCaptions)
         if (static_cast<int>(c.command) == index)
-            caption = fromView(c.caption);
-    auto* button = new QPushButton(caption, parent);
-    button->setAutoDefault(false);
-    controls_.add(QStringLiteral("C_2x3x_gn"), index, button);
-    groups_.commands->addButton(button, index);
-    return button;
+            caption = FromUtf8(c.caption);
+    return kit_.addCommand(index, caption, parent);
 }
 
 QComboBox* ThreeStarPanel::addList(int index, QWidget* parent, bool editable) {
-    auto* list = new QComboBox(parent);
-    if (editable) {
-        UseLineBox(list);
-        list->setInsertPolicy(QComboBox::NoInsert);
-        list->setMinimumContentsLength(2);
-        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    }
+    QComboBox* list = editable ? MakeToleranceBox(parent, QString()) : new QComboBox(parent);
     controls_.add(QStringLiteral("Cb_rc"), index, list);
     Cb_rc[static_cast<std::size_t>(index)] = list;
     return list;
@@ -464,7 +404,7 @@ QWidget* ThreeStarPanel::titled(const QString& title, int help, QWidget* parent,
     header->addWidget(caption);
     header->addStretch(1);
     if (help >= 0)
-        header->addWidget(addHelp(help, box));
+        header->addWidget(kit_.addHelp(help, box));
     v->addLayout(header);
     body->setContentsMargins(0, 0, 0, 0);
     body->setHorizontalSpacing(1);
@@ -473,12 +413,62 @@ QWidget* ThreeStarPanel::titled(const QString& title, int help, QWidget* parent,
     return box;
 }
 
-three::ThreeStarInput ThreeStarPanel::readInput() const {
-    return ReadAll(ThreeStarBindings(), controls_);
+void ThreeStarPanel::clearConditions() {
+    writeInput(three::ClearedThreeStarInput(readInput()));
 }
 
-void ThreeStarPanel::writeInput(const three::ThreeStarInput& input) {
-    WriteAll(ThreeStarBindings(), controls_, input);
+void ThreeStarPanel::showResult(const QString& numbers, int count) {
+    resultBox->setPlainText(numbers);
+    resultCount->setText(QString::number(count));
+}
+
+QString ThreeStarPanel::resultText() const {
+    return resultBox->toPlainText();
+}
+
+QString ThreeStarPanel::winCheckText() const {
+    return winCheckBox->text();
+}
+
+void ThreeStarPanel::setWinCheckAnswer(const QString& answer) {
+    winCheckAnswer->setText(answer);
+}
+
+void ThreeStarPanel::clearWinCheck() {
+    winCheckBox->clear();
+}
+
+void ThreeStarPanel::setIntersectionCount(int count) {
+    intersectionCount->setText(QString::number(count));
+}
+
+QString ThreeStarPanel::matchRulePart(int part) const {
+    const QComboBox* list = Cb_rc[static_cast<std::size_t>(qBound(2, part, 4))];
+    return list->currentText();
+}
+
+QStringList ThreeStarPanel::matchRules() const {
+    QStringList rules;
+    for (int i = 0; i < L_3xwz_pp->count(); ++i)
+        rules << L_3xwz_pp->item(i)->text();
+    return rules;
+}
+
+std::vector<bool> ThreeStarPanel::chosenMatchRules() const {
+    std::vector<bool> chosen;
+    for (int i = 0; i < L_3xwz_pp->count(); ++i)
+        chosen.push_back(L_3xwz_pp->item(i)->isSelected());
+    return chosen;
+}
+
+void ThreeStarPanel::setMatchRules(const QStringList& rules) {
+    L_3xwz_pp->clear();
+    for (const QString& rule : rules)
+        L_3xwz_pp->addItem(rule);
+}
+
+void ThreeStarPanel::addMatchRule(const QString& rule) {
+    L_3xwz_pp->addItem(rule);
 }
 
 } // namespace sorvanta::ui

@@ -46,9 +46,9 @@ Binding<In> ValueRow(std::string field, Get get, const char* array, int first, i
                 values = ValuesOf<std::decay_t<decltype(values)>>(
                     ReadCaptions(c, QString::fromLatin1(array), first, last, 0));
             },
-            [=](const ControlRegistry& c, const In& in) {
-                WriteCaptions(c, QString::fromLatin1(array), first, last,
-                              CaptionsOf(get(const_cast<In&>(in))), colour);
+            [=](const ControlRegistry& c, In& in) {
+                WriteCaptions(c, QString::fromLatin1(array), first, last, CaptionsOf(get(in)),
+                              colour);
             }};
 }
 
@@ -58,9 +58,8 @@ template <class Get> Binding<In> YellowCaptionRow(std::string field, Get get, in
             [=](const ControlRegistry& c, In& in) {
                 get(in) = ReadCaptions(c, QStringLiteral("C_3x_sha"), first, last, 0);
             },
-            [=](const ControlRegistry& c, const In& in) {
-                WriteCaptions(c, QStringLiteral("C_3x_sha"), first, last, get(const_cast<In&>(in)),
-                              Colour::Yellow);
+            [=](const ControlRegistry& c, In& in) {
+                WriteCaptions(c, QStringLiteral("C_3x_sha"), first, last, get(in), Colour::Yellow);
             }};
 }
 
@@ -113,8 +112,10 @@ Bindings<In> Build() {
         RangeRow<In>("shapes_tolerance", F<&In::shapes_tolerance>(), 14),
         YellowCaptionRow("special_shapes", F<&In::special_shapes>(), 259, 263),
         RangeRow<In>("special_shapes_tolerance", F<&In::special_shapes_tolerance>(), 15),
-        TextRow<In>("kill_list", F<&In::kill_list>(), "T_3x_ip", 23),
-        TextRow<In>("base_set", F<&In::base_set>(), "T_3x_ip", 22),
+        TextRow<In>("kill_list", F<&In::kill_list>(), "T_3x_ip", 23,
+                    {QString::fromUtf8(two::kKillListHint.data(), two::kKillListHint.size())}),
+        TextRow<In>("base_set", F<&In::base_set>(), "T_3x_ip", 22,
+                    {QString::fromUtf8(two::kBaseSetHint.data(), two::kBaseSetHint.size())}),
         RangeRow<In>("total_tolerance", F<&In::total_tolerance>(), 16),
     };
     rows.insert(rows.end(), shapes.begin(), shapes.end());

@@ -1,7 +1,7 @@
 #include "panels/two_star/two_star_commands.hpp"
 
 #include "panels/two_star/two_star_panel.hpp"
-#include "reset/two_star_reset.hpp"
+#include "reset/condition_reset.hpp"
 #include "shell/mycode.hpp"
 
 namespace sorvanta::ui {

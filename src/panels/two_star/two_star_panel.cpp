@@ -2,11 +2,10 @@
 
 #include "panels/two_star/two_star_bindings.hpp"
 
-#include "panels/export_button.hpp"
-#include "shell/clear_button.hpp"
+#include "panels/two_star/two_star_commands.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
-#include "shell/help_button.hpp"
+#include "shell/from_utf8.hpp"
 #include "shell/mycode.hpp"
 #include "shell/range_control.hpp"
 #include "shell/text_boxes.hpp"
@@ -105,21 +104,6 @@ template <std::size_t N> QString CaptionIn(const std::array<Block, N>& blocks, i
     return {};
 }
 
-// Every button of a block as wide as its widest caption with a margin on
-// both sides inside the frame (`padding` in all); digit buttons are square,
-// so the rows line up in columns.
-void FitButtons(const QList<ColourButton*>& buttons, int padding = 6) {
-    if (buttons.isEmpty())
-        return;
-    const QFontMetrics fm(buttons.first()->font());
-    const int height = fm.height() + 4;
-    int width = 0;
-    for (const ColourButton* b : buttons)
-        width = std::max(width, fm.horizontalAdvance(b->text()) + padding);
-    for (ColourButton* b : buttons)
-        b->setFixedSize(std::max(width, height), height);
-}
-
 QGridLayout* TightGrid(QWidget* parent) {
     auto* grid = new QGridLayout(parent);
     grid->setContentsMargins(4, 2, 4, 4);
@@ -138,10 +122,6 @@ QLabel* Label(const char* text, QWidget* parent) {
     return new QLabel(QString::fromUtf8(text), parent);
 }
 
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 QString TwoStarPanel::excludeCaption(int index) {
@@ -152,16 +132,11 @@ QString TwoStarPanel::bankerCaption(int index) {
     return CaptionIn(BankerBlocks(), index);
 }
 
-TwoStarPanel::TwoStarPanel(ControlRegistry& controls, const TwoStarButtonGroups& groups,
-                           QWidget* focusSink, QWidget* parent)
-    : QFrame(parent), controls_(controls), groups_(groups), focusSink_(focusSink) {
-    setFrameShape(QFrame::StyledPanel);
-    // The three mode panels overlap; only the front one may be seen.
-    setAutoFillBackground(true);
-    // A point smaller, like the four-star conditions: some 150 buttons
-    // share a narrow panel. Set before the buttons take their sizes from it.
-    compact_ = font();
-    compact_.setPointSizeF(std::max(7.5, compact_.pointSizeF() - 1));
+TwoStarPanel::TwoStarPanel(ControlRegistry& controls, const PanelGroups& groups, QWidget* focusSink,
+                           QWidget* parent)
+    : TwoStarFrame(controls, parent), controls_(controls),
+      kit_(controls, groups, TwoThreeStarArrays()), focusSink_(focusSink), compact_(compactFont()) {
+    // The whole narrow panel takes the compact font, not only its groups.
     setFont(compact_);
 
     C_3x_sha = new QButtonGroup(this);
@@ -203,6 +178,8 @@ TwoStarPanel::TwoStarPanel(ControlRegistry& controls, const TwoStarButtonGroups&
     layout->addLayout(middle, 1);
     layout->addWidget(buildSpecialShapes());
     layout->addWidget(buildResultArea());
+    commands_ = new TwoStarCommands(*this, controls_, this);
+    setCommands(commands_);
 }
 
 void TwoStarPanel::moveFocusAway() const {
@@ -234,27 +211,6 @@ void TwoStarPanel::placeByValue(QGridLayout* grid, int row, int firstColumn,
         grid->addWidget(button, row, firstColumn + button->text().toInt() - lowest);
 }
 
-RangeControl* TwoStarPanel::addRange(int index, int longest, QWidget* parent) {
-    auto* range = new RangeControl(longest, parent);
-    controls_.add(QStringLiteral("ucf_rc"), index, range);
-    ucf_rc.insert(index, range);
-    return range;
-}
-
-QPushButton* TwoStarPanel::addClear(int code, QWidget* parent) {
-    return AddClearButton(controls_, groups_.clear, code, QStringLiteral("清"), parent,
-                          QStringLiteral("C_3x_cls"));
-}
-
-QPushButton* TwoStarPanel::addSelectAll(int code, QWidget* parent) {
-    return AddClearButton(controls_, groups_.selectAll, code, QStringLiteral("全"), parent,
-                          QStringLiteral("C_3x_all"));
-}
-
-QPushButton* TwoStarPanel::addHelp(int index, QWidget* parent) {
-    return AddHelpButton(controls_, groups_.help, index, parent);
-}
-
 QGroupBox* TwoStarPanel::buildBankerGroups() {
     QGroupBox* box = makeGroup("胆组");
     box->setObjectName(QStringLiteral("twoStarBankerGroup"));
@@ -269,22 +225,22 @@ QGroupBox* TwoStarPanel::buildBankerGroups() {
         placeByValue(grid, r + 1, 1, digits);
         const QList<ColourButton*> counts = addToggles(C_3x_chu, kBankerCountFirsts[row], 3, box);
         placeByValue(grid, r + 1, 12, counts);
-        grid->addWidget(addClear(kBankerClearCodes[row], box), r + 1, 15);
-        grid->addWidget(addSelectAll(kBankerFillCodes[row], box), r + 1, 16);
+        grid->addWidget(kit_.addClear(kBankerClearCodes[row], box), r + 1, 15);
+        grid->addWidget(kit_.addSelectAll(kBankerFillCodes[row], box), r + 1, 16);
         all << digits << counts;
     }
-    FitButtons(all);
+    FitButtons(all, 6, true);
     grid->setColumnMinimumWidth(11, 5);
 
     auto* bottom = new QHBoxLayout;
     bottom->setSpacing(3);
-    Check_2x3x = new QCheckBox(FromView(two::kBankerRepeatsCaption), box);
+    Check_2x3x = new QCheckBox(FromUtf8(two::kBankerRepeatsCaption), box);
     controls_.add(QStringLiteral("Check_2x3x"), 1, Check_2x3x);
     bottom->addWidget(Check_2x3x);
     bottom->addStretch(1);
     bottom->addWidget(Label("胆组容错", box));
-    bottom->addWidget(addRange(12, 3, box));
-    bottom->addWidget(addHelp(0, box));
+    bottom->addWidget(kit_.addRange(12, 3, box));
+    bottom->addWidget(kit_.addHelp(0, box));
     grid->addLayout(bottom, 4, 0, 1, 17);
     KeepLeft(grid);
     return box;
@@ -305,9 +261,9 @@ QGroupBox* TwoStarPanel::buildSpecialShapes() {
     row->addSpacing(10);
     row->addWidget(Label("容错", box));
     row->addSpacing(3);
-    row->addWidget(addRange(15, 5, box));
+    row->addWidget(kit_.addRange(15, 5, box));
     row->addStretch(1);
-    row->addWidget(addHelp(6, box));
+    row->addWidget(kit_.addHelp(6, box));
     return box;
 }
 
@@ -318,8 +274,8 @@ QGroupBox* TwoStarPanel::buildSpanAndSum() {
     grid->addWidget(Label("杀跨度", box), 0, 0);
     const QList<ColourButton*> spans = addToggles(C_3x_sha, kKillSpanFirst, 10, box);
     placeByValue(grid, 0, 1, spans);
-    grid->addWidget(addClear(31, box), 0, 11);
-    grid->addWidget(addHelp(1, box), 0, 12);
+    grid->addWidget(kit_.addClear(31, box), 0, 11);
+    grid->addWidget(kit_.addHelp(1, box), 0, 12);
 
     // Sums 0 to 9 on one row, 10 to 18 under them, so a tail d and d + 10
     // sit one above the other.
@@ -330,11 +286,11 @@ QGroupBox* TwoStarPanel::buildSpanAndSum() {
         (b->text().toInt() < 10 ? low : high) << b;
     placeByValue(grid, 1, 1, low);
     placeByValue(grid, 2, 1, high, 10);
-    grid->addWidget(addClear(27, box), 1, 11);
-    grid->addWidget(addHelp(2, box), 1, 12);
+    grid->addWidget(kit_.addClear(27, box), 1, 11);
+    grid->addWidget(kit_.addHelp(2, box), 1, 12);
     QList<ColourButton*> all = spans;
     all << sums;
-    FitButtons(all);
+    FitButtons(all, 6, true);
     KeepLeft(grid);
     return box;
 }
@@ -350,15 +306,15 @@ QGroupBox* TwoStarPanel::buildPositionKill() {
         const QList<ColourButton*> digits =
             addToggles(C_3x_sha, kPositionKillFirst + 10 * r, 10, box);
         placeByValue(grid, r, 1, digits);
-        grid->addWidget(addClear(28 + r, box), r, 11);
+        grid->addWidget(kit_.addClear(28 + r, box), r, 11);
         all << digits;
     }
-    FitButtons(all);
-    grid->addWidget(addHelp(3, box), 0, 12);
+    FitButtons(all, 6, true);
+    grid->addWidget(kit_.addHelp(3, box), 0, 12);
     auto* row = new QHBoxLayout;
     row->setSpacing(3);
     row->addWidget(Label("容错", box));
-    row->addWidget(addRange(13, 2, box));
+    row->addWidget(kit_.addRange(13, 2, box));
     row->addStretch(1);
     grid->addLayout(row, 2, 0, 1, 13);
     KeepLeft(grid);
@@ -377,10 +333,10 @@ QGroupBox* TwoStarPanel::buildCompoundExclusion() {
         placeByValue(grid, r, 1, digits);
         all << digits;
     }
-    FitButtons(all);
-    grid->addWidget(addClear(30, box), 0, 11);
-    grid->addWidget(addSelectAll(12, box), 1, 11);
-    grid->addWidget(addHelp(4, box), 0, 12);
+    FitButtons(all, 6, true);
+    grid->addWidget(kit_.addClear(30, box), 0, 11);
+    grid->addWidget(kit_.addSelectAll(12, box), 1, 11);
+    grid->addWidget(kit_.addHelp(4, box), 0, 12);
     KeepLeft(grid);
     return box;
 }
@@ -397,8 +353,8 @@ QGroupBox* TwoStarPanel::buildShapes() {
             grid->addWidget(buttons[k], f, k);
         pairs << buttons;
     }
-    FitButtons(pairs);
-    QPushButton* clearShapes = addClear(32, box);
+    FitButtons(pairs, 6, true);
+    QPushButton* clearShapes = kit_.addClear(32, box);
     clearShapes->setAccessibleName(QStringLiteral("杀形态 清空"));
     grid->addWidget(clearShapes, 0, 4);
     grid->setColumnMinimumWidth(5, 8);
@@ -406,16 +362,16 @@ QGroupBox* TwoStarPanel::buildShapes() {
     const QList<ColourButton*> routes = addToggles(C_3x_sha, kRouteFirst, 9, box);
     for (int k = 0; k < routes.size(); ++k)
         grid->addWidget(routes[k], k / 3, 6 + k % 3);
-    FitButtons(routes);
-    QPushButton* clearRoutes = addClear(33, box);
+    FitButtons(routes, 6, true);
+    QPushButton* clearRoutes = kit_.addClear(33, box);
     clearRoutes->setAccessibleName(QStringLiteral("杀012路 清空"));
     grid->addWidget(clearRoutes, 0, 9);
     auto* row = new QHBoxLayout;
     row->setSpacing(3);
     row->addWidget(Label("容错", box));
-    row->addWidget(addRange(14, 4, box));
+    row->addWidget(kit_.addRange(14, 4, box));
     row->addStretch(1);
-    row->addWidget(addHelp(5, box));
+    row->addWidget(kit_.addHelp(5, box));
     grid->addLayout(row, 3, 0, 1, 10);
     KeepLeft(grid);
     return box;
@@ -449,23 +405,26 @@ QWidget* TwoStarPanel::buildResultArea() {
     result->addWidget(T_dd, 1);
     h->addLayout(result, 1);
 
+    h->addLayout(buildCommandColumn(area));
+    return area;
+}
+
+// The total tolerance over the commands.
+QLayout* TwoStarPanel::buildCommandColumn(QWidget* area) {
     auto* side = new QVBoxLayout;
     side->setSpacing(3);
     auto* tolerance = new QHBoxLayout;
     tolerance->setSpacing(3);
     tolerance->addWidget(Label("总容错", area));
-    tolerance->addWidget(addRange(16, 5, area));
+    tolerance->addWidget(kit_.addRange(16, 5, area));
     tolerance->addStretch(1);
-    tolerance->addWidget(addHelp(9, area));
+    tolerance->addWidget(kit_.addHelp(9, area));
     side->addLayout(tolerance);
 
     auto* grid = new QGridLayout;
     grid->setSpacing(3);
     auto addCommand = [&](int index, const char* caption, int row, int column, int span) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), area);
-        b->setAutoDefault(false);
-        controls_.add(QStringLiteral("C_2x3x_gn"), index, b);
-        groups_.commands->addButton(b, index);
+        QPushButton* b = kit_.addCommand(index, QString::fromUtf8(caption), area);
         grid->addWidget(b, row, column, 1, span);
         return b;
     };
@@ -475,14 +434,13 @@ QWidget* TwoStarPanel::buildResultArea() {
     big.setPointSizeF(big.pointSizeF() + 1);
     start->setFont(big);
     addCommand(15, "复制号码", 1, 0, 1);
-    grid->addWidget(AddExportButton(controls_, kExportBesideTwoThreeStar, 15, area), 1, 1);
+    grid->addWidget(kit_.addExport(15, area), 1, 1);
     addCommand(16, "转为组选", 2, 0, 1);
     addCommand(18, "反选", 2, 1, 1);
     addCommand(17, "清空条件", 3, 0, 2);
     side->addLayout(grid);
     side->addStretch(1);
-    h->addLayout(side);
-    return area;
+    return side;
 }
 
 // The two list boxes, one above the other beside the conditions, as tall
@@ -497,15 +455,14 @@ QWidget* TwoStarPanel::buildListBoxes() {
         auto* row = new QHBoxLayout;
         row->addWidget(Label(caption, area));
         row->addStretch(1);
-        row->addWidget(addHelp(help, area));
+        row->addWidget(kit_.addHelp(help, area));
         return row;
     };
-    killListBox = new TextBox(FromView(two::kKillListHint), area);
-    killListBox->setHints({FromView(two::kKillListHint)});
-    controls_.add(QStringLiteral("T_3x_ip"), 23, killListBox);
-    baseSetBox = new TextBox(FromView(two::kBaseSetHint), area);
-    baseSetBox->setHints({FromView(two::kBaseSetHint)});
-    controls_.add(QStringLiteral("T_3x_ip"), 22, baseSetBox);
+    const QString array = QStringLiteral("T_3x_ip");
+    killListBox = MakeTextBox(HintsOf(TwoStarBindings(), array, 23), area);
+    controls_.add(array, 23, killListBox);
+    baseSetBox = MakeTextBox(HintsOf(TwoStarBindings(), array, 22), area);
+    controls_.add(array, 22, baseSetBox);
     for (TextBox* box : {killListBox, baseSetBox})
         box->setMinimumHeight(QFontMetrics(box->font()).lineSpacing() * 3 + 8);
     v->addLayout(header("杀直选号码", 8));
@@ -516,21 +473,13 @@ QWidget* TwoStarPanel::buildListBoxes() {
     return area;
 }
 
-void TwoStarPanel::showResult(const QString& text, int count) {
-    T_dd->setPlainText(text);
+void TwoStarPanel::showResult(const QString& numbers, int count) {
+    T_dd->setPlainText(numbers);
     Lzhushu->setText(QString::number(count));
 }
 
 QString TwoStarPanel::resultText() const {
     return T_dd->toPlainText();
-}
-
-two::TwoStarInput TwoStarPanel::readInput() const {
-    return ReadAll(TwoStarBindings(), controls_);
-}
-
-void TwoStarPanel::writeInput(const two::TwoStarInput& input) {
-    WriteAll(TwoStarBindings(), controls_, input);
 }
 
 } // namespace sorvanta::ui

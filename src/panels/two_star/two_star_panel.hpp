@@ -1,6 +1,9 @@
 #pragma once
 
 #include "engine23/two_star_input.hpp"
+#include "panels/mode_panel.hpp"
+#include "panels/two_star/two_star_bindings.hpp"
+#include "shell/panel_kit.hpp"
 
 #include <QFont>
 #include <QFrame>
@@ -12,6 +15,7 @@ class QCheckBox;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QPushButton;
 
 namespace sorvanta::ui {
@@ -20,43 +24,27 @@ class ColourButton;
 class ControlRegistry;
 class RangeControl;
 class TextBox;
-
-// The window's button groups the panel puts its buttons in; the window runs
-// their presses through its guard.
-struct TwoStarButtonGroups {
-    QButtonGroup* commands = nullptr;  // C_2x3x_gn
-    QButtonGroup* clear = nullptr;     // C_3x_cls
-    QButtonGroup* selectAll = nullptr; // C_3x_all
-    QButtonGroup* help = nullptr;      // C_234_sm
-};
+class TwoStarCommands;
 
 // The two-star panel (Pic_di 0): its condition groups, the two list boxes,
 // the result box and the commands. It knows which control holds which
 // condition; the engine never sees a widget.
-class TwoStarPanel : public QFrame {
+using TwoStarFrame = ModeFrame<two::TwoStarInput, Mode::Two, &TwoStarBindings>;
+
+class TwoStarPanel : public TwoStarFrame {
     Q_OBJECT
 public:
-    TwoStarPanel(ControlRegistry& controls, const TwoStarButtonGroups& groups, QWidget* focusSink,
+    // `groups` are the window's: the panel's C_2x3x_gn, C_3x_cls and
+    // C_3x_all elements and exports, and C_234_sm.
+    TwoStarPanel(ControlRegistry& controls, const PanelGroups& groups, QWidget* focusSink,
                  QWidget* parent = nullptr);
 
-    two::TwoStarInput readInput() const;
-    void writeInput(const two::TwoStarInput& input);
-
     // The result box T_dd 1 and its count Lzhushu 1.
-    void showResult(const QString& text, int count);
+    void showResult(const QString& numbers, int count) override;
+
     QString resultText() const;
     // Before a command or a toggle: no box is left mid-edit.
     void moveFocusAway() const;
-
-    TextBox* T_dd = nullptr;         // T_dd 1
-    QLabel* Lzhushu = nullptr;       // Lzhushu 1
-    TextBox* killListBox = nullptr;  // T_3x_ip 23
-    TextBox* baseSetBox = nullptr;   // T_3x_ip 22
-    QCheckBox* Check_2x3x = nullptr; // element 1, 胆码计重
-    QMap<int, RangeControl*> ucf_rc; // 12 to 16
-    // The panel's elements of the toggle arrays; ids are element indexes.
-    QButtonGroup* C_3x_sha = nullptr; // 169..263, yellow when chosen
-    QButtonGroup* C_3x_chu = nullptr; // 132..170, green when chosen
 
     // The captions of the panel's elements, from the engine's tables; the
     // empty text outside the panel's range.
@@ -71,6 +59,7 @@ private:
     QGroupBox* buildCompoundExclusion();
     QGroupBox* buildShapes();
     QWidget* buildResultArea();
+    QLayout* buildCommandColumn(QWidget* area);
     QWidget* buildListBoxes();
     QGroupBox* makeGroup(const char* title);
     // Buttons first.. of one array, captioned from the engine's tables.
@@ -79,15 +68,21 @@ private:
     // so every row on the panel runs 0 upwards whatever its element order.
     void placeByValue(QGridLayout* grid, int row, int firstColumn,
                       const QList<ColourButton*>& buttons, int lowest = 0) const;
-    RangeControl* addRange(int index, int longest, QWidget* parent);
-    QPushButton* addClear(int code, QWidget* parent);
-    QPushButton* addSelectAll(int code, QWidget* parent);
-    QPushButton* addHelp(int index, QWidget* parent);
 
     ControlRegistry& controls_;
-    TwoStarButtonGroups groups_;
+    PanelKit kit_;
     QWidget* focusSink_;
     QFont compact_;
+    TwoStarCommands* commands_ = nullptr;
+
+    TextBox* T_dd = nullptr;         // T_dd 1
+    QLabel* Lzhushu = nullptr;       // Lzhushu 1
+    TextBox* killListBox = nullptr;  // T_3x_ip 23
+    TextBox* baseSetBox = nullptr;   // T_3x_ip 22
+    QCheckBox* Check_2x3x = nullptr; // element 1, 胆码计重
+    // The panel's elements of the toggle arrays; ids are element indexes.
+    QButtonGroup* C_3x_sha = nullptr; // 169..263, yellow when chosen
+    QButtonGroup* C_3x_chu = nullptr; // 132..170, green when chosen
 };
 
 } // namespace sorvanta::ui

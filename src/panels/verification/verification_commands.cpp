@@ -7,6 +7,7 @@
 #include "panels/verification/verification_strip.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
+#include "shell/from_utf8.hpp"
 #include "shell/message_box.hpp"
 #include "shell/mycode.hpp"
 #include "shell/text_boxes.hpp"
@@ -15,20 +16,14 @@
 
 namespace sorvanta::ui {
 
-namespace {
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
+namespace {} // namespace
 
 VerificationCommands::VerificationCommands(VerificationStrip& strip, ControlRegistry& controls,
                                            history::HistoryState& history, QObject* parent)
     : QObject(parent), strip_(strip), controls_(controls), history_(history) {}
 
 QString VerificationCommands::copiedNumbers(int index) const {
-    return index == 14 ? strip_.extractBox->text() : QString();
+    return index == 14 ? strip_.extractedText() : QString();
 }
 
 void VerificationCommands::run(int index) {
@@ -73,43 +68,35 @@ void VerificationCommands::SumTailBankers() {
 }
 
 void VerificationCommands::PasteToVerification() {
-    strip_.verifyBox->clear();
-    strip_.L_zs[0]->setText(QStringLiteral("0"));
+    strip_.clearVerification();
     const history::PasteResult result = history::PasteToVerification(get_ztb().toStdString());
     if (!result.ok) {
         MessageBox::information(&strip_, FromUtf8(history::kPasteErrorTitle),
                                 FromUtf8(history::kPasteErrorText));
         return;
     }
-    Send_to_text(QString::fromStdString(result.text), strip_.verifyBox);
-    strip_.L_zs[0]->setText(QString::number(result.count));
-    for (int k = 0; k < 5; ++k)
-        strip_.C_wz[k]->setBackColor(result.positions[static_cast<std::size_t>(k)] ? Colour::On
-                                                                                   : Colour::Off);
+    strip_.showVerification(QString::fromStdString(result.text), result.count, result.positions);
 }
 
 void VerificationCommands::RunBacktest() {
     verificationShown_ = true;
     const history::BacktestResult result =
-        history::RunBacktest(strip_.verifyBox->text().toStdString(),
+        history::RunBacktest(strip_.verifyText().toStdString(),
                              history::ReadPositionSelection(strip_.positionColours(1)), history_);
-    for (std::size_t i = 0; i < result.captions.size(); ++i)
-        strip_.resultLabels[i]->setText(QString::fromStdString(result.captions[i]));
+    strip_.showBacktestCaptions(result.captions);
     ShowDrawHistory();
 }
 
 void VerificationCommands::ExtractPastNumbers() {
-    strip_.extractBox->clear();
-    strip_.L_zs[1]->setText(QStringLiteral("0"));
+    strip_.clearExtraction();
     const history::ExtractionResult result =
         history::ExtractPastNumbers(history::ReadPositionSelection(strip_.positionColours(2)),
-                                    strip_.drawCount->text().toStdString(), history_);
+                                    strip_.drawCountText().toStdString(), history_);
     if (!result.ran)
         return;
     if (result.drawCountText)
-        strip_.drawCount->setText(QString::fromStdString(*result.drawCountText));
-    Send_to_text(QString::fromStdString(result.numbers), strip_.extractBox);
-    strip_.L_zs[1]->setText(QString::number(result.count));
+        strip_.setDrawCountText(QString::fromStdString(*result.drawCountText));
+    strip_.showExtraction(QString::fromStdString(result.numbers), result.count);
 }
 
 void VerificationCommands::ShowDrawHistory() {
@@ -119,9 +106,7 @@ void VerificationCommands::ShowDrawHistory() {
 void VerificationCommands::historyRefilled() {
     if (history_.draws.Empty()) {
         history_.marks.Clear();
-        for (std::size_t i = 0; i < history::kBacktestPlaceholders.size(); ++i)
-            strip_.resultLabels[i]->setText(
-                QString::fromStdString(history::kBacktestPlaceholders[i]));
+        strip_.showBacktestCaptions(history::kBacktestPlaceholders);
         ShowDrawHistory();
     } else if (verificationShown_) {
         RunBacktest();

@@ -4,13 +4,11 @@
 #include "history/draw_history.hpp"
 #include "history/extraction.hpp"
 #include "history/omission.hpp"
-#include "panels/export_button.hpp"
 #include "reset/condition_reset.hpp"
 #include "shell/clear_button.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
 #include "shell/file_dialogs.hpp"
-#include "shell/help_button.hpp"
 #include "shell/message_box.hpp"
 #include "shell/mycode.hpp"
 #include "shell/picture_box.hpp"
@@ -147,121 +145,20 @@ void DrawList::dropEvent(QDropEvent* event) {
         }
 }
 
-VerificationStrip::VerificationStrip(ControlRegistry& controls, QButtonGroup* commands,
-                                     QButtonGroup* clearButtons, QButtonGroup* helpButtons,
+VerificationStrip::VerificationStrip(ControlRegistry& controls, const PanelGroups& groups,
                                      QWidget* parent)
-    : QFrame(parent), controls_(controls) {
+    : QFrame(parent), controls_(controls),
+      kit_(controls, groups,
+           {QStringLiteral("C_guolv_ks"), QStringLiteral("C_cls"), QString(),
+            kExportBesideFourStar}) {
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(4, 4, 4, 4);
     v->setSpacing(4);
-
-    v->addWidget(buildHistoryArea(helpButtons), 1);
-
-    auto addCommand = [&](QWidget* owner, int index, const QString& caption) {
-        auto* b = new QPushButton(caption, owner);
-        b->setAutoDefault(false);
-        controls_.add(QStringLiteral("C_guolv_ks"), index, b);
-        commands->addButton(b, index);
-        return b;
-    };
-    auto addPositionRow = [&](QWidget* owner, int first) {
-        auto* row = new QHBoxLayout;
-        row->setSpacing(2);
-        for (int k = 0; k < 5; ++k) {
-            const int index = first + k;
-            auto* b = new ColourButton(QString::fromUtf8(kPositions[k]), owner,
-                                       (k == 0) ? Colour::Off : Colour::On);
-            b->setFixedWidth(twips(540));
-            controls_.add(QStringLiteral("C_wz"), index, b);
-            C_wz.insert(index, b);
-            connect(b, &QPushButton::clicked, this, [this, b, index] {
-                SetButtonColor_diandong(b, 3, Colour::On, Colour::Off);
-                if (index < 5)
-                    emit verifyPositionToggled();
-            });
-            row->addWidget(b);
-        }
-        row->addStretch(1);
-        return row;
-    };
-    auto captionRow = [&](QWidget* owner, const QString& caption, int help) {
-        auto* row = new QHBoxLayout;
-        row->addWidget(new QLabel(caption, owner), 1);
-        row->addWidget(AddHelpButton(controls_, helpButtons, help, owner));
-        return row;
-    };
-
-    auto* verify = new QGroupBox(this);
-    verify->setObjectName(QStringLiteral("verifyGroup"));
-    auto* vv = new QVBoxLayout(verify);
-    vv->setContentsMargins(4, 4, 4, 4);
-    vv->setSpacing(3);
-    vv->addLayout(captionRow(verify, QStringLiteral("选择要验证的号码位置"), 56));
-    vv->addLayout(addPositionRow(verify, 0));
-    verifyBox = new TextBox(QString(), verify);
-    controls_.add(QStringLiteral("T_cs_ip"), 5, verifyBox);
-    verifyBox->setFixedHeight(twips(1000));
-    // The right button brings the reminder instead of the edit menu.
-    verifyBox->setContextMenuPolicy(Qt::NoContextMenu);
-    verifyBox->viewport()->installEventFilter(this);
-    vv->addWidget(verifyBox);
-    auto* verifyButtons = new QHBoxLayout;
-    verifyButtons->addWidget(addCommand(verify, 11, QStringLiteral("粘贴")));
-    verifyButtons->addWidget(addCommand(verify, 12, QStringLiteral("开始验证")));
-    vv->addLayout(verifyButtons);
-    auto* countRow = new QHBoxLayout;
-    countRow->addWidget(new QLabel(QStringLiteral("注数="), verify));
-    L_zs[0] = new QLabel(QStringLiteral("0"), verify);
-    controls_.add(QStringLiteral("L_zs"), 0, L_zs[0]);
-    countRow->addWidget(L_zs[0], 1);
-    countRow->addWidget(
-        AddClearButton(controls_, clearButtons, 28, ClearButtonCaption(28), verify));
-    vv->addLayout(countRow);
-    for (int i = 0; i < 4; ++i) {
-        resultLabels[i] =
-            new QLabel(QString::fromStdString(history::kBacktestPlaceholders[i]), verify);
-        controls_.add(QStringLiteral("Label8"), 12 + i, resultLabels[i]);
-        vv->addWidget(resultLabels[i]);
-    }
-    v->addWidget(verify);
-
-    auto* extract = new QGroupBox(this);
-    extract->setObjectName(QStringLiteral("extractGroup"));
-    auto* ev = new QVBoxLayout(extract);
-    ev->setContentsMargins(4, 4, 4, 4);
-    ev->setSpacing(3);
-    ev->addLayout(captionRow(extract, QStringLiteral("选择号码位置"), 57));
-    ev->addLayout(addPositionRow(extract, 5));
-    auto* drawRow = new QHBoxLayout;
-    drawRow->addWidget(new QLabel(QStringLiteral("提取最近"), extract));
-    drawCount = new LineBox(QStringLiteral("50"), extract);
-    controls_.add(QStringLiteral("T_cs_ip"), 4, drawCount);
-    drawCount->setFixedWidth(qMax(twips(600), drawCount->minimumSizeHint().width()));
-    drawRow->addWidget(drawCount);
-    drawRow->addWidget(new QLabel(QStringLiteral("期号码"), extract));
-    drawRow->addStretch(1);
-    ev->addLayout(drawRow);
-    auto* extractButtons = new QHBoxLayout;
-    extractButtons->addWidget(addCommand(extract, 13, QStringLiteral("开始提取")));
-    extractButtons->addWidget(addCommand(extract, 14, QStringLiteral("复制号码")));
-    ev->addLayout(extractButtons);
-    auto* extractCount = new QHBoxLayout;
-    extractCount->addWidget(new QLabel(QStringLiteral("注数"), extract));
-    L_zs[1] = new QLabel(QStringLiteral("0"), extract);
-    controls_.add(QStringLiteral("L_zs"), 1, L_zs[1]);
-    extractCount->addWidget(L_zs[1], 1);
-    // Under "复制号码": the row above has no room for a third button.
-    extractCount->addWidget(AddExportButton(controls_, kExportBesideFourStar, 14, extract));
-    extractCount->addWidget(
-        AddClearButton(controls_, clearButtons, 30, ClearButtonCaption(30), extract));
-    ev->addLayout(extractCount);
-    extractBox = new TextBox(QString(), extract);
-    controls_.add(QStringLiteral("T_cs_ip"), 6, extractBox);
-    extractBox->setFixedHeight(twips(1100));
-    ev->addWidget(extractBox);
-    v->addWidget(extract);
+    v->addWidget(buildHistoryArea(), 1);
+    v->addWidget(buildVerifyGroup());
+    v->addWidget(buildExtractGroup());
 
     chooseFile_ = [this] {
         return FileDialogs::openFile(
@@ -272,13 +169,139 @@ VerificationStrip::VerificationStrip(ControlRegistry& controls, QButtonGroup* co
     DrawOmissionGrid();
 }
 
-QWidget* VerificationStrip::buildHistoryArea(QButtonGroup* helpButtons) {
+// Five position buttons, 万 to 个; a press on one of the first row (the
+// verification's) runs the verification again.
+QLayout* VerificationStrip::positionRow(QWidget* owner, int first) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(2);
+    for (int k = 0; k < 5; ++k) {
+        const int index = first + k;
+        auto* b = new ColourButton(QString::fromUtf8(kPositions[k]), owner,
+                                   (k == 0) ? Colour::Off : Colour::On);
+        b->setFixedWidth(twips(540));
+        controls_.add(QStringLiteral("C_wz"), index, b);
+        C_wz.insert(index, b);
+        connect(b, &QPushButton::clicked, this, [this, b, index] {
+            SetButtonColor_diandong(b, 3, Colour::On, Colour::Off);
+            if (index < 5)
+                emit verifyPositionToggled();
+        });
+        row->addWidget(b);
+    }
+    row->addStretch(1);
+    return row;
+}
+
+QLayout* VerificationStrip::captionRow(QWidget* owner, const QString& caption, int help) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(caption, owner), 1);
+    row->addWidget(kit_.addHelp(help, owner));
+    return row;
+}
+
+// The list to verify, its positions, its count and the four figures.
+QWidget* VerificationStrip::buildVerifyGroup() {
+    auto* verify = new QGroupBox(this);
+    verify->setObjectName(QStringLiteral("verifyGroup"));
+    auto* vv = new QVBoxLayout(verify);
+    vv->setContentsMargins(4, 4, 4, 4);
+    vv->setSpacing(3);
+    vv->addLayout(captionRow(verify, QStringLiteral("选择要验证的号码位置"), 56));
+    vv->addLayout(positionRow(verify, 0));
+    verifyBox = new TextBox(QString(), verify);
+    controls_.add(QStringLiteral("T_cs_ip"), 5, verifyBox);
+    verifyBox->setFixedHeight(twips(1000));
+    // The right button brings the reminder instead of the edit menu.
+    verifyBox->setContextMenuPolicy(Qt::NoContextMenu);
+    verifyBox->viewport()->installEventFilter(this);
+    vv->addWidget(verifyBox);
+    auto* verifyButtons = new QHBoxLayout;
+    verifyButtons->addWidget(kit_.addCommand(11, QStringLiteral("粘贴"), verify));
+    verifyButtons->addWidget(kit_.addCommand(12, QStringLiteral("开始验证"), verify));
+    vv->addLayout(verifyButtons);
+    auto* countRow = new QHBoxLayout;
+    countRow->addWidget(new QLabel(QStringLiteral("注数="), verify));
+    L_zs[0] = new QLabel(QStringLiteral("0"), verify);
+    controls_.add(QStringLiteral("L_zs"), 0, L_zs[0]);
+    countRow->addWidget(L_zs[0], 1);
+    countRow->addWidget(kit_.addClear(28, verify, ClearButtonCaption(28)));
+    vv->addLayout(countRow);
+    for (int i = 0; i < 4; ++i) {
+        resultLabels[i] =
+            new QLabel(QString::fromStdString(history::kBacktestPlaceholders[i]), verify);
+        controls_.add(QStringLiteral("Label8"), 12 + i, resultLabels[i]);
+        vv->addWidget(resultLabels[i]);
+    }
+    return verify;
+}
+
+// The positions and the number of past draws to extract, the commands, the
+// count and the numbers.
+QWidget* VerificationStrip::buildExtractGroup() {
+    auto* extract = new QGroupBox(this);
+    extract->setObjectName(QStringLiteral("extractGroup"));
+    auto* ev = new QVBoxLayout(extract);
+    ev->setContentsMargins(4, 4, 4, 4);
+    ev->setSpacing(3);
+    ev->addLayout(captionRow(extract, QStringLiteral("选择号码位置"), 57));
+    ev->addLayout(positionRow(extract, 5));
+    auto* drawRow = new QHBoxLayout;
+    drawRow->addWidget(new QLabel(QStringLiteral("提取最近"), extract));
+    drawCount = new LineBox(QStringLiteral("50"), extract);
+    controls_.add(QStringLiteral("T_cs_ip"), 4, drawCount);
+    drawCount->setFixedWidth(qMax(twips(600), drawCount->minimumSizeHint().width()));
+    drawRow->addWidget(drawCount);
+    drawRow->addWidget(new QLabel(QStringLiteral("期号码"), extract));
+    drawRow->addStretch(1);
+    ev->addLayout(drawRow);
+    auto* extractButtons = new QHBoxLayout;
+    extractButtons->addWidget(kit_.addCommand(13, QStringLiteral("开始提取"), extract));
+    extractButtons->addWidget(kit_.addCommand(14, QStringLiteral("复制号码"), extract));
+    ev->addLayout(extractButtons);
+    auto* extractCount = new QHBoxLayout;
+    extractCount->addWidget(new QLabel(QStringLiteral("注数"), extract));
+    L_zs[1] = new QLabel(QStringLiteral("0"), extract);
+    controls_.add(QStringLiteral("L_zs"), 1, L_zs[1]);
+    extractCount->addWidget(L_zs[1], 1);
+    // Under "复制号码": the row above has no room for a third button.
+    extractCount->addWidget(kit_.addExport(14, extract));
+    extractCount->addWidget(kit_.addClear(30, extract, ClearButtonCaption(30)));
+    ev->addLayout(extractCount);
+    extractBox = new TextBox(QString(), extract);
+    controls_.add(QStringLiteral("T_cs_ip"), 6, extractBox);
+    extractBox->setFixedHeight(twips(1100));
+    ev->addWidget(extractBox);
+    return extract;
+}
+
+// The lottery and line choice, the collection, the draw list and the
+// omission grid.
+QWidget* VerificationStrip::buildHistoryArea() {
     auto* area = new QWidget(this);
     area->setObjectName(QStringLiteral("historyArea"));
     auto* v = new QVBoxLayout(area);
     v->setContentsMargins(0, 0, 0, 0);
     v->setSpacing(3);
+    v->addLayout(buildLotteryRow(area));
+    v->addLayout(buildLineRow(area));
+    v->addLayout(buildCollectionRow(area));
 
+    status = new StatusLine(area);
+    status->setObjectName(QStringLiteral("sourceStatus"));
+    v->addWidget(status);
+
+    List1 = new DrawList(area);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setUniformItemSizes(true);
+    List1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    List1->setMinimumHeight(twips(1200));
+    connect(List1, &DrawList::fileDropped, this, &VerificationStrip::fileDropped);
+    v->addWidget(List1, 1);
+    v->addWidget(buildOmissionPicture(area));
+    return area;
+}
+
+QLayout* VerificationStrip::buildLotteryRow(QWidget* area) {
     auto* lotteries = new QHBoxLayout;
     lotteries->setSpacing(2);
     lotteries->addWidget(new QLabel(QStringLiteral("切换彩种"), area));
@@ -289,11 +312,13 @@ QWidget* VerificationStrip::buildHistoryArea(QButtonGroup* helpButtons) {
                              lottery == history::Lottery::Chongqing ? Colour::On : Colour::Off);
         controls_.add(QStringLiteral("C_xl"), element, b);
         C_xl.insert(element, b);
-        connect(b, &QPushButton::clicked, this, [this, element] { emit lotteryPressed(element); });
+        connect(b, &QPushButton::clicked, this, [this, element] { chooseLottery(element); });
         lotteries->addWidget(b, 1);
     }
-    v->addLayout(lotteries);
+    return lotteries;
+}
 
+QLayout* VerificationStrip::buildLineRow(QWidget* area) {
     auto* lines = new QHBoxLayout;
     lines->setSpacing(4);
     auto* lineGroup = new QButtonGroup(this);
@@ -304,9 +329,9 @@ QWidget* VerificationStrip::buildHistoryArea(QButtonGroup* helpButtons) {
         lines->addWidget(Option_xl[i]);
     }
     Option_xl[0]->setChecked(true);
-    connect(lineGroup, &QButtonGroup::idToggled, this, [this](int element, bool on) {
+    connect(lineGroup, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (on)
-            emit lineChosen(element);
+            emit lineChosen(line());
     });
     lines->addStretch(1);
     // List1 shows a few draws in the narrow strip; this opens them all in a
@@ -317,9 +342,11 @@ QWidget* VerificationStrip::buildHistoryArea(QButtonGroup* helpButtons) {
     historyButton->setFixedSize(historyButton->minimumSizeHint() + QSize(8, 6));
     connect(historyButton, &QPushButton::clicked, this, &VerificationStrip::historyWindowRequested);
     lines->addWidget(historyButton);
-    lines->addWidget(AddHelpButton(controls_, helpButtons, 55, area));
-    v->addLayout(lines);
+    lines->addWidget(kit_.addHelp(55, area));
+    return lines;
+}
 
+QLayout* VerificationStrip::buildCollectionRow(QWidget* area) {
     auto* collect = new QHBoxLayout;
     collect->setSpacing(2);
     collect->addWidget(new QLabel(QStringLiteral("采集倒"), area));
@@ -343,20 +370,10 @@ QWidget* VerificationStrip::buildHistoryArea(QButtonGroup* helpButtons) {
     }
     connect(importButton, &QPushButton::clicked, this, &VerificationStrip::importRequested);
     connect(sourceButton, &QPushButton::clicked, this, &VerificationStrip::dataSourceRequested);
-    v->addLayout(collect);
+    return collect;
+}
 
-    status = new StatusLine(area);
-    status->setObjectName(QStringLiteral("sourceStatus"));
-    v->addWidget(status);
-
-    List1 = new DrawList(area);
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setUniformItemSizes(true);
-    List1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    List1->setMinimumHeight(twips(1200));
-    connect(List1, &DrawList::fileDropped, this, &VerificationStrip::fileDropped);
-    v->addWidget(List1, 1);
-
+QWidget* VerificationStrip::buildOmissionPicture(QWidget* area) {
     auto* picture = new OmissionPicture(area);
     Pic = picture;
     controls_.add(QStringLiteral("Pic"), 16, Pic);
@@ -370,25 +387,107 @@ QWidget* VerificationStrip::buildHistoryArea(QButtonGroup* helpButtons) {
             DrawOmissionGrid();
     };
     // The help button sits in the picture's empty top-right corner.
-    auto* pictureHelp = AddHelpButton(controls_, helpButtons, 58, Pic);
+    auto* pictureHelp = kit_.addHelp(58, Pic);
     auto* corner = new QHBoxLayout(Pic);
     corner->setContentsMargins(0, 1, 1, 0);
     corner->addStretch(1);
     corner->addWidget(pictureHelp, 0, Qt::AlignTop);
-    v->addWidget(Pic);
-    return area;
+    return Pic;
 }
 
-void VerificationStrip::set_mode_positions(int mode) {
+// A press on a lottery that is not chosen yet chooses it; the extraction
+// read the other lottery's draws and goes.
+void VerificationStrip::chooseLottery(int element) {
+    const std::optional<history::Lottery> chosen = history::LotteryFromButton(element);
+    ColourButton* button = C_xl.value(element);
+    if (!chosen || !button || button->backColor() != Colour::Off)
+        return;
+    set_button_color(controls_, QStringLiteral("C_xl"), 2, 4, Colour::Off);
+    button->setBackColor(Colour::On);
+    EmptyBox(extractBox);
+    SetBoxText(L_zs[1], QStringLiteral("0"));
+    emit lotteryChosen(*chosen);
+}
+
+history::Lottery VerificationStrip::lottery() const {
+    for (history::Lottery lottery : history::kLotteries) {
+        const ColourButton* button = C_xl.value(static_cast<int>(lottery));
+        if (button && button->backColor() != Colour::Off)
+            return lottery;
+    }
+    return history::Lottery::Chongqing;
+}
+
+history::DataLine VerificationStrip::line() const {
+    return Option_xl[1]->isChecked() ? history::DataLine::Two : history::DataLine::One;
+}
+
+QString VerificationStrip::verifyText() const {
+    return verifyBox->text();
+}
+
+void VerificationStrip::clearVerification() {
+    verifyBox->clear();
+    L_zs[0]->setText(QStringLiteral("0"));
+}
+
+void VerificationStrip::showVerification(const QString& numbers, int count,
+                                         const std::array<bool, 5>& positions) {
+    Send_to_text(numbers, verifyBox);
+    L_zs[0]->setText(QString::number(count));
+    for (int k = 0; k < 5; ++k)
+        C_wz[k]->setBackColor(positions[static_cast<std::size_t>(k)] ? Colour::On : Colour::Off);
+}
+
+void VerificationStrip::showBacktestCaptions(const history::BacktestCaptions& captions) {
+    for (std::size_t i = 0; i < captions.size(); ++i)
+        resultLabels[i]->setText(QString::fromStdString(captions[i]));
+}
+
+QString VerificationStrip::extractedText() const {
+    return extractBox->text();
+}
+
+QString VerificationStrip::drawCountText() const {
+    return drawCount->text();
+}
+
+void VerificationStrip::setDrawCountText(const QString& text) {
+    drawCount->setText(text);
+}
+
+void VerificationStrip::clearExtraction() {
+    extractBox->clear();
+    L_zs[1]->setText(QStringLiteral("0"));
+}
+
+void VerificationStrip::showExtraction(const QString& numbers, int count) {
+    Send_to_text(numbers, extractBox);
+    L_zs[1]->setText(QString::number(count));
+}
+
+QStringList VerificationStrip::drawListLines() const {
+    QStringList lines;
+    for (int i = 0; i < List1->count(); ++i)
+        lines << List1->item(i)->text();
+    return lines;
+}
+
+bool VerificationStrip::inDrawList(const QWidget* widget) const {
+    return widget == List1 || List1->isAncestorOf(widget);
+}
+
+void VerificationStrip::requestImport() {
+    importButton->click();
+}
+
+void VerificationStrip::set_mode_positions(Mode mode) {
     verifyBox->clear();
     extractBox->clear();
     L_zs[0]->setText(QStringLiteral("0"));
     L_zs[1]->setText(QStringLiteral("0"));
     set_button_color(controls_, QStringLiteral("C_wz"), 0, 9, Colour::Off);
-    const std::optional<Mode> chosen = ModeFromIndex(mode);
-    if (!chosen)
-        return;
-    const std::array<bool, 10> selected = history::ModePositions(*chosen);
+    const std::array<bool, 10> selected = history::ModePositions(mode);
     for (int k = 0; k <= 9; ++k)
         if (selected[static_cast<std::size_t>(k)])
             C_wz[k]->setBackColor(Colour::On);
