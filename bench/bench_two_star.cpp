@@ -42,7 +42,7 @@ void BM_TwoStarNoCondition(benchmark::State& state) {
     TwoStarState ts;
     const TwoStarInput input;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(RunTwoStarShrink(input, ts).count);
+        benchmark::DoNotOptimize(RunTwoStarShrink(input, ts).size());
     }
 }
 BENCHMARK(BM_TwoStarNoCondition)->Unit(benchmark::kMicrosecond);
@@ -52,7 +52,7 @@ void BM_TwoStarEveryGroup(benchmark::State& state) {
     const TwoStarInput input = EveryGroup();
     int count = 0;
     for (auto _ : state) {
-        count = RunTwoStarShrink(input, ts).count;
+        count = static_cast<int>(RunTwoStarShrink(input, ts).size());
         benchmark::DoNotOptimize(count);
     }
     if (ts.table.ConditionCount() != static_cast<int>(kTwoStarGroups.size()) || count == 0)

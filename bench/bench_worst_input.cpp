@@ -180,7 +180,7 @@ void BM_WorstTwoStarPipeline(benchmark::State& state) {
     const two::TwoStarInput input = WorstTwoStar();
     two::TwoStarState ts;
     for (auto _ : state)
-        benchmark::DoNotOptimize(two::RunTwoStarShrink(input, ts).numbers.size());
+        benchmark::DoNotOptimize(two::RunTwoStarShrink(input, ts).size());
 }
 BENCHMARK(BM_WorstTwoStarPipeline)->Unit(benchmark::kMillisecond);
 

@@ -107,19 +107,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // ascending; the group list holds a group exactly when a survivor
     // belongs to it.
     TwoStarState state;
-    const TwoStarResult kept = RunTwoStarShrink(in, state);
-    const TwoStarResult out = InvertTwoStar(in, state);
-    const TwoStarResult groups = ConvertTwoStarToGroup(in, state);
-    for (const TwoStarResult* result : {&kept, &out, &groups}) {
-        Require(result->count == static_cast<int>(result->numbers.size()));
-        for (std::size_t i = 0; i < result->numbers.size(); ++i)
-            Require(result->numbers[i] >= 0 && result->numbers[i] < 100 &&
-                    (i == 0 || result->numbers[i - 1] < result->numbers[i]));
-    }
+    const std::vector<int> kept = RunTwoStarShrink(in, state);
+    const std::vector<int> out = InvertTwoStar(in, state);
+    const std::vector<int> groups = ConvertTwoStarToGroup(in, state);
+    for (const std::vector<int>* numbers : {&kept, &out, &groups})
+        for (std::size_t i = 0; i < numbers->size(); ++i)
+            Require((*numbers)[i] >= 0 && (*numbers)[i] < 100 &&
+                    (i == 0 || (*numbers)[i - 1] < (*numbers)[i]));
     std::vector<int> where(100, 0);
-    for (int n : kept.numbers)
+    for (int n : kept)
         where[static_cast<std::size_t>(n)] += 1;
-    for (int n : out.numbers)
+    for (int n : out)
         where[static_cast<std::size_t>(n)] += 2;
     std::vector<bool> group(100, false);
     for (int n = 0; n < 100; ++n) {
@@ -129,7 +127,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                            std::max(n / 10, n % 10))] = true;
     }
     std::size_t groupCount = 0;
-    for (int g : groups.numbers) {
+    for (int g : groups) {
         Require(g / 10 <= g % 10 && group[static_cast<std::size_t>(g)]);
         ++groupCount;
     }

@@ -8,14 +8,6 @@ namespace {
 
 constexpr int kCandidates = TwoStarTable::kCandidates;
 
-TwoStarResult Listed(std::vector<int> numbers) {
-    TwoStarResult result;
-    result.text = JoinNumbers(numbers, 2);
-    result.count = static_cast<int>(numbers.size());
-    result.numbers = std::move(numbers);
-    return result;
-}
-
 void RunGroups(const TwoStarInput& input, TwoStarState& state) {
     RunTwoStarGroups(input, state);
     ApplyKillList(input, state.table);
@@ -45,7 +37,7 @@ const TwoStarDigits& TwoStarDigitTable() {
     return digits;
 }
 
-TwoStarResult RunTwoStarShrink(const TwoStarInput& input, TwoStarState& state) {
+std::vector<int> RunTwoStarShrink(const TwoStarInput& input, TwoStarState& state) {
     RunGroups(input, state);
     return ShowTwoStarSurvivors(state.table);
 }
@@ -73,18 +65,18 @@ std::vector<int> TwoStarRows(const TwoStarTable& table, int excluded) {
     return rows;
 }
 
-TwoStarResult ShowTwoStarSurvivors(const TwoStarTable& table) {
-    return Listed(TwoStarRows(table, 0));
+std::vector<int> ShowTwoStarSurvivors(const TwoStarTable& table) {
+    return TwoStarRows(table, 0);
 }
 
-TwoStarResult InvertTwoStar(const TwoStarInput& input, TwoStarState& state) {
+std::vector<int> InvertTwoStar(const TwoStarInput& input, TwoStarState& state) {
     RunGroups(input, state);
-    return Listed(TwoStarRows(state.table, 1));
+    return TwoStarRows(state.table, 1);
 }
 
-TwoStarResult ConvertTwoStarToGroup(const TwoStarInput& input, TwoStarState& state) {
+std::vector<int> ConvertTwoStarToGroup(const TwoStarInput& input, TwoStarState& state) {
     RunGroups(input, state);
-    return Listed(GroupsOf(TwoStarRows(state.table, 0), 2));
+    return GroupsOf(TwoStarRows(state.table, 0), 2);
 }
 
 } // namespace sorvanta::two

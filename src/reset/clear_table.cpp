@@ -17,13 +17,11 @@ void Apply(const ClearRow& row, QWidget* widget) {
     switch (row.becomes) {
     case Becomes::Grey:
     case Becomes::Green:
-    case Becomes::LightGreen:
     case Becomes::Yellow:
         if (auto* button = qobject_cast<ColourButton*>(widget))
-            button->setBackColor(row.becomes == Becomes::Grey     ? Colour::Off
-                                 : row.becomes == Becomes::Green  ? Colour::On
-                                 : row.becomes == Becomes::Yellow ? Colour::Yellow
-                                                                  : Colour::LightGreen);
+            button->setBackColor(row.becomes == Becomes::Grey    ? Colour::Off
+                                 : row.becomes == Becomes::Green ? Colour::On
+                                                                 : Colour::Yellow);
         break;
     case Becomes::Unchecked:
         if (auto* box = qobject_cast<QAbstractButton*>(widget))
@@ -50,10 +48,6 @@ void Apply(const ClearRow& row, QWidget* widget) {
     case Becomes::SpliceBoxesEmpty:
         if (auto* box = qobject_cast<BaseNumberBox*>(widget))
             box->a_cls_all();
-        break;
-    case Becomes::ShownInFront:
-        widget->show();
-        widget->raise();
         break;
     }
 }

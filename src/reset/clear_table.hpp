@@ -10,7 +10,6 @@ class ControlRegistry;
 enum class Becomes {
     Grey,             // colour buttons to light grey (not chosen)
     Green,            // colour buttons to green (the select-all codes)
-    LightGreen,       // the four-star invert button's plain state
     Unchecked,        // check boxes off
     Empty,            // text boxes, line boxes, labels, editable lists emptied
     Text,             // the row's text put in ("0", a list's first choice)
@@ -18,7 +17,6 @@ enum class Becomes {
     RangeZero,        // range controls back to 0 to 0
     SpliceBoxesEmpty, // base-number boxes emptied, their counts 0
     Checked,          // an option button on (the others of its pair go off)
-    ShownInFront,     // a picture shown and raised
     Yellow,           // colour buttons to yellow (excluded: select-all of kill rows)
 };
 

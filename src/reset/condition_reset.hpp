@@ -24,12 +24,6 @@ void ResetConditionGroup(const ControlRegistry& controls, int code);
 // again afterwards, so its figures describe the box as it now is.
 bool ClearCodeRerunsVerification(int code);
 
-// The whole condition panel back to its starting state. The verification
-// and extraction boxes, the intersection lists' group codes and the
-// select-all codes are not run; the result and the win check are the
-// caller's to empty.
-void ResetConditionPanel(const ControlRegistry& controls);
-
 // ---- three-star: C_3x_cls 0..22 (and 37, 38: the 杀垃圾复式 and 杀2码组合
 // pages), C_3x_all 0..8; other codes change nothing.
 void ResetThreeStarGroup(const ControlRegistry& controls, int code);
@@ -39,16 +33,9 @@ void SelectAllThreeStar(const ControlRegistry& controls, int code);
 // result and the win check. The scratch box stays as it is.
 void ResetThreeStarTools(const ControlRegistry& controls);
 
-// ---- two-star: C_3x_cls 23..36 and C_3x_all 9..12, the element indexes of
+// ---- two-star: C_3x_cls 27..36 and C_3x_all 9..12, the element indexes of
 // its buttons; other codes change nothing.
-inline constexpr int kTwoStarFirstClearCode = 23;
-inline constexpr int kTwoStarLastClearCode = 36;
 void ClearTwoStarGroup(const ControlRegistry& controls, int code);
 void SelectAllTwoStarGroup(const ControlRegistry& controls, int code);
-// "清空条件": every clear code 23 to 36 (no other panel's control among
-// them), the two list boxes back to their hints, the special shapes off,
-// every two-star range back to 0 to 0, and the result emptied. The 胆码计重
-// box keeps its tick: on its own it filters nothing.
-void ResetTwoStarPanel(const ControlRegistry& controls);
 
 } // namespace sorvanta::ui

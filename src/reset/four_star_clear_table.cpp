@@ -64,28 +64,6 @@ constexpr ClearRow kFourStarRows[] = {
     {35, "ucf_rc", 6, 6, B::RangeZero},
 };
 
-// The whole-panel reset: the hint texts and the controls no single code
-// covers, around the clear codes it runs.
-constexpr ClearRow kPanelBefore[] = {
-    {-1, "T_ding", 0, 0, B::Empty},
-    {-1, "T_ding", 1, 6, B::Hint},
-};
-// The select-all codes, the intersection lists, the verification with its
-// automatic run and the extraction result are left alone.
-constexpr int kPanelCodes[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
-                               11, 12, 20, 21, 22, 23, 25, 27, 29, 31, 32};
-constexpr ClearRow kPanelAfter[] = {
-    {-1, "T_cs_ip", 0, 0, B::Hint},     {-1, "C_bi", 150, 158, B::Grey},
-    {-1, "T_cs_ip", 3, 3, B::Hint},     {-1, "Com_rc", 0, 5, B::Text, "0"},
-    {-1, "T_jj", 0, 2, B::Empty},       {-1, "C_max", 0, 17, B::Grey},
-    {-1, "ucf_rc", 0, 4, B::RangeZero},
-};
-constexpr int kPanelSpliceCodes[] = {34, 35};
-constexpr ClearRow kPanelLast[] = {
-    {-1, "C_guolv_ks", 4, 4, B::LightGreen},
-    {-1, "Picbb", 9, 9, B::ShownInFront},
-};
-
 } // namespace
 
 QString ClearButtonCaption(int code) {
@@ -102,16 +80,6 @@ void ResetConditionGroup(const ControlRegistry& controls, int code) {
 
 bool ClearCodeRerunsVerification(int code) {
     return code == 28;
-}
-
-void ResetConditionPanel(const ControlRegistry& controls) {
-    RunClearRows(controls, kPanelBefore);
-    for (int code : kPanelCodes)
-        ResetConditionGroup(controls, code);
-    RunClearRows(controls, kPanelAfter);
-    for (int code : kPanelSpliceCodes)
-        ResetConditionGroup(controls, code);
-    RunClearRows(controls, kPanelLast);
 }
 
 } // namespace sorvanta::ui

@@ -4,6 +4,7 @@
 #include "engine23/three_star_captions.hpp"
 #include "reset/three_star_blocks.hpp"
 
+#include <array>
 #include <string_view>
 
 namespace sorvanta::ui {
@@ -21,40 +22,23 @@ constexpr ClearRow Blocks(int code, std::string_view field, Becomes becomes,
             LastOf(BlockOf(lastField.empty() ? field : lastField)), becomes};
 }
 
-// One row per run of elements a C_3x_cls code touches, in the order they
-// change.
+// Every block greyed by its own 清 code, as the block table says.
+constexpr auto kBlockClearRows = [] {
+    std::array<ClearRow, kThreeStarBlocks.size()> rows{};
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i] = Blocks(kThreeStarBlocks[i].clear, kThreeStarBlocks[i].field, B::Grey);
+    return rows;
+}();
+
+// The rows of the C_3x_cls codes beyond the blocks, run after them.
 constexpr ClearRow kClearRows[] = {
-    Blocks(0, "kill_sum_tails", B::Grey),
-    Blocks(1, "kill_spans", B::Grey),
-    Blocks(2, "bankers", B::Grey),
     {2, "Op_3x_danma_chu", 0, 0, B::Checked},
-    Blocks(3, "kill_sums", B::Grey),
-    Blocks(4, "exclude_compound[0]", B::Grey),
-    Blocks(5, "exclude_compound[1]", B::Grey),
-    Blocks(6, "exclude_compound[2]", B::Grey),
-    Blocks(7, "position_kill[0]", B::Grey),
-    Blocks(8, "position_kill[1]", B::Grey),
-    Blocks(9, "position_kill[2]", B::Grey),
-    Blocks(10, "banker_rows[0].digits", B::Grey),
-    Blocks(10, "banker_rows[0].counts", B::Grey),
-    Blocks(11, "banker_rows[1].digits", B::Grey),
-    Blocks(11, "banker_rows[1].counts", B::Grey),
-    Blocks(12, "banker_rows[2].digits", B::Grey),
-    Blocks(12, "banker_rows[2].counts", B::Grey),
-    Blocks(13, "banker_rows[3].digits", B::Grey),
-    Blocks(13, "banker_rows[3].counts", B::Grey),
-    Blocks(14, "kill_shapes.big_small", B::Grey, "kill_shapes.prime_composite"),
-    Blocks(15, "keep_counts.big", B::Grey, "keep_counts.prime"),
-    Blocks(16, "special_exclusions", B::Grey),
-    Blocks(17, "exclude_routes", B::Grey),
     {18, "T_3x_ip", 1, 2, B::Empty},
     {19, "T_3x_ip", 10, 10, B::Empty},
     {19, "T_3x_ip", 12, 12, B::Empty},
     {19, "Lzhushu", 2, 2, B::Text, "0"},
     {20, "T_3x_ip", 11, 12, B::Empty},
     {20, "Lzhushu", 2, 2, B::Text, "0"},
-    Blocks(21, "positional_bankers.hundreds", B::Grey, "positional_bankers.counts"),
-    Blocks(22, "any_two_sum_tails", B::Grey, "any_two_diffs"),
     // The 清 of the 杀垃圾复式 and 杀2码组合 pages: the page's box and its
     // range, as the whole-panel reset leaves them.
     {37, "T_3x_ip", 7, 7, B::Hint},
@@ -98,6 +82,7 @@ constexpr ClearRow kToolRows[] = {
 } // namespace
 
 void ResetThreeStarGroup(const ControlRegistry& controls, int code) {
+    RunClearCode(controls, kBlockClearRows, code);
     RunClearCode(controls, kClearRows, code);
 }
 

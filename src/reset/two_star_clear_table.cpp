@@ -29,13 +29,6 @@ constexpr ClearRow kSelectAllRows[] = {
     {12, "C_3x_sha", 218, 237, B::Yellow},
 };
 
-// What "清空条件" does beyond the clear codes.
-constexpr ClearRow kPanelAfter[] = {
-    {-1, "T_3x_ip", 22, 23, B::Hint},     {-1, "C_3x_sha", 259, 263, B::Grey},
-    {-1, "T_dd", 1, 1, B::Empty},         {-1, "Lzhushu", 1, 1, B::Text, "0"},
-    {-1, "ucf_rc", 12, 16, B::RangeZero},
-};
-
 } // namespace
 
 void ClearTwoStarGroup(const ControlRegistry& controls, int code) {
@@ -44,12 +37,6 @@ void ClearTwoStarGroup(const ControlRegistry& controls, int code) {
 
 void SelectAllTwoStarGroup(const ControlRegistry& controls, int code) {
     RunClearCode(controls, kSelectAllRows, code);
-}
-
-void ResetTwoStarPanel(const ControlRegistry& controls) {
-    for (int code = kTwoStarFirstClearCode; code <= kTwoStarLastClearCode; ++code)
-        ClearTwoStarGroup(controls, code);
-    RunClearRows(controls, kPanelAfter);
 }
 
 } // namespace sorvanta::ui

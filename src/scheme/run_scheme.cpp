@@ -52,11 +52,11 @@ RunResult RunTwoStar(const two::TwoStarInput& input, const RunOptions& options) 
     result.width = 2;
     two::TwoStarState state;
     if (options.invert)
-        result.numbers = two::InvertTwoStar(input, state).numbers;
+        result.numbers = two::InvertTwoStar(input, state);
     else if (options.group)
-        result.numbers = two::ConvertTwoStarToGroup(input, state).numbers;
+        result.numbers = two::ConvertTwoStarToGroup(input, state);
     else
-        result.numbers = two::RunTwoStarShrink(input, state).numbers;
+        result.numbers = two::RunTwoStarShrink(input, state);
     return result;
 }
 

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -89,6 +90,10 @@ QString BaseNumberBox::text() const {
 
 void BaseNumberBox::setText(const QString& text) {
     T_dd->setPlainText(text);
+    // The count says how many numbers the box shows, whoever wrote them (a
+    // loaded scheme, the panel's clear).
+    Lzhushu->setText(QString::number(
+        text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts).size()));
 }
 
 BaseNumberTable BaseNumberBox::a_get_data(int /*unused*/) {

@@ -29,8 +29,11 @@ TEST(ThreeStarCaptions, ButtonBlocksTileTheirArrays) {
 
 TEST(ThreeStarBlocks, EveryToggleHasOneBlockAndOneMember) {
     std::set<std::string_view> placed;
-    for (const ButtonBlock& block : kThreeStarBlocks)
+    for (const ButtonBlock& block : kThreeStarBlocks) {
         EXPECT_TRUE(placed.insert(block.field).second) << block.field;
+        // Its 清 is a three-star code: 23..36 clear the two-star panel.
+        EXPECT_TRUE(block.clear >= 0 && (block.clear <= 22 || block.clear >= 37)) << block.field;
+    }
     for (const three::ToggleBlock& toggle : three::kThreeStarToggles) {
         EXPECT_EQ(placed.count(toggle.field), 1u) << toggle.field;
         const int members =

@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -446,6 +447,13 @@ void TestFourStarPanel::roundTrip() {
     panel->writeInput(richInput());
     panel->writeInput(in);
     COMPARE_INPUT(panel->readInput(), in);
+    // A written splice box counts what it shows, not what it held before.
+    for (int i = 0; i < 10; ++i) {
+        const auto* box = find<BaseNumberBox>(QStringLiteral("ucf_ssc23x1_%1").arg(i));
+        const QStringList entries =
+            box->text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        QCOMPARE(box->Lzhushu->text(), QString::number(entries.size()));
+    }
     // Written twice gives the same: the write depends on nothing left before.
     panel->writeInput(in);
     COMPARE_INPUT(panel->readInput(), in);

@@ -77,9 +77,12 @@ void FourStarCommands::runClear(int code) {
 
 void FourStarCommands::resetPanel() {
     panel_.clearWinCheck();
-    ResetConditionPanel(controls_);
-    panel_.setIntersectionCount(0);
+    panel_.writeInput(four::ClearedFourStarInput(panel_.readInput()));
+    // The intersection goes too; verification and extraction stay, and the
+    // verification is not run again.
+    panel_.showIntersection(QString(), QString(), QString(), 0);
     clearResult();
+    panel_.setInverted(false);
     // The banker calculator goes with it; the three-star win check is the
     // three-star panel's, and what was typed there stays.
     panel_.clearBankerCalculator();

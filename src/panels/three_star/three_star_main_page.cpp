@@ -100,7 +100,9 @@ void ThreeStarPanel::buildMainPage() {
     pair->addWidget(buildKeepCounts(page));
     pair->addWidget(buildSpecialExclusions(page));
     right->addLayout(pair);
-    right->addWidget(buildRoutes(page));
+    for (const ButtonBlock& block : kThreeStarBlocks)
+        if (block.frame)
+            right->addWidget(buildOwnFrame(block, page));
     right->addStretch(1);
     h->addLayout(left);
     h->addLayout(right);
@@ -290,10 +292,12 @@ QWidget* ThreeStarPanel::buildSpecialExclusions(QWidget* page) {
     return titled(QStringLiteral("特别排除"), 32, page, grid);
 }
 
-QWidget* ThreeStarPanel::buildRoutes(QWidget* page) {
-    QGridLayout* grid = toggleGrid("exclude_routes", 9);
-    grid->addWidget(kit_.addClear(17, page), 2, 9);
-    return titled(QStringLiteral("排除012路"), 30, page, grid);
+QWidget* ThreeStarPanel::buildOwnFrame(const ButtonBlock& block, QWidget* page) {
+    const OwnFrame& frame = *block.frame;
+    QGridLayout* grid = toggleGrid(block.field, frame.columns);
+    grid->addWidget(kit_.addClear(block.clear, page), (SizeOf(block) - 1) / frame.columns,
+                    frame.columns);
+    return titled(FromUtf8(frame.title), frame.help, page, grid);
 }
 
 } // namespace sorvanta::ui

@@ -29,6 +29,7 @@ class QVBoxLayout;
 
 namespace sorvanta::ui {
 
+struct ButtonBlock;
 class ColourButton;
 class ControlRegistry;
 class EitherOrSwitch;
@@ -120,7 +121,8 @@ private:
     QWidget* buildKillShapes(QWidget* page);
     QWidget* buildKeepCounts(QWidget* page);
     QWidget* buildSpecialExclusions(QWidget* page);
-    QWidget* buildRoutes(QWidget* page);
+    // A block standing in a frame of its own (the block table says which).
+    QWidget* buildOwnFrame(const ButtonBlock& block, QWidget* page);
     QWidget* buildExtremes(QWidget* page);
     // three_star_pages.cpp: pages 1..10.
     void buildListPage(int page, int box, const char* title, int help, int range, int longest,

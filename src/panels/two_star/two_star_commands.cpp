@@ -1,5 +1,6 @@
 #include "panels/two_star/two_star_commands.hpp"
 
+#include "common/number_list.hpp"
 #include "panels/two_star/two_star_panel.hpp"
 #include "reset/condition_reset.hpp"
 #include "shell/mycode.hpp"
@@ -21,7 +22,8 @@ void TwoStarCommands::run(int index) {
         show(two::ConvertTwoStarToGroup(panel_.readInput(), state_));
         break;
     case 17:
-        ResetTwoStarPanel(controls_);
+        panel_.writeInput(two::ClearedTwoStarInput(panel_.readInput()));
+        panel_.clearResult();
         break;
     case 18:
         show(two::InvertTwoStar(panel_.readInput(), state_));
@@ -45,8 +47,9 @@ void TwoStarCommands::runSelectAll(int code) {
     SelectAllTwoStarGroup(controls_, code);
 }
 
-void TwoStarCommands::show(const two::TwoStarResult& result) {
-    panel_.showResult(QString::fromStdString(result.text), result.count);
+void TwoStarCommands::show(const std::vector<int>& numbers) {
+    panel_.showResult(QString::fromStdString(JoinNumbers(numbers, 2)),
+                      static_cast<int>(numbers.size()));
 }
 
 } // namespace sorvanta::ui

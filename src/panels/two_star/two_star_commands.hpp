@@ -23,7 +23,7 @@ public:
     QString copiedNumbers(int index) const override; // 15
 
 private:
-    void show(const two::TwoStarResult& result);
+    void show(const std::vector<int>& numbers);
 
     TwoStarPanel& panel_;
     ControlRegistry& controls_;
