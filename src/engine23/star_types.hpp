@@ -37,4 +37,26 @@ constexpr bool Has(std::uint32_t mask, int bit) {
     return ((mask >> bit) & 1u) != 0;
 }
 
+// The banker rows that choose bankers, in order, as masks: a row's bankers
+// and the hit counts it allows (`whenNone` when it ticks no count of
+// `countButtons`). Counts of a row without bankers are no condition.
+template <std::size_t N> struct BankerMasks {
+    struct Row {
+        std::uint16_t bankers;
+        std::uint16_t counts;
+    };
+    std::array<Row, N> rows{};
+    std::size_t size = 0;
+
+    template <class BankerRows>
+    BankerMasks(const BankerRows& banker_rows, std::uint16_t countButtons, std::uint16_t whenNone) {
+        for (const auto& row : banker_rows) {
+            if (row.digits.none())
+                continue;
+            const auto counts = static_cast<std::uint16_t>(Mask(row.counts) & countButtons);
+            rows[size++] = {Mask(row.digits), counts != 0 ? counts : whenNone};
+        }
+    }
+};
+
 } // namespace sorvanta::star

@@ -15,6 +15,18 @@ namespace sorvanta::three {
 
 namespace {
 
+// A digit row per position (百 十 个), as masks.
+struct PositionRows {
+    explicit PositionRows(const std::array<DigitSet, 3>& rows)
+        : masks{star::Mask(rows[0]), star::Mask(rows[1]), star::Mask(rows[2])} {}
+    // How many of a number's digits stand in their position's row.
+    int Hits(const std::array<std::uint8_t, 3>& d) const {
+        return (star::Has(masks[0], d[0]) ? 1 : 0) + (star::Has(masks[1], d[1]) ? 1 : 0) +
+               (star::Has(masks[2], d[2]) ? 1 : 0);
+    }
+    std::array<std::uint16_t, 3> masks;
+};
+
 // Allowed counts when a row chooses none: 1, 2 and 3.
 constexpr std::uint16_t kOneToThree = 0b1110;
 
@@ -147,16 +159,13 @@ bool ApplyPositionalBankers(const ThreeStarInput& input, ThreeStarMarks& marks) 
     if (!PositionalBankersInUse(input))
         return false;
     const PositionalBankers& bankers = input.positional_bankers;
-    const std::array<std::uint16_t, 3> rows = {star::Mask(bankers.hundreds),
-                                               star::Mask(bankers.tens), star::Mask(bankers.units)};
+    const PositionRows rows({bankers.hundreds, bankers.tens, bankers.units});
     std::uint16_t allowed = detail::CountMask(bankers.counts);
     if (allowed == 0)
         allowed = kOneToThree;
     const auto& candidates = detail::Candidates();
     for (int n = 0; n < kThreeStarCandidates; ++n) {
-        const auto& d = candidates[static_cast<std::size_t>(n)].digits;
-        const int count = (star::Has(rows[0], d[0]) ? 1 : 0) + (star::Has(rows[1], d[1]) ? 1 : 0) +
-                          (star::Has(rows[2], d[2]) ? 1 : 0);
+        const int count = rows.Hits(candidates[static_cast<std::size_t>(n)].digits);
         marks[static_cast<std::size_t>(n)] = (!star::Has(allowed, count)) ? 1 : 0;
     }
     return true;
@@ -316,16 +325,11 @@ bool ExcludeCompoundInUse(const ThreeStarInput& input) {
 bool ApplyExcludeCompound(const ThreeStarInput& input, ThreeStarMarks& marks) {
     if (!ExcludeCompoundInUse(input))
         return false;
-    const std::array<std::uint16_t, 3> rows = {star::Mask(input.exclude_compound[0]),
-                                               star::Mask(input.exclude_compound[1]),
-                                               star::Mask(input.exclude_compound[2])};
+    const PositionRows rows(input.exclude_compound);
     const auto& candidates = detail::Candidates();
-    for (int n = 0; n < kThreeStarCandidates; ++n) {
-        const auto& d = candidates[static_cast<std::size_t>(n)].digits;
+    for (int n = 0; n < kThreeStarCandidates; ++n)
         marks[static_cast<std::size_t>(n)] =
-            (star::Has(rows[0], d[0]) && star::Has(rows[1], d[1]) && star::Has(rows[2], d[2])) ? 1
-                                                                                               : 0;
-    }
+            rows.Hits(candidates[static_cast<std::size_t>(n)].digits) == 3 ? 1 : 0;
     return true;
 }
 
@@ -337,9 +341,7 @@ bool PositionKillInUse(const ThreeStarInput& input) {
 bool ApplyPositionKill(const ThreeStarInput& input, ThreeStarMarks& marks) {
     if (!PositionKillInUse(input))
         return false;
-    const std::array<std::uint16_t, 3> rows = {star::Mask(input.position_kill[0]),
-                                               star::Mask(input.position_kill[1]),
-                                               star::Mask(input.position_kill[2])};
+    const PositionRows rows(input.position_kill);
     // The two 容错 lists, each read as a number; the allowed counts are
     // the values 0 to 9 between them.
     const std::int32_t lower = ReadLeadingNumber(input.position_kill_tolerance.lower);
@@ -350,9 +352,7 @@ bool ApplyPositionKill(const ThreeStarInput& input, ThreeStarMarks& marks) {
             allowed = static_cast<std::uint16_t>(allowed | (1u << count));
     const auto& candidates = detail::Candidates();
     for (int n = 0; n < kThreeStarCandidates; ++n) {
-        const auto& d = candidates[static_cast<std::size_t>(n)].digits;
-        const int count = (star::Has(rows[0], d[0]) ? 1 : 0) + (star::Has(rows[1], d[1]) ? 1 : 0) +
-                          (star::Has(rows[2], d[2]) ? 1 : 0);
+        const int count = rows.Hits(candidates[static_cast<std::size_t>(n)].digits);
         marks[static_cast<std::size_t>(n)] = (!star::Has(allowed, count)) ? 1 : 0;
     }
     return true;
@@ -367,32 +367,20 @@ bool BankerGroupsInUse(const ThreeStarInput& input) {
 bool ApplyBankerGroups(const ThreeStarInput& input, ThreeStarMarks& marks) {
     if (!BankerGroupsInUse(input))
         return false;
-    struct Row {
-        std::uint16_t digits;
-        std::uint16_t counts;
-    };
-    std::array<Row, 4> rows{};
-    std::size_t active = 0;
-    for (const BankerRow& row : input.banker_rows) {
-        const std::uint16_t digits = star::Mask(row.digits);
-        if (digits == 0)
-            continue;
-        const std::uint16_t counts = detail::CountMask(row.counts);
-        rows[active++] = {digits, counts == 0 ? kOneToThree : counts};
-    }
+    const star::BankerMasks<4> bankers(input.banker_rows, 0xF, kOneToThree);
     const std::uint32_t allowed = detail::AllowedMask(input.banker_tolerance.Allowed());
     const bool repeats = input.banker_count_repeats;
     // Hits count digits (distinct) or positions (胆码计重); neither looks at
     // where a digit stands.
     detail::MarkByKind(marks, [&](const detail::CandidateInfo& c) {
         int wrong = 0;
-        for (std::size_t r = 0; r < active; ++r) {
-            const std::uint16_t digits = rows[r].digits;
+        for (std::size_t r = 0; r < bankers.size; ++r) {
+            const std::uint16_t digits = bankers.rows[r].bankers;
             const int hits = repeats ? (star::Has(digits, c.digits[0]) ? 1 : 0) +
                                            (star::Has(digits, c.digits[1]) ? 1 : 0) +
                                            (star::Has(digits, c.digits[2]) ? 1 : 0)
                                      : detail::kBitCount[c.present & digits];
-            wrong += star::Has(rows[r].counts, hits) ? 0 : 1;
+            wrong += star::Has(bankers.rows[r].counts, hits) ? 0 : 1;
         }
         return !star::Has(allowed, wrong);
     });

@@ -3,6 +3,7 @@
 #include "common/digit_classes.hpp"
 #include "common/number_list.hpp"
 #include "common/text.hpp"
+#include "engine23/star_types.hpp"
 
 #include <algorithm>
 #include <cstdint>
@@ -142,32 +143,19 @@ bool ApplyBankerGroups(const TwoStarInput& input, const TwoStarDigits& digits,
                        TwoStarTable& table) {
     if (!BankerGroupsInUse(input))
         return false;
-    constexpr std::uint32_t kCountButtons = 0b111;
-    constexpr std::uint32_t kOneOrTwo = 0b110;
-    struct Row {
-        std::uint32_t bankers;
-        std::uint32_t allowedHits;
-    };
-    std::array<Row, 3> rows{};
-    std::size_t used = 0;
-    for (const BankerRow& row : input.banker_rows) {
-        if (row.digits.none())
-            continue;
-        const std::uint32_t counts =
-            static_cast<std::uint32_t>(row.counts.to_ulong()) & kCountButtons;
-        rows[used++] = {static_cast<std::uint32_t>(row.digits.to_ulong()),
-                        counts != 0 ? counts : kOneOrTwo};
-    }
+    constexpr std::uint16_t kCountButtons = 0b111;
+    constexpr std::uint16_t kOneOrTwo = 0b110;
+    const star::BankerMasks<3> bankers(input.banker_rows, kCountButtons, kOneOrTwo);
     const AllowedCounts allowed = input.banker_tolerance.Allowed();
     const bool repeats = input.banker_count_repeats;
     return MarkFailures(digits, table, [&](int t, int u) {
         int wrong = 0;
-        for (std::size_t r = 0; r < used; ++r) {
-            const int inT = Has(rows[r].bankers, t) ? 1 : 0;
-            const int inU = Has(rows[r].bankers, u) ? 1 : 0;
+        for (std::size_t r = 0; r < bankers.size; ++r) {
+            const int inT = Has(bankers.rows[r].bankers, t) ? 1 : 0;
+            const int inU = Has(bankers.rows[r].bankers, u) ? 1 : 0;
             // Without repeats a pair such as 33 shows its banker once.
             const int hits = repeats || t != u ? inT + inU : inT;
-            wrong += Has(rows[r].allowedHits, hits) ? 0 : 1;
+            wrong += Has(bankers.rows[r].counts, hits) ? 0 : 1;
         }
         return !allowed.Allows(wrong);
     });

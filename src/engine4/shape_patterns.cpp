@@ -85,24 +85,6 @@ const std::vector<std::array<std::uint8_t, 4>>& CodesByNumber() {
     return codes;
 }
 
-void ApplyPatterns(PatternKind kind, const FourStarInput& input, const CandidateDigits& digits,
-                   CandidateSet& set) {
-    const KindTable& table = TableOf(kind);
-    const CaptionSet& chosen = input.*table.chosen;
-    if (chosen.empty())
-        return;
-    set.at(CandidateSet::kNotesRow, table.column) = 1;
-    std::array<std::uint8_t, 81> excluded{};
-    for (const std::string& caption : chosen)
-        if (const int code = CodeOf(table, caption); code >= 0)
-            excluded[static_cast<std::size_t>(code)] = 1;
-    const std::size_t k = static_cast<std::size_t>(kind);
-    const auto& codes = CodesByNumber();
-    for (int n = 0; n < CandidateSet::kCandidates; ++n)
-        if (excluded[codes[digits.Code(n)][k]] != 0)
-            set.at(n, table.column) = 1;
-}
-
 std::vector<std::string> BuildCaptions(PatternKind kind) {
     const KindTable& table = TableOf(kind);
     std::vector<std::string> captions;
@@ -127,6 +109,24 @@ std::vector<std::string> BuildCaptions(PatternKind kind) {
 
 } // namespace
 
+void ApplyPatterns(PatternKind kind, const FourStarInput& input, const CandidateDigits& digits,
+                   CandidateSet& set) {
+    const KindTable& table = TableOf(kind);
+    const CaptionSet& chosen = input.*table.chosen;
+    if (chosen.empty())
+        return;
+    set.at(CandidateSet::kNotesRow, table.column) = 1;
+    std::array<std::uint8_t, 81> excluded{};
+    for (const std::string& caption : chosen)
+        if (const int code = CodeOf(table, caption); code >= 0)
+            excluded[static_cast<std::size_t>(code)] = 1;
+    const std::size_t k = static_cast<std::size_t>(kind);
+    const auto& codes = CodesByNumber();
+    for (int n = 0; n < CandidateSet::kCandidates; ++n)
+        if (excluded[codes[digits.Code(n)][k]] != 0)
+            set.at(n, table.column) = 1;
+}
+
 const std::vector<std::string>& PatternCaptions(PatternKind kind) {
     static const std::array<std::vector<std::string>, 4> captions = {
         BuildCaptions(PatternKind::BigSmall), BuildCaptions(PatternKind::OddEven),
@@ -145,26 +145,6 @@ const std::vector<std::string>& PatternButtonCaptions(PatternKind kind) {
     return kind == PatternKind::Route012 ? routes : PatternCaptions(kind);
 }
 
-void ApplyBigSmallPatterns(const FourStarInput& input, const CandidateDigits& digits,
-                           CandidateSet& set) {
-    ApplyPatterns(PatternKind::BigSmall, input, digits, set);
-}
-
-void ApplyOddEvenPatterns(const FourStarInput& input, const CandidateDigits& digits,
-                          CandidateSet& set) {
-    ApplyPatterns(PatternKind::OddEven, input, digits, set);
-}
-
-void ApplyPrimeCompositePatterns(const FourStarInput& input, const CandidateDigits& digits,
-                                 CandidateSet& set) {
-    ApplyPatterns(PatternKind::PrimeComposite, input, digits, set);
-}
-
-void ApplyRoute012Patterns(const FourStarInput& input, const CandidateDigits& digits,
-                           CandidateSet& set) {
-    ApplyPatterns(PatternKind::Route012, input, digits, set);
-}
-
 bool ShapePatternsInUse(const FourStarInput& input) {
     return !input.pattern_big_small.empty() || !input.pattern_odd_even.empty() ||
            !input.pattern_prime_composite.empty() || !input.pattern_route012.empty();
@@ -174,10 +154,8 @@ bool ApplyShapePatterns(const FourStarInput& input, const CandidateDigits& digit
                         CandidateSet& set) {
     if (!ShapePatternsInUse(input))
         return false;
-    ApplyBigSmallPatterns(input, digits, set);
-    ApplyOddEvenPatterns(input, digits, set);
-    ApplyPrimeCompositePatterns(input, digits, set);
-    ApplyRoute012Patterns(input, digits, set);
+    for (PatternKind kind : kPatternKinds)
+        ApplyPatterns(kind, input, digits, set);
     MergeShapePatterns(input, set);
     return true;
 }

@@ -88,10 +88,8 @@ std::unique_ptr<FourStarState> Patterns(const FourStarInput& input) {
     auto state = FreshState();
     const CandidateDigits digits(state->candidates);
     CandidateSet& set = state->candidates;
-    ApplyBigSmallPatterns(input, digits, set);
-    ApplyOddEvenPatterns(input, digits, set);
-    ApplyPrimeCompositePatterns(input, digits, set);
-    ApplyRoute012Patterns(input, digits, set);
+    for (PatternKind kind : kPatternKinds)
+        ApplyPatterns(kind, input, digits, set);
     MergeShapePatterns(input, set);
     return state;
 }
