@@ -163,7 +163,7 @@ private slots:
     }
 
     void clearAllPutsThePanelBack() {
-        ThreeStarInput rich = richInput();
+        ThreeStarInput rich = threeStarRichInput();
         load(rich);
         panel->setBoxText(20, QStringLiteral("备忘 123"));
         panel->setBoxText(10, QStringLiteral("123"));

@@ -60,7 +60,7 @@ private slots:
     }
     void writeThenReadGivesTheInputBack() {
         QFETCH(int, which);
-        ThreeStarInput in = which == 1 ? ThreeStarInput{} : richInput();
+        ThreeStarInput in = which == 1 ? ThreeStarInput{} : threeStarRichInput();
         if (which == 2)
             in.bankers_at_least = 0;
         panel->writeInput(in);
@@ -241,7 +241,7 @@ private slots:
     void clearCodesPutTheirGroupBack() {
         QFETCH(int, code);
         QFETCH(Change, expected);
-        const ThreeStarInput rich = richInput();
+        const ThreeStarInput rich = threeStarRichInput();
         panel->writeInput(rich);
         click(QStringLiteral("C_3x_cls_%1").arg(code));
         COMPARE_INPUT(panel->readInput(), applied(rich, expected));

@@ -36,7 +36,7 @@ inline star::DigitSet digits(std::initializer_list<int> list) {
 }
 
 // Every field of the panel away from its starting state.
-inline ThreeStarInput richInput() {
+inline ThreeStarInput threeStarRichInput() {
     ThreeStarInput in;
     in.kill_direct = "123 45 6789";
     in.kill_group = "112";
