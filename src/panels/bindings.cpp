@@ -1,6 +1,7 @@
 #include "panels/bindings.hpp"
 
 #include "shell/base_number_box.hpp"
+#include "shell/clear_button.hpp"
 #include "shell/colour_button.hpp"
 #include "shell/control_registry.hpp"
 #include "shell/panel_kit.hpp"
@@ -87,6 +88,12 @@ void WriteText(const ControlRegistry& c, const QString& array, int index, const 
     } else if (auto* box = qobject_cast<BaseNumberBox*>(w)) {
         box->setText(shown);
     }
+}
+
+void ShowResetHint(const ControlRegistry& c, const QString& array, int index,
+                   const QStringList& hints) {
+    if (ReadText(c, array, index).empty())
+        SetBoxText(c.require(array, index), hints.back());
 }
 
 RangeText ReadRange(const ControlRegistry& c, int index) {

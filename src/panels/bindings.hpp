@@ -61,6 +61,20 @@ void WriteAll(const Bindings<Input>& rows, const ControlRegistry& controls, Inpu
         row.write(controls, in);
 }
 
+void ShowResetHint(const ControlRegistry& c, const QString& array, int index,
+                   const QStringList& hints);
+
+// `in` written as the whole-panel clear leaves the panel: a box whose field
+// is empty shows the hint a reset puts back (its row's last), not its
+// starting text.
+template <class Input>
+void WriteAllAsReset(const Bindings<Input>& rows, const ControlRegistry& controls, Input in) {
+    WriteAll(rows, controls, in);
+    for (const Binding<Input>& row : rows)
+        if (row.hints.size() > 1)
+            ShowResetHint(controls, row.array, row.index, row.hints);
+}
+
 // The scheme's top-level field of a binding ("banker_rows" for
 // "banker_rows[2].digits").
 std::string TopLevelField(const std::string& field);

@@ -64,6 +64,9 @@ public:
 
     Input readInput() const { return ReadAll(Rows(), registry_); }
     void writeInput(const Input& input) { WriteAll(Rows(), registry_, input); }
+    // The whole-panel clear: `cleared` (the engine's Cleared…Input of what
+    // the panel held) written, each empty box showing its reset hint.
+    void writeClearedInput(const Input& cleared) { WriteAllAsReset(Rows(), registry_, cleared); }
 
     Mode mode() const final { return M; }
     QWidget* frame() final { return this; }

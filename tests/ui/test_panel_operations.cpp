@@ -169,11 +169,8 @@ private slots:
         QCOMPARE(shown(mode), QString());
         QCOMPARE(count(mode), QStringLiteral("0"));
         QCOMPARE(panel.copiedNumbers(kFacts[element].copy), QString());
-        // The boxes show the hint a reset puts back, as before the clear
-        // wrote the cleared input. Known fault: writing the cleared input
-        // gives T_ding 1..6 their starting hint, one line break longer.
-        if (mode == Mode::Four)
-            QEXPECT_FAIL("four", "清空条件 puts T_ding 1..6 back to their starting hint", Continue);
+        // The boxes show the hint a reset puts back (T_ding 1..6: one line
+        // break shorter than their starting hint).
         QCOMPARE(HintedBoxes(mode, window->controls(), false),
                  HintedBoxes(mode, window->controls(), true));
     }
@@ -205,22 +202,17 @@ private slots:
 
         // A result shown through the interface is what the copy button
         // copies, and the cleared one copies nothing, whatever the last
-        // run left. Known fault: the four-star panel's showResult and
-        // clearResult leave the copy as the last shrink made it.
+        // run left.
         panel.writeModeInput(Cleared(own));
         click(kFacts[element].shrink);
         const int shownCount = static_cast<int>(numbers.count(u' ')) + 1;
         panel.showResult(numbers, shownCount);
         QCOMPARE(shown(mode), numbers);
         QCOMPARE(count(mode), QString::number(shownCount));
-        if (mode == Mode::Four)
-            QEXPECT_FAIL("four", "the copy gives the last run's survivors", Continue);
         QCOMPARE(panel.copiedNumbers(kFacts[element].copy), numbers);
         panel.clearResult();
         QCOMPARE(shown(mode), QString());
         QCOMPARE(count(mode), QStringLiteral("0"));
-        if (mode == Mode::Four)
-            QEXPECT_FAIL("four", "the copy gives the last run's survivors", Continue);
         QCOMPARE(panel.copiedNumbers(kFacts[element].copy), QString());
     }
 

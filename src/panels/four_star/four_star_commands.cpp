@@ -77,7 +77,7 @@ void FourStarCommands::runClear(int code) {
 
 void FourStarCommands::resetPanel() {
     panel_.clearWinCheck();
-    panel_.writeInput(four::ClearedFourStarInput(panel_.readInput()));
+    panel_.writeClearedInput(four::ClearedFourStarInput(panel_.readInput()));
     // The intersection goes too; verification and extraction stay, and the
     // verification is not run again.
     panel_.showIntersection(QString(), QString(), QString(), 0);
@@ -116,7 +116,7 @@ void FourStarCommands::convertToGroup() {
 }
 
 void FourStarCommands::clearResult() {
-    panel_.clearResult();
+    panel_.emptyRows();
     state_.SurvivorText.clear();
 }
 

@@ -40,6 +40,8 @@ public:
     // copy command and the win check read, so none of them acts on a result
     // that is no longer shown.
     void clearResult();
+    // Lists `rows` (ascending) as the result, with the survivor text.
+    void listRows(const std::vector<int>& rows);
 
     // What the clear code 28 runs after emptying the verification box.
     void setVerificationRunner(std::function<void()> run) { runVerification_ = std::move(run); }
@@ -47,7 +49,6 @@ public:
 private:
     void runShrink();
     void invertResult();
-    void listRows(const std::vector<int>& rows);
     void convertToGroup();
     void combineSets(int index);
     void resetPanel();

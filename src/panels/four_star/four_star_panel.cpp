@@ -410,10 +410,14 @@ void FourStarPanel::showResult(const QString& numbers, int count) {
     rows.reserve(static_cast<std::size_t>(count));
     for (const QString& number : numbers.split(u' ', Qt::SkipEmptyParts))
         rows.push_back(number.toInt());
-    showRows(rows);
+    commands_->listRows(rows);
 }
 
 void FourStarPanel::clearResult() {
+    commands_->clearResult();
+}
+
+void FourStarPanel::emptyRows() {
     Li_out->clear();
     dadi_zhushu->setText(QStringLiteral("0"));
 }

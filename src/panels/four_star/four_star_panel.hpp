@@ -51,7 +51,9 @@ public:
     FourStarPanel(ControlRegistry& controls, const PanelGroups& groups, QButtonGroup* stripCommands,
                   ProgressSink& progress, QWidget* focusSink, QWidget* parent = nullptr);
 
-    // The result list, four numbers a line, and its count.
+    // The result list, four numbers a line, and its count. Through the
+    // commands, so what 复制号码 copies and the win check reads is always
+    // what the list shows.
     void showResult(const QString& numbers, int count) override;
     void clearResult() override;
     FourStarCommands& fourStarCommands() const { return *commands_; }
@@ -64,7 +66,9 @@ public:
     // hidden page that still filters is seen.
     void refreshPageMarks();
 
+    // The list and count alone; the commands keep the survivor text beside.
     void showRows(const std::vector<int>& rows);
+    void emptyRows();
     void fillTotalToleranceLists();
     // Com_rc 0..3 (position-kill and banker-row tolerance) offer 0 to 4.
     void fillConditionToleranceLists();

@@ -414,7 +414,7 @@ QWidget* ThreeStarPanel::titled(const QString& title, int help, QWidget* parent,
 }
 
 void ThreeStarPanel::clearConditions() {
-    writeInput(three::ClearedThreeStarInput(readInput()));
+    writeClearedInput(three::ClearedThreeStarInput(readInput()));
 }
 
 void ThreeStarPanel::showResult(const QString& numbers, int count) {

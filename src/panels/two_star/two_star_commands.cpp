@@ -22,7 +22,7 @@ void TwoStarCommands::run(int index) {
         show(two::ConvertTwoStarToGroup(panel_.readInput(), state_));
         break;
     case 17:
-        panel_.writeInput(two::ClearedTwoStarInput(panel_.readInput()));
+        panel_.writeClearedInput(two::ClearedTwoStarInput(panel_.readInput()));
         panel_.clearResult();
         break;
     case 18:
