@@ -124,7 +124,9 @@ private slots:
             QVERIFY2(buttons.contains(other), qPrintable(other->objectName()));
         QWidget* clear = find<QWidget>(QStringLiteral("C_3x_cls_%1").arg(b.clear));
         QVERIFY(holder->isAncestorOf(clear));
-        QVERIFY(holder->isAncestorOf(find<QWidget>(QStringLiteral("C_234_sm_%1").arg(own.help))));
+        if (own.help >= 0) // a frame may come without a help topic
+            QVERIFY(
+                holder->isAncestorOf(find<QWidget>(QStringLiteral("C_234_sm_%1").arg(own.help))));
         QStringList captions;
         for (const QLabel* label : holder->findChildren<QLabel*>())
             captions << label->text();
